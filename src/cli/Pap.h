@@ -1,0 +1,32 @@
+// "salvaro-cli pap": runs a wage-tax engine over rows of flowchart inputs in CSV (amounts in
+// cents, columns named as the flowchart names its inputs) and appends the engine's outputs.
+#pragma once
+
+#include <iosfwd>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace salvaro {
+
+// A malformed input row: the message names the line and, where it applies, the column.
+class PapFehler : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct PapZusammenfassung {
+  int zeilen = 0;
+  int uebersprungen = 0;
+  std::set<std::string> fremdeEingaben;  // non-zero inputs the engine does not take
+};
+
+// The output columns, in order, each prefixed with "our_".
+inline constexpr std::string_view kPapAusgaben[] = {"LSTLZZ", "SOLZLZZ", "BK",    "STS", "SOLZS",
+                                                    "BKS",    "STV",     "SOLZV", "BKV"};
+
+// Throws PapFehler for an unknown engine or a malformed row.
+PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view engineName);
+
+}  // namespace salvaro

@@ -1,0 +1,98 @@
+// salvaro-cli: the command-line calculator. Subcommands:
+//   pap --engine NAME [--input FILE] [--output FILE]   wage-tax engine over flowchart inputs
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "abrechnung/Datei.h"
+#include "cli/Pap.h"
+#include "tax/EngineWahl.h"
+
+namespace {
+
+constexpr int kFehler = 2;
+
+void hilfe(std::ostream& aus) {
+  aus << "Aufruf:\n"
+         "  salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI]\n"
+         "      rechnet eine Lohnsteuer-Engine über CSV-Zeilen mit den Eingaben des\n"
+         "      Programmablaufplans (Beträge in Cent) und hängt die Ergebnisse an.\n"
+         "      Engines:";
+  for (const std::string& n : salvaro::EngineNamen()) aus << ' ' << n;
+  aus << '\n';
+}
+
+int pap(const std::vector<std::string>& args) {
+  std::string engine, eingabe, ausgabe;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if ((a == "--engine" || a == "--input" || a == "--output") && i + 1 < args.size()) {
+      (a == "--engine" ? engine : a == "--input" ? eingabe : ausgabe) = args[++i];
+    } else {
+      std::cerr << "salvaro-cli pap: unbekannte oder unvollständige Option '" << a << "'\n";
+      hilfe(std::cerr);
+      return kFehler;
+    }
+  }
+  if (engine.empty()) {
+    std::cerr << "salvaro-cli pap: --engine fehlt\n";
+    hilfe(std::cerr);
+    return kFehler;
+  }
+  std::ifstream datei;
+  if (!eingabe.empty()) {
+    datei.open(eingabe, std::ios::binary);
+    if (!datei) {
+      std::cerr << "salvaro-cli pap: die Datei \"" << eingabe << "\" kann nicht gelesen werden\n";
+      return kFehler;
+    }
+  }
+  std::istream& ein = eingabe.empty() ? std::cin : datei;
+  std::ostringstream puffer;
+  salvaro::PapZusammenfassung summe;
+  try {
+    summe = salvaro::Pap(ein, ausgabe.empty() ? std::cout : puffer, engine);
+  } catch (const salvaro::PapFehler& f) {
+    std::cerr << "salvaro-cli pap: " << f.what() << '\n';
+    return kFehler;
+  }
+  if (!ausgabe.empty()) {
+    const std::string fehler = salvaro::SchreibeDateiAtomar(ausgabe, puffer.str());
+    if (!fehler.empty()) {
+      std::cerr << "salvaro-cli pap: " << fehler << '\n';
+      return kFehler;
+    }
+  }
+  std::cerr << summe.zeilen << " Zeilen gerechnet";
+  if (summe.uebersprungen > 0) {
+    std::cerr << ", " << summe.uebersprungen << " übersprungen (Eingaben, die " << engine
+              << " nicht kennt:";
+    for (const std::string& n : summe.fremdeEingaben) std::cerr << ' ' << n;
+    std::cerr << ')';
+  }
+  std::cerr << '\n';
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    hilfe(args.empty() ? std::cerr : std::cout);
+    return args.empty() ? kFehler : 0;
+  }
+  const std::string befehl = args[0];
+  args.erase(args.begin());
+  try {
+    if (befehl == "pap") return pap(args);
+  } catch (const std::exception& e) {
+    std::cerr << "salvaro-cli " << befehl << ": " << e.what() << '\n';
+    return kFehler;
+  }
+  std::cerr << "salvaro-cli: unbekannter Befehl '" << befehl << "'\n";
+  hilfe(std::cerr);
+  return kFehler;
+}

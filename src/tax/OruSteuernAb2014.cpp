@@ -1,0 +1,605 @@
+#include "tax/OruSteuernAb2014.h"
+
+#include <array>
+
+#include "money/OruMath.h"
+#include "tax/Kirchensteuer.h"
+#include "tax/Versorgung.h"
+
+namespace salvaro {
+
+using namespace literale;
+
+namespace {
+
+// The flowchart's setScale(n, ROUND_DOWN) and setScale(n, ROUND_UP) on the unstored value.
+Money ab(int stellen, Ext e) {
+  return Money::runde(stellen == 0 ? Int(e) : Abschneiden(stellen + 1, e));
+}
+Money auf(int stellen, Ext e) { return Money::runde(Aufrunden(stellen + 1, e)); }
+
+Money cent(Money euro) { return Money::runde(euro * 100); }
+Money euro(Money cent) { return Money::runde(cent / 100); }
+
+constexpr JahrAb2014 kJahre[] = {
+    {
+        .name = "OruSteuern2023",
+        .jahr = 2023,
+        .BBGRVWest = Money::euro(87600),
+        .BBGRVOst = Money::euro(85200),
+        .RVSATZAN = 0.093_x,
+        .TBSVORV = 1.00_x,
+        .BBGKVPV = Money::euro(59850),
+        .kvAnteil = KvAnteil::HalberZusatz,
+        .KVSATZAN = 0_x,
+        .KVSATZAG = 0.078_x,
+        .PVSATZAN = 0.01525_x,
+        .PVSATZAG = 0.01525_x,
+        .PVSATZANSachsen = 0.02025_x,
+        .PVSATZAGSachsen = 0.01025_x,
+        .PVZuschlag = 0.0035_x,
+        .W1STKL5 = Money::euro(12485),
+        .W2STKL5 = Money::euro(31404),
+        .W3STKL5 = Money::euro(222260),
+        .GFB = Money::euro(10908),
+        .SOLZFREI = Money::euro(17543),
+        .ANPMax = Money::euro(1230),
+        .EFA = Money::euro(4260),
+        .KFBVoll = Money::euro(8952),
+        .KFBHalb = Money::euro(4476),
+        .tarif1Bis = Money::euro(16000),
+        .a1 = 979.18_x,
+        .s2 = Money::euro(15999),
+        .tarif2Bis = Money::euro(62810),
+        .a2 = 192.59_x,
+        .k2 = 966.53_x,
+        .tarif3Bis = Money::euro(277826),
+        .k3 = 9972.98_x,
+        .k4 = 18307.73_x,
+        .solzMilderung = 11.9_x,
+        .solzSonstMitFreigrenze = true,
+        .mitMBV = true,
+    },
+};
+
+}  // namespace
+
+std::span<const JahrAb2014> JahreAb2014() { return kJahre; }
+
+const JahrAb2014* JahrAb2014NachName(std::string_view name) {
+  for (const JahrAb2014& j : kJahre)
+    if (j.name == name) return &j;
+  return nullptr;
+}
+
+bool OruSteuernAb2014::NimmtEingabe(std::string_view name) const {
+  static constexpr std::string_view kImmer[] = {
+      "AF",  "AJAHR", "ALTER1", "ENTSCH", "F",     "JFREIB",   "JHINZU",  "JRE4",  "JVBEZ",
+      "KRV", "LZZ",   "LZZFREIB", "LZZHINZU", "PKPV", "PKV", "PVS", "PVZ", "R", "RE4", "SONSTB",
+      "STKL", "VBEZ", "VBEZM",  "VBEZS",  "VBS",   "VJAHR",    "VMT",     "ZKF",   "ZMVB",
+      "JRE4ENT", "SONSTENT", "KVZ"};
+  for (std::string_view n : kImmer)
+    if (n == name) return true;
+  return name == "MBV" && w_->mitMBV;
+}
+
+Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
+  *this = OruSteuernAb2014(*w_);
+  STKL = e.STKL;
+  if (STKL == 0) return Money();
+
+  AJAHR = e.AJAHR;
+  VJAHR = e.VJAHR;
+  ZMVB = e.ZMVB;
+  LZZ = e.LZZ;
+  KRV = e.KRV;
+  PKV = e.PKV;
+  ALTER1 = e.ALTER1;
+  AF = e.AF;
+  PVS = e.PVS;
+  PVZ = e.PVZ;
+  // The count of child allowances has one decimal; held exactly from here on.
+  ZKF = Money::runde(Ext::vonFloat(e.ZKF));
+  f = e.f;
+  KVZ = e.KVZ;
+  RE4 = cent(e.RE4);
+  if (e.FreibetragLzz >= 0)
+    LZZFREIB = cent(e.FreibetragLzz);
+  else
+    LZZHINZU = cent(-e.FreibetragLzz);
+  if (e.FreibetragJahr >= 0)
+    JFREIB = cent(e.FreibetragJahr);
+  else
+    JHINZU = cent(-e.FreibetragJahr);
+  VMT = cent(e.VMT);
+  VBEZ = cent(e.VBEZ);
+  VBS = cent(e.VBS);
+  VBEZM = cent(e.VBEZM);
+  VBEZS = cent(e.VBEZS);
+  JVBEZ = cent(e.JVBEZ);
+  PKPV = cent(e.PKPV);
+  ENTSCH = cent(e.ENTSCH);
+  JRE4ENT = cent(e.JRE4ENT);
+  SONSTENT = cent(e.SONSTENT);
+  if (w_->mitMBV) MBV = cent(e.MBV);
+
+  MPARA();
+  MRE4JL();
+  VBEZBSO = Money();
+  KENNVMT = 0;
+  MRE4();
+  MRE4ABZ();
+  MBERECH();
+  return euro(LSTLZZ);
+}
+
+void OruSteuernAb2014::MPARA() {
+  if (KRV < 2) {
+    BBGRV = KRV == 0 ? w_->BBGRVWest : w_->BBGRVOst;
+    RVSATZAN = w_->RVSATZAN;
+    TBSVORV = w_->TBSVORV;
+  }
+  BBGKVPV = w_->BBGKVPV;
+  switch (w_->kvAnteil) {
+    case KvAnteil::Fest: KVSATZAN = w_->KVSATZAN; break;
+    case KvAnteil::GanzerZusatz: KVSATZAN = KVZ / 100 + 0.07_x; break;
+    case KvAnteil::HalberZusatz: KVSATZAN = KVZ / 2 / 100 + 0.07_x; break;
+  }
+  KVSATZAG = w_->KVSATZAG;
+  PVSATZAN = PVS == 1 ? w_->PVSATZANSachsen : w_->PVSATZAN;
+  PVSATZAG = PVS == 1 ? w_->PVSATZAGSachsen : w_->PVSATZAG;
+  if (PVZ == 1) PVSATZAN = PVSATZAN + w_->PVZuschlag;
+  W1STKL5 = w_->W1STKL5;
+  W2STKL5 = w_->W2STKL5;
+  W3STKL5 = w_->W3STKL5;
+  GFB = w_->GFB;
+  SOLZFREI = w_->SOLZFREI;
+}
+
+// Annual amounts from the pay of the period.
+void OruSteuernAb2014::MRE4JL() {
+  auto jahr = [this](Money betrag) -> Money {
+    switch (LZZ) {
+      case 1: return ab(2, betrag / 100);
+      case 2: return ab(2, betrag * 12 / 100);
+      case 3: return ab(2, betrag * 360 / 700);
+      default: return ab(2, betrag * 360 / 100);
+    }
+  };
+  ZRE4J = jahr(RE4);
+  ZVBEZJ = jahr(VBEZ);
+  JLFREIB = jahr(LZZFREIB);
+  JLHINZU = jahr(LZZHINZU);
+  if (AF == 0) f = Money::euro(1);
+}
+
+// Allowance for pension payments and its supplement.
+void OruSteuernAb2014::MRE4() {
+  if (ZVBEZJ == 0) {
+    FVBZ = FVB = FVBZSO = FVBSO = Money();
+  } else {
+    const int J = TabIndex(VJAHR);
+    if (LZZ == 1) {
+      VBEZB = Money::runde(VBEZM * ZMVB + VBEZS);
+      HFVB = Money::runde(TAB(2, J) / 12 * ZMVB);
+      FVBZ = auf(0, TAB(3, J) / 12 * ZMVB);
+    } else {
+      VBEZB = ab(2, VBEZM * 12 + VBEZS);
+      HFVB = TAB(2, J);
+      FVBZ = TAB(3, J);
+    }
+    FVB = auf(2, VBEZB * TAB(1, J) / 100);
+    if (FVB > HFVB) FVB = HFVB;
+    if (FVB > ZVBEZJ) FVB = ZVBEZJ;
+    FVBSO = auf(2, FVB + VBEZBSO * TAB(1, J) / 100);
+    if (FVBSO > TAB(2, J)) FVBSO = TAB(2, J);
+    HFVBZSO = ab(2, (VBEZB + VBEZBSO) / 100 - FVBSO);
+    FVBZSO = auf(0, FVBZ + VBEZBSO / 100);
+    if (FVBZSO > HFVBZSO) FVBZSO = auf(0, HFVBZSO);
+    if (FVBZSO > TAB(3, J)) FVBZSO = TAB(3, J);
+    HFVBZ = ab(2, VBEZB / 100 - FVB);
+    if (FVBZ > HFVBZ) FVBZ = auf(0, HFVBZ);
+  }
+  MRE4ALTE();
+}
+
+// Age relief.
+void OruSteuernAb2014::MRE4ALTE() {
+  if (ALTER1 == 0) {
+    ALTE = Money();
+    return;
+  }
+  const int K = TabIndex(AJAHR);
+  ALTE = auf(0, (ZRE4J - ZVBEZJ) * TAB(4, K));
+  if (ALTE > TAB(5, K)) ALTE = TAB(5, K);
+}
+
+void OruSteuernAb2014::MRE4ABZ() {
+  ZRE4 = ab(2, ZRE4J - FVB - ALTE - JLFREIB + JLHINZU);
+  if (ZRE4 < 0) ZRE4 = Money();
+  ZRE4VP = ZRE4J;
+  if (KENNVMT == 2) ZRE4VP = ab(2, ZRE4VP - ENTSCH / 100);
+  ZVBEZ = ab(2, ZVBEZJ - FVB);
+  if (ZVBEZ < 0) ZVBEZ = Money();
+}
+
+void OruSteuernAb2014::MBERECH() {
+  MZTABFB();
+  MLSTJAHR();
+  LSTJAHR = ab(0, ST * f);
+  JW = Money::runde(LSTJAHR * 100);
+  UPANTEIL();
+  LSTLZZ = ANTEIL1;
+  // Surcharge and church tax are levied on the tax after the child allowances.
+  if (ZKF > 0) {
+    ZTABFB = ZTABFB + KFB;
+    MRE4ABZ();
+    MLSTJAHR();
+    JBMG = ab(0, ST * f);
+  } else {
+    JBMG = LSTJAHR;
+  }
+  MSOLZ();
+}
+
+// Table allowances: employee and pension lump sums, single-parent relief, special-expenses lump
+// sum, child allowances.
+void OruSteuernAb2014::MZTABFB() {
+  ANP = Money();
+  if (ZVBEZ >= 0 && ZVBEZ < FVBZ) FVBZ = Money::runde(Int(ZVBEZ));
+  if (STKL < 6) {
+    if (ZVBEZ > 0) ANP = ZVBEZ - FVBZ < 102 ? auf(0, ZVBEZ - FVBZ) : Money::euro(102);
+  } else {
+    FVBZ = Money();
+    FVBZSO = Money();
+  }
+  if (STKL < 6 && ZRE4 > ZVBEZ) {
+    if (ZRE4 - ZVBEZ < w_->ANPMax)
+      ANP = auf(0, ANP + ZRE4 - ZVBEZ);
+    else
+      ANP = ANP + w_->ANPMax;
+  }
+  KZTAB = 1;
+  switch (STKL) {
+    case 1: SAP = Money::euro(36); KFB = ab(0, ZKF * w_->KFBVoll); break;
+    case 2:
+      EFA = w_->EFA;
+      SAP = Money::euro(36);
+      KFB = ab(0, ZKF * w_->KFBVoll);
+      break;
+    case 3:
+      KZTAB = 2;
+      SAP = Money::euro(36);
+      KFB = ab(0, ZKF * w_->KFBVoll);
+      break;
+    case 4: SAP = Money::euro(36); KFB = ab(0, ZKF * w_->KFBHalb); break;
+    case 5: SAP = Money::euro(36); KFB = Money(); break;
+    default: KFB = Money(); break;
+  }
+  ZTABFB = ab(2, EFA + ANP + SAP + FVBZ);
+}
+
+// Annual tax, with the one-fifth rule for multi-year pay (KENNVMT 1).
+void OruSteuernAb2014::MLSTJAHR() {
+  UPEVP();
+  if (KENNVMT != 1) {
+    ZVE = ab(2, ZRE4 - ZTABFB - VSP);
+    UPMLST();
+    return;
+  }
+  ZVE = ab(2, ZRE4 - ZTABFB - VSP - VMT / 100 - VKAPA / 100);
+  if (ZVE < 0) {
+    ZVE = ab(2, (ZVE + VMT / 100 + VKAPA / 100) / 5);
+    UPMLST();
+    ST = ab(0, ST * 5);
+  } else {
+    UPMLST();
+    STOVMT = ST;
+    ZVE = ab(2, ZVE + (VMT + VKAPA) / 500);
+    UPMLST();
+    ST = ab(0, (ST - STOVMT) * 5 + STOVMT);
+  }
+}
+
+void OruSteuernAb2014::UPMLST() {
+  if (ZVE < 1) {
+    ZVE = Money();
+    X = Money();
+  } else {
+    X = ab(0, ZVE / KZTAB);
+  }
+  if (STKL < 5)
+    UPTAB();
+  else
+    MST5_6();
+}
+
+// Provision lump sum: pension part, minimum lump sum, health and care part.
+void OruSteuernAb2014::UPEVP() {
+  if (KRV > 1) {
+    VSP1 = Money();
+  } else {
+    if (ZRE4VP > BBGRV) ZRE4VP = BBGRV;
+    VSP1 = ab(2, TBSVORV * ZRE4VP);
+    VSP1 = ab(2, VSP1 * RVSATZAN);
+  }
+  VSP2 = ab(2, ZRE4VP * 0.12_x);
+  VHB = STKL == 3 ? Money::euro(3000) : Money::euro(1900);
+  if (VSP2 > VHB) VSP2 = VHB;
+  VSPN = auf(0, VSP1 + VSP2);
+  MVSP();
+  if (VSPN > VSP) VSP = ab(2, VSPN);
+}
+
+void OruSteuernAb2014::MVSP() {
+  if (ZRE4VP > BBGKVPV) ZRE4VP = BBGKVPV;
+  if (PKV > 0) {
+    if (STKL == 6) {
+      VSP3 = Money();
+    } else {
+      VSP3 = Money::runde(PKPV * 12 / 100);
+      if (PKV == 2) VSP3 = ab(2, VSP3 - ZRE4VP * (KVSATZAG + PVSATZAG));
+    }
+  } else {
+    VSP3 = ab(2, ZRE4VP * (KVSATZAN + PVSATZAN));
+  }
+  VSP = auf(0, VSP3 + VSP1);
+}
+
+// Income-tax tariff of X, times KZTAB.
+void OruSteuernAb2014::UPTAB() {
+  const JahrAb2014& t = *w_;
+  if (X < GFB + 1) {
+    ST = Money();
+  } else if (X < t.tarif1Bis) {
+    Y = Abschneiden(7, (X - GFB) / 10000);
+    RW = Y * t.a1 + 1400;
+    ST = ab(0, RW * Y);
+  } else if (X < t.tarif2Bis) {
+    Y = Abschneiden(7, (X - t.s2) / 10000);
+    RW = Y * t.a2 + 2397;
+    RW = RW * Y;
+    ST = ab(0, RW + t.k2);
+  } else if (X < t.tarif3Bis) {
+    ST = ab(0, X * 0.42_x - t.k3);
+  } else {
+    ST = ab(0, X * 0.45_x - t.k4);
+  }
+  ST = Money::runde(ST * KZTAB);
+}
+
+// Classes V and VI.
+void OruSteuernAb2014::MST5_6() {
+  ZZX = X;
+  if (ZZX > W2STKL5) {
+    ZX = W2STKL5;
+    UP5_6();
+    if (ZZX > W3STKL5) {
+      ST = ab(0, ST + (W3STKL5 - W2STKL5) * 0.42_x);
+      ST = ab(0, ST + (ZZX - W3STKL5) * 0.45_x);
+    } else {
+      ST = ab(0, ST + (ZZX - W2STKL5) * 0.42_x);
+    }
+  } else {
+    ZX = ZZX;
+    UP5_6();
+    if (ZZX > W1STKL5) {
+      VERGL = ST;
+      ZX = W1STKL5;
+      UP5_6();
+      HOCH = ab(0, ST + (ZZX - W1STKL5) * 0.42_x);
+      ST = HOCH < VERGL ? HOCH : VERGL;
+    }
+  }
+}
+
+// Minimum tax of ZX in classes V and VI.
+void OruSteuernAb2014::UP5_6() {
+  X = ab(2, ZX * 1.25_x);
+  UPTAB();
+  ST1 = ST;
+  X = ab(2, ZX * 0.75_x);
+  UPTAB();
+  ST2 = ST;
+  DIFF = Money::runde((ST1 - ST2) * 2);
+  MIST = ab(0, ZX * 0.14_x);
+  ST = MIST > DIFF ? MIST : DIFF;
+}
+
+// Solidarity surcharge of the year and its period share.
+void OruSteuernAb2014::MSOLZ() {
+  SOLZFREI = Money::runde(SOLZFREI * KZTAB);
+  if (JBMG > SOLZFREI) {
+    SOLZJ = ab(2, JBMG * 5.5_x / 100);
+    SOLZMIN = ab(2, (JBMG - SOLZFREI) * w_->solzMilderung / 100);
+    if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
+    JW = ab(0, SOLZJ * 100);
+    UPANTEIL();
+    SOLZLZZ = ANTEIL1;
+  } else {
+    SOLZLZZ = Money();
+  }
+}
+
+// Period share of the annual cent amount JW.
+void OruSteuernAb2014::UPANTEIL() {
+  switch (LZZ) {
+    case 1: ANTEIL1 = JW; break;
+    case 2: ANTEIL1 = ab(0, JW / 12); break;
+    case 3: ANTEIL1 = ab(0, JW * 7 / 360); break;
+    default: ANTEIL1 = ab(0, JW / 360); break;
+  }
+}
+
+Money OruSteuernAb2014::SolzLfd() {
+  if (STKL == 0) return Money();
+  return euro(SOLZLZZ);
+}
+
+Money OruSteuernAb2014::KirchensteuerLfd(int pflichtig, int land, int art, int anteil,
+                                         Money kappungsBasis, Money sonderSatz) {
+  if (STKL == 0) return Money();
+  if (pflichtig == 0) {
+    BK = Money();
+    return Money();
+  }
+  JW = Money::runde(JBMG * 100);
+  UPANTEIL();
+  BK = ANTEIL1;
+  return Kirchensteuer({pflichtig, land, art, anteil, kappungsBasis, sonderSatz}, BK, LZZ,
+                       LSTLZZ > 0);
+}
+
+// From here on the calculation is annual.
+void OruSteuernAb2014::MSONSTVorspann() {
+  LZZ = 1;
+  if (ZMVB == 0) ZMVB = 12;
+}
+
+Money OruSteuernAb2014::LohnsteuerEB(Money sonstb, Money jre4, Money jvbez, Money vbs) {
+  MSONSTVorspann();
+  SONSTB = cent(sonstb);
+  JRE4 = cent(jre4);
+  JVBEZ = cent(jvbez);
+  VBS = cent(vbs);
+  if (SONSTB == 0 && MBV == 0) {
+    LSTSO = STS = SOLZS = Money();
+    return Money();
+  }
+  MOSONST();
+  ZRE4J = ab(2, (JRE4 + SONSTB) / 100);
+  ZVBEZJ = ab(2, (JVBEZ + VBS) / 100);
+  VBEZBSO = STERBE;
+  MRE4SONST();
+  MLSTJAHR();
+  LSTSO = Money::runde(ST * 100);
+  STS = Money::runde(ab(0, (LSTSO - LSTOSO) * f / 100) * 100);
+  STSMIN();
+  return euro(STS);
+}
+
+// A negative tax on the one-time payment: with untaxed employee-share benefits it reduces the
+// taxes of the period, otherwise it is dropped.
+void OruSteuernAb2014::STSMIN() {
+  if (STS >= 0) {
+    MSOLZSTS();
+    return;
+  }
+  if (w_->mitMBV && MBV != 0) {
+    LSTLZZ = LSTLZZ + STS;
+    if (LSTLZZ < 0) LSTLZZ = Money();
+    SOLZLZZ = ab(0, SOLZLZZ + STS * 5.5_x / 100);
+    if (SOLZLZZ < 0) SOLZLZZ = Money();
+    BK = BK + STS;
+    if (BK < 0) BK = Money();
+  }
+  STS = Money();
+  SOLZS = Money();
+}
+
+// Surcharge on the one-time payment.
+void OruSteuernAb2014::MSOLZSTS() {
+  if (!w_->solzSonstMitFreigrenze) {
+    SOLZS = ab(0, STS * 5.5_x / 100);
+    return;
+  }
+  SOLZSZVE = ZKF > 0 ? ZVE - KFB : ZVE;
+  if (SOLZSZVE < 1) {
+    SOLZSZVE = Money();
+    X = Money();
+  } else {
+    X = ab(0, SOLZSZVE / KZTAB);
+  }
+  if (STKL < 5)
+    UPTAB();
+  else
+    MST5_6();
+  SOLZSBMG = ab(0, ST * f);
+  SOLZS = SOLZSBMG > SOLZFREI ? ab(0, STS * 5.5_x / 100) : Money();
+}
+
+// Annual tax without the one-time payment.
+void OruSteuernAb2014::MOSONST() {
+  ZRE4J = ab(2, JRE4 / 100);
+  ZVBEZJ = ab(2, JVBEZ / 100);
+  JLFREIB = ab(2, JFREIB / 100);
+  JLHINZU = ab(2, JHINZU / 100);
+  MRE4();
+  MRE4ABZ();
+  ZRE4VP = ZRE4VP - Money::runde(JRE4ENT / 100);
+  MZTABFB();
+  MLSTJAHR();
+  LSTOSO = Money::runde(ST * 100);
+}
+
+// Deductions with the one-time payment.
+void OruSteuernAb2014::MRE4SONST() {
+  MRE4();
+  FVB = FVBSO;
+  MRE4ABZ();
+  ZRE4VP = Money::runde(ZRE4VP + MBV / 100 - JRE4ENT / 100 - SONSTENT / 100);
+  FVBZ = FVBZSO;
+  MZTABFB();
+}
+
+Money OruSteuernAb2014::SolzEB() { return euro(SOLZS); }
+
+Money OruSteuernAb2014::KirchensteuerEB(int pflichtig, int land, int art, int anteil,
+                                        int basisWahl, Money kappungsBasis, Money sonderSatz) {
+  if (pflichtig == 0) return Money();
+  const Money basis = basisWahl == 1 ? STV : STS;
+  (basisWahl == 1 ? BKV : BKS) = basis;
+  return Kirchensteuer({pflichtig, land, art, anteil, kappungsBasis, sonderSatz}, basis, LZZ,
+                       LSTLZZ > 0);
+}
+
+// Multi-year pay, taxed by the one-fifth rule unless full taxation is cheaper.
+Money OruSteuernAb2014::LohnsteuerVMT(Money sonstb, Money jre4) {
+  MSONSTVorspann();
+  SONSTB = cent(sonstb);
+  JRE4 = cent(jre4);
+  if (VKAPA < 0) VKAPA = Money();
+  if (VMT + VKAPA <= 0) {
+    STV = SOLZV = Money();
+    return Money();
+  }
+  if (LSTSO == 0) {
+    MOSONST();
+    LST1 = LSTOSO;
+  } else {
+    LST1 = LSTSO;
+  }
+  VBEZBSO = STERBE + VKAPA;
+  ZRE4J = ab(2, (JRE4 + SONSTB + VMT + VKAPA) / 100);
+  ZVBEZJ = ab(2, (JVBEZ + VBS + VKAPA) / 100);
+  KENNVMT = 2;
+  MRE4SONST();
+  MLSTJAHR();
+  LST3 = Money::runde(ST * 100);
+  MRE4ABZ();
+  ZRE4VP = Money::runde(ZRE4VP - JRE4ENT / 100 - SONSTENT / 100);
+  KENNVMT = 1;
+  MLSTJAHR();
+  LST2 = Money::runde(ST * 100);
+  STV = LST2 - LST1;
+  LST3 = LST3 - LST1;
+  if (LST3 < STV) {
+    STV = LST3;
+    VMTOhneFuenftelung_ = 1;
+  }
+  if (STV < 0)
+    STV = Money();
+  else
+    STV = Money::runde(ab(0, STV * f / 100) * 100);
+  if (w_->solzSonstMitFreigrenze) {
+    SOLZVBMG = Money::runde(ab(0, STV / 100) + JBMG);
+    SOLZV = SOLZVBMG > SOLZFREI ? ab(0, STV * 5.5_x / 100) : Money();
+  } else {
+    SOLZV = ab(0, STV * 5.5_x / 100);
+  }
+  return euro(STV);
+}
+
+Money OruSteuernAb2014::SolzVMT() { return euro(SOLZV); }
+
+}  // namespace salvaro

@@ -1,0 +1,129 @@
+// The wage-tax engines of the flowchart design used from 2014 on: one engine, the values of each
+// year in a row of a constexpr table, and each structural difference between the years a named
+// switch of that row.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "money/Money.h"
+#include "tax/OruSteuern.h"
+
+namespace salvaro {
+
+// How the employee's share of the health rate in the provision lump sum is formed.
+enum class KvAnteil {
+  Fest,           // a fixed rate of the year (KVSATZAN of the row)
+  GanzerZusatz,   // KVZ / 100 + 0.07: the whole additional contribution is the employee's
+  HalberZusatz,   // KVZ / 2 / 100 + 0.07: the additional contribution is shared
+};
+
+struct JahrAb2014 {
+  std::string_view name;
+  int jahr;
+  // Provision lump sum.
+  Money BBGRVWest, BBGRVOst;
+  Ext RVSATZAN, TBSVORV;
+  Money BBGKVPV;
+  KvAnteil kvAnteil;
+  Ext KVSATZAN;  // used with KvAnteil::Fest
+  Ext KVSATZAG;
+  Ext PVSATZAN, PVSATZAG;        // outside Saxony
+  Ext PVSATZANSachsen, PVSATZAGSachsen;
+  Ext PVZuschlag;                // childless surcharge added to PVSATZAN
+  // Classes V and VI, basic allowance, surcharge exemption per KZTAB share.
+  Money W1STKL5, W2STKL5, W3STKL5, GFB, SOLZFREI;
+  // Table allowances.
+  Money ANPMax, EFA, KFBVoll, KFBHalb;
+  // Tariff: first progression zone from GFB + 1 below tarif1Bis with RW = Y * a1 + 1,400;
+  // second zone Y = (X - s2) / 10,000 below tarif2Bis with RW = (Y * a2 + 2,397) * Y, ST = RW + k2;
+  // X * 0.42 - k3 below tarif3Bis; X * 0.45 - k4 from there.
+  Money tarif1Bis;
+  Ext a1;
+  Money s2, tarif2Bis;
+  Ext a2, k2;
+  Money tarif3Bis;
+  Ext k3, k4;
+  // Structural switches.
+  Ext solzMilderung;         // percent of the excess over the exemption: 20 or 11.9
+  bool solzSonstMitFreigrenze;  // surcharge on one-time and multi-year pay only above the exemption
+  bool mitMBV;               // untaxed employee-share benefits (MBV) and the STSMIN corrections
+};
+
+// The rows of the years, oldest first.
+std::span<const JahrAb2014> JahreAb2014();
+const JahrAb2014* JahrAb2014NachName(std::string_view name);
+
+class OruSteuernAb2014 : public OruSteuern {
+ public:
+  explicit OruSteuernAb2014(const JahrAb2014& jahr) : w_(&jahr) {}
+
+  std::string_view Name() const override { return w_->name; }
+  bool HatVMTOhneFuenftelung() const override { return true; }
+
+  Money LohnsteuerLfd(const LohnsteuerEingabe& e) override;
+  Money SolzLfd() override;
+  Money KirchensteuerLfd(int pflichtig, int land, int art, int anteil, Money kappungsBasis,
+                         Money sonderSatz) override;
+  Money LohnsteuerEB(Money SONSTB, Money JRE4, Money JVBEZ, Money VBS) override;
+  Money SolzEB() override;
+  Money KirchensteuerEB(int pflichtig, int land, int art, int anteil, int basisWahl,
+                        Money kappungsBasis, Money sonderSatz) override;
+  Money LohnsteuerVMT(Money SONSTB, Money JRE4) override;
+  Money SolzVMT() override;
+  int VMTOhneFuenftelung() const override { return VMTOhneFuenftelung_; }
+  FlowchartAusgaben Ausgaben() const override {
+    return {LSTLZZ, SOLZLZZ, BK, STS, SOLZS, BKS, STV, SOLZV, BKV};
+  }
+  bool NimmtEingabe(std::string_view name) const override;
+
+ private:
+  void MPARA();
+  void MRE4JL();
+  void MRE4();
+  void MRE4ALTE();
+  void MRE4ABZ();
+  void MBERECH();
+  void MZTABFB();
+  void MLSTJAHR();
+  void UPEVP();
+  void MVSP();
+  void UPMLST();
+  void UPTAB();
+  void MST5_6();
+  void UP5_6();
+  void MSOLZ();
+  void UPANTEIL();
+  void MSONSTVorspann();
+  void MOSONST();
+  void MRE4SONST();
+  void STSMIN();
+  void MSOLZSTS();
+
+  const JahrAb2014* w_;
+
+  // Inputs, amounts in cents.
+  int AJAHR = 0, VJAHR = 0, ZMVB = 0, STKL = 0, LZZ = 0, KRV = 0, PKV = 0, ALTER1 = 0, AF = 0,
+      PVS = 0, PVZ = 0;
+  Money ZKF;
+  Money f, KVZ;
+  Money RE4, LZZFREIB, LZZHINZU, JFREIB, JHINZU, VMT, VBEZ, VBS, VBEZM, VBEZS, JVBEZ, PKPV, ENTSCH,
+      JRE4ENT, SONSTENT, MBV, SONSTB, JRE4, STERBE, VKAPA;
+  // Year parameters.
+  Money BBGRV, BBGKVPV, W1STKL5, W2STKL5, W3STKL5, GFB, SOLZFREI;
+  Ext RVSATZAN, TBSVORV, KVSATZAN, KVSATZAG, PVSATZAN, PVSATZAG;
+  // Working variables, named as in the flowchart.
+  Money ZRE4J, ZVBEZJ, JLFREIB, JLHINZU, ZRE4, ZRE4VP, ZVBEZ;
+  Money VBEZB, VBEZBSO, FVB, FVBZ, FVBSO, FVBZSO, HFVB, HFVBZ, HFVBZSO, ALTE;
+  Money ANP, EFA, SAP, KFB, ZTABFB;
+  int KZTAB = 1, KENNVMT = 0;
+  Money VSP1, VSP2, VSP3, VSPN, VSP, VHB;
+  Money ZVE, X, ST, ZZX, ZX, VERGL, HOCH, ST1, ST2, DIFF, MIST, STOVMT;
+  Ext Y, RW;
+  Money LSTJAHR, JW, ANTEIL1, LSTLZZ, JBMG, SOLZJ, SOLZMIN, SOLZLZZ, BK;
+  Money LSTOSO, LSTSO, STS, SOLZS, BKS, SOLZSZVE, SOLZSBMG;
+  Money LST1, LST2, LST3, STV, SOLZV, BKV, SOLZVBMG;
+  int VMTOhneFuenftelung_ = 0;
+};
+
+}  // namespace salvaro
