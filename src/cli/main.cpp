@@ -1,5 +1,6 @@
 // salvaro-cli: the command-line calculator. Subcommands:
 //   pap --engine NAME [--input FILE] [--output FILE]   wage-tax engine over flowchart inputs
+//   beispiel                                           a sample calculation
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "abrechnung/Datei.h"
+#include "abrechnung/Zahlentext.h"
 #include "cli/Pap.h"
 #include "tax/EngineWahl.h"
 
@@ -16,12 +18,36 @@ constexpr int kFehler = 2;
 
 void hilfe(std::ostream& aus) {
   aus << "Aufruf:\n"
+         "  salvaro-cli beispiel\n"
+         "      rechnet ein Beispiel.\n"
          "  salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI]\n"
          "      rechnet eine Lohnsteuer-Engine über CSV-Zeilen mit den Eingaben des\n"
          "      Programmablaufplans (Beträge in Cent) und hängt die Ergebnisse an.\n"
          "      Engines:";
   for (const std::string& n : salvaro::EngineNamen()) aus << ' ' << n;
   aus << '\n';
+}
+
+// Wage tax, surcharge and church tax of a sample employee.
+int beispiel() {
+  using salvaro::FormatDE;
+  salvaro::LohnsteuerEingabe e;
+  e.RE4 = salvaro::Money::euro(3000);
+  e.STKL = 1;
+  e.LZZ = 2;
+  e.KVZ = salvaro::Money::parse("1.6");
+  e.f = salvaro::Money::euro(1);
+  auto engine = salvaro::EngineFuer(2023, 1);
+  const salvaro::Money lst = engine->LohnsteuerLfd(e);
+  const salvaro::Money solz = engine->SolzLfd();
+  const salvaro::Money kist =
+      engine->KirchensteuerLfd(1, 12, 1, 0, salvaro::Money(), salvaro::Money::euro(99));
+  std::cout << "Januar 2023, Steuerklasse I, Nordrhein-Westfalen\n"
+            << "Brutto               " << FormatDE(e.RE4) << " EUR\n"
+            << "Lohnsteuer           " << FormatDE(lst) << " EUR\n"
+            << "Solidaritätszuschlag " << FormatDE(solz) << " EUR\n"
+            << "Kirchensteuer        " << FormatDE(kist) << " EUR\n";
+  return 0;
 }
 
 int pap(const std::vector<std::string>& args) {
@@ -88,6 +114,7 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   try {
     if (befehl == "pap") return pap(args);
+    if (befehl == "beispiel") return beispiel();
   } catch (const std::exception& e) {
     std::cerr << "salvaro-cli " << befehl << ": " << e.what() << '\n';
     return kFehler;

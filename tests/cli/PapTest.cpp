@@ -1,0 +1,69 @@
+#include "cli/Pap.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace salvaro {
+namespace {
+
+std::string pap(const std::string& eingabe, PapZusammenfassung* summe = nullptr) {
+  std::istringstream ein(eingabe);
+  std::ostringstream aus;
+  const PapZusammenfassung s = Pap(ein, aus, "OruSteuern2023");
+  if (summe) *summe = s;
+  return aus.str();
+}
+
+TEST(Pap, AppendsOutputsInCentsAndPassesOtherColumnsThrough) {
+  const std::string aus = pap("case_id,STKL,RE4,LZZ,KVZ,R,note\nA,1,300000,2,1.60,1,x y\n");
+  EXPECT_EQ(aus,
+            "case_id,STKL,RE4,LZZ,KVZ,R,note,our_LSTLZZ,our_SOLZLZZ,our_BK,our_STS,our_SOLZS,"
+            "our_BKS,our_STV,our_SOLZV,our_BKV\n"
+            "A,1,300000,2,1.60,1,x y,34400,0,34400,0,0,0,0,0,0\n");
+}
+
+// The outputs appended to the first data row.
+std::string ausgaben(const std::string& csv) {
+  const std::string zeile = csv.substr(csv.find('\n') + 1);
+  std::size_t pos = zeile.size() - 1;
+  for (int i = 0; i < 9; ++i) pos = zeile.rfind(',', pos - 1);
+  return zeile.substr(pos + 1);
+}
+
+TEST(Pap, MissingColumnsAreZeroAndOrderIsFree) {
+  EXPECT_EQ(ausgaben(pap("RE4,STKL,LZZ,KVZ\n300000,1,2,0\n")),
+            ausgaben(pap("LZZ,STKL,RE4\n2,1,300000\n")));
+  EXPECT_EQ(ausgaben(pap("KVZ,LZZ,STKL,RE4\n1.60,2,1,300000\n")), "34400,0,0,0,0,0,0,0,0\n");
+}
+
+TEST(Pap, RowsWithInputsTheEngineDoesNotTakeAreSkipped) {
+  PapZusammenfassung s;
+  const std::string aus = pap("RE4,STKL,VKAPA\n300000,1,500\n300000,1,0\n", &s);
+  EXPECT_EQ(s.zeilen, 2);
+  EXPECT_EQ(s.uebersprungen, 1);
+  EXPECT_EQ(s.fremdeEingaben, std::set<std::string>{"VKAPA"});
+  EXPECT_NE(aus.find("300000,1,500,,,,,,,,,\n"), std::string::npos);
+}
+
+TEST(Pap, MalformedRowsNameLineAndColumn) {
+  try {
+    pap("case_id,RE4,STKL\n1,300000,1\n2,30a00,1\n");
+    FAIL();
+  } catch (const PapFehler& f) {
+    EXPECT_STREQ(f.what(), "Zeile 3, Spalte RE4: '30a00' ist keine Zahl");
+  }
+  try {
+    pap("case_id,RE4,STKL\n1,300000\n");
+    FAIL();
+  } catch (const PapFehler& f) {
+    EXPECT_STREQ(f.what(), "Zeile 2: 2 Spalten statt 3");
+  }
+  EXPECT_THROW(pap(""), PapFehler);
+  std::istringstream ein("RE4\n1\n");
+  std::ostringstream aus;
+  EXPECT_THROW(Pap(ein, aus, "OruSteuern1999"), PapFehler);
+}
+
+}  // namespace
+}  // namespace salvaro
