@@ -1,8 +1,9 @@
-// Every row of the reference results of the official flowcharts, to the cent, in every output
-// the engine has. The rows are run through the same code as "salvaro-cli pap".
+#include "Referenz.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -11,18 +12,8 @@
 #include "cli/Pap.h"
 
 namespace salvaro {
+
 namespace {
-
-struct Vektordatei {
-  const char* datei;
-  const char* engine;
-};
-
-// One file per flowchart; the December engines and the mid-year flowcharts have files of their own.
-const Vektordatei kDateien[] = {
-    {"lst2023.csv", "OruSteuern2023"},
-};
-
 std::vector<std::string> teile(const std::string& zeile) {
   std::vector<std::string> felder;
   std::stringstream s(zeile);
@@ -31,15 +22,13 @@ std::vector<std::string> teile(const std::string& zeile) {
   if (!zeile.empty() && zeile.back() == ',') felder.emplace_back();
   return felder;
 }
+}  // namespace
 
-class ReferenzVektoren : public testing::TestWithParam<Vektordatei> {};
-
-TEST_P(ReferenzVektoren, EveryRowMatchesToTheCent) {
-  const Vektordatei& v = GetParam();
-  std::ifstream ein(std::string(SALVARO_TESTDATA) + "/" + v.datei);
-  ASSERT_TRUE(ein) << v.datei;
+void PruefeReferenz(const char* datei, const char* engine) {
+  std::ifstream ein(std::string(SALVARO_TESTDATA) + "/" + datei);
+  ASSERT_TRUE(ein) << datei;
   std::stringstream aus;
-  const PapZusammenfassung summe = Pap(ein, aus, v.engine);
+  const PapZusammenfassung summe = Pap(ein, aus, engine);
 
   std::string zeile;
   std::getline(aus, zeile);
@@ -57,25 +46,17 @@ TEST_P(ReferenzVektoren, EveryRowMatchesToTheCent) {
       const auto erwartet = spalte.find(std::string(name));
       const std::string& unser = f[spalte.at("our_" + std::string(name))];
       if (erwartet == spalte.end() || unser.empty()) continue;
-      if (f[erwartet->second] != unser) {
-        ++abweichend;
-        ADD_FAILURE() << v.datei << " " << f[spalte.at("case_id")] << " ("
+      if (f[erwartet->second] != unser && ++abweichend <= 20) {
+        ADD_FAILURE() << datei << " " << f[spalte.at("case_id")] << " ("
                       << f[spalte.at("category")] << "): " << name << " expected "
                       << f[erwartet->second] << ", got " << unser;
       }
     }
   }
-  EXPECT_EQ(abweichend, 0);
-  EXPECT_GT(verglichen, 1000) << "too few rows compared";
-  RecordProperty("skipped", summe.uebersprungen);
-  std::cout << v.datei << ": " << verglichen << " rows compared, " << summe.uebersprungen
+  EXPECT_EQ(abweichend, 0) << datei;
+  EXPECT_GT(verglichen, 1000) << datei << ": too few rows compared";
+  std::cout << datei << ": " << verglichen << " rows compared, " << summe.uebersprungen
             << " skipped (inputs the engine does not take)\n";
 }
 
-INSTANTIATE_TEST_SUITE_P(Flowcharts, ReferenzVektoren, testing::ValuesIn(kDateien),
-                         [](const testing::TestParamInfo<Vektordatei>& i) {
-                           return std::string(i.param.engine);
-                         });
-
-}  // namespace
 }  // namespace salvaro
