@@ -21,45 +21,144 @@ Money auf(int stellen, Ext e) { return Money::runde(Aufrunden(stellen + 1, e)); 
 Money cent(Money euro) { return Money::runde(euro * 100); }
 Money euro(Money cent) { return Money::runde(cent / 100); }
 
+// Values of each year as its flowchart sets them (euros unless a rate).
 constexpr JahrAb2014 kJahre[] = {
-    {
-        .name = "OruSteuern2023",
-        .jahr = 2023,
-        .BBGRVWest = Money::euro(87600),
-        .BBGRVOst = Money::euro(85200),
-        .RVSATZAN = 0.093_x,
-        .TBSVORV = 1.00_x,
-        .BBGKVPV = Money::euro(59850),
-        .kvAnteil = KvAnteil::HalberZusatz,
-        .KVSATZAN = 0_x,
-        .KVSATZAG = 0.078_x,
-        .PVSATZAN = 0.01525_x,
-        .PVSATZAG = 0.01525_x,
-        .PVSATZANSachsen = 0.02025_x,
-        .PVSATZAGSachsen = 0.01025_x,
-        .PVZuschlag = 0.0035_x,
-        .W1STKL5 = Money::euro(12485),
-        .W2STKL5 = Money::euro(31404),
-        .W3STKL5 = Money::euro(222260),
-        .GFB = Money::euro(10908),
-        .SOLZFREI = Money::euro(17543),
-        .ANPMax = Money::euro(1230),
-        .EFA = Money::euro(4260),
-        .KFBVoll = Money::euro(8952),
-        .KFBHalb = Money::euro(4476),
-        .tarif1Bis = Money::euro(16000),
-        .a1 = 979.18_x,
-        .s2 = Money::euro(15999),
-        .tarif2Bis = Money::euro(62810),
-        .a2 = 192.59_x,
-        .k2 = 966.53_x,
-        .tarif3Bis = Money::euro(277826),
-        .k3 = 9972.98_x,
-        .k4 = 18307.73_x,
-        .solzMilderung = 11.9_x,
-        .solzSonstMitFreigrenze = true,
-        .mitMBV = true,
-    },
+    // clang-format off
+    {.name = "OruSteuern2014", .jahr = 2014,
+     .BBGRVWest = Money::euro(71400), .BBGRVOst = Money::euro(60000), .RVSATZAN = 0.0945_x,
+     .TBSVORV = 0.56_x, .BBGKVPV = Money::euro(48600), .kvAnteil = KvAnteil::Fest,
+     .KVSATZAN = 0.079_x, .KVSATZAG = 0.07_x, .PVSATZAN = 0.01025_x, .PVSATZAG = 0.01025_x,
+     .PVSATZANSachsen = 0.01525_x, .PVSATZAGSachsen = 0.00525_x, .PVZuschlag = 0.0025_x,
+     .W1STKL5 = Money::euro(9763), .W2STKL5 = Money::euro(26441), .W3STKL5 = Money::euro(200584),
+     .GFB = Money::euro(8354), .SOLZFREI = Money::euro(972),
+     .ANPMax = Money::euro(1000), .EFA = Money::euro(1308), .KFBVoll = Money::euro(7008), .KFBHalb = Money::euro(3504),
+     .tarif1Bis = Money::euro(13470), .a1 = 974.58_x, .s2 = Money::euro(13469), .tarif2Bis = Money::euro(52882),
+     .a2 = 228.74_x, .k2 = 971_x, .tarif3Bis = Money::euro(250731), .k3 = 8239_x, .k4 = 15761_x,
+     .solzMilderung = 20_x, .solzSonstMitFreigrenze = false, .mitMBV = false, .mitKVZ = false,
+     .fvbHoechstensZVBEZJ = false, .dezemberAbrechnungGegen = ""},
+    {.name = "OruSteuern2015", .jahr = 2015,
+     .BBGRVWest = Money::euro(72600), .BBGRVOst = Money::euro(62400), .RVSATZAN = 0.0935_x,
+     .TBSVORV = 0.60_x, .BBGKVPV = Money::euro(49500), .kvAnteil = KvAnteil::GanzerZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.07_x, .PVSATZAN = 0.01175_x, .PVSATZAG = 0.01175_x,
+     .PVSATZANSachsen = 0.01675_x, .PVSATZAGSachsen = 0.00675_x, .PVZuschlag = 0.0025_x,
+     .W1STKL5 = Money::euro(9763), .W2STKL5 = Money::euro(26441), .W3STKL5 = Money::euro(200584),
+     .GFB = Money::euro(8354), .SOLZFREI = Money::euro(972),
+     .ANPMax = Money::euro(1000), .EFA = Money::euro(1308), .KFBVoll = Money::euro(7008), .KFBHalb = Money::euro(3504),
+     .tarif1Bis = Money::euro(13470), .a1 = 974.58_x, .s2 = Money::euro(13469), .tarif2Bis = Money::euro(52882),
+     .a2 = 228.74_x, .k2 = 971_x, .tarif3Bis = Money::euro(250731), .k3 = 8239_x, .k4 = 15761_x,
+     .solzMilderung = 20_x, .solzSonstMitFreigrenze = false, .mitMBV = false, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = false, .dezemberAbrechnungGegen = ""},
+    // December 2015: the relief of the whole year (basic allowance 8,472, single-parent relief
+    // 1,908, child allowance 7,152) settled against the values of January to November.
+    {.name = "OruSteuern1215", .jahr = 2015,
+     .BBGRVWest = Money::euro(72600), .BBGRVOst = Money::euro(62400), .RVSATZAN = 0.0935_x,
+     .TBSVORV = 0.60_x, .BBGKVPV = Money::euro(49500), .kvAnteil = KvAnteil::GanzerZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.07_x, .PVSATZAN = 0.01175_x, .PVSATZAG = 0.01175_x,
+     .PVSATZANSachsen = 0.01675_x, .PVSATZAGSachsen = 0.00675_x, .PVZuschlag = 0.0025_x,
+     .W1STKL5 = Money::euro(9873), .W2STKL5 = Money::euro(26441), .W3STKL5 = Money::euro(200584),
+     .GFB = Money::euro(8472), .SOLZFREI = Money::euro(972),
+     .ANPMax = Money::euro(1000), .EFA = Money::euro(1908), .KFBVoll = Money::euro(7152), .KFBHalb = Money::euro(3576),
+     .tarif1Bis = Money::euro(13470), .a1 = 997.60_x, .s2 = Money::euro(13469), .tarif2Bis = Money::euro(52882),
+     .a2 = 228.74_x, .k2 = 948.68_x, .tarif3Bis = Money::euro(250731), .k3 = 8261.29_x, .k4 = 15783.19_x,
+     .solzMilderung = 20_x, .solzSonstMitFreigrenze = false, .mitMBV = false, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = false, .dezemberAbrechnungGegen = "OruSteuern2015"},
+    {.name = "OruSteuern2016", .jahr = 2016,
+     .BBGRVWest = Money::euro(74400), .BBGRVOst = Money::euro(64800), .RVSATZAN = 0.0935_x,
+     .TBSVORV = 0.64_x, .BBGKVPV = Money::euro(50850), .kvAnteil = KvAnteil::GanzerZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.07_x, .PVSATZAN = 0.01175_x, .PVSATZAG = 0.01175_x,
+     .PVSATZANSachsen = 0.01675_x, .PVSATZAGSachsen = 0.00675_x, .PVZuschlag = 0.0025_x,
+     .W1STKL5 = Money::euro(10070), .W2STKL5 = Money::euro(26832), .W3STKL5 = Money::euro(203557),
+     .GFB = Money::euro(8652), .SOLZFREI = Money::euro(972),
+     .ANPMax = Money::euro(1000), .EFA = Money::euro(1908), .KFBVoll = Money::euro(7248), .KFBHalb = Money::euro(3624),
+     .tarif1Bis = Money::euro(13670), .a1 = 993.62_x, .s2 = Money::euro(13669), .tarif2Bis = Money::euro(53666),
+     .a2 = 225.40_x, .k2 = 952.48_x, .tarif3Bis = Money::euro(254447), .k3 = 8394.14_x, .k4 = 16027.52_x,
+     .solzMilderung = 20_x, .solzSonstMitFreigrenze = false, .mitMBV = false, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = ""},
+    {.name = "OruSteuern2017", .jahr = 2017,
+     .BBGRVWest = Money::euro(76200), .BBGRVOst = Money::euro(68400), .RVSATZAN = 0.0935_x,
+     .TBSVORV = 0.68_x, .BBGKVPV = Money::euro(52200), .kvAnteil = KvAnteil::GanzerZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.07_x, .PVSATZAN = 0.01275_x, .PVSATZAG = 0.01275_x,
+     .PVSATZANSachsen = 0.01775_x, .PVSATZAGSachsen = 0.00775_x, .PVZuschlag = 0.0025_x,
+     .W1STKL5 = Money::euro(10240), .W2STKL5 = Money::euro(27029), .W3STKL5 = Money::euro(205043),
+     .GFB = Money::euro(8820), .SOLZFREI = Money::euro(972),
+     .ANPMax = Money::euro(1000), .EFA = Money::euro(1908), .KFBVoll = Money::euro(7356), .KFBHalb = Money::euro(3678),
+     .tarif1Bis = Money::euro(13770), .a1 = 1007.27_x, .s2 = Money::euro(13769), .tarif2Bis = Money::euro(54058),
+     .a2 = 223.76_x, .k2 = 939.57_x, .tarif3Bis = Money::euro(256304), .k3 = 8475.44_x, .k4 = 16164.53_x,
+     .solzMilderung = 20_x, .solzSonstMitFreigrenze = false, .mitMBV = false, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = ""},
+    {.name = "OruSteuern2018", .jahr = 2018,
+     .BBGRVWest = Money::euro(78000), .BBGRVOst = Money::euro(69600), .RVSATZAN = 0.093_x,
+     .TBSVORV = 0.72_x, .BBGKVPV = Money::euro(53100), .kvAnteil = KvAnteil::GanzerZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.07_x, .PVSATZAN = 0.01275_x, .PVSATZAG = 0.01275_x,
+     .PVSATZANSachsen = 0.01775_x, .PVSATZAGSachsen = 0.00775_x, .PVZuschlag = 0.0025_x,
+     .W1STKL5 = Money::euro(10440), .W2STKL5 = Money::euro(27475), .W3STKL5 = Money::euro(208426),
+     .GFB = Money::euro(9000), .SOLZFREI = Money::euro(972),
+     .ANPMax = Money::euro(1000), .EFA = Money::euro(1908), .KFBVoll = Money::euro(7428), .KFBHalb = Money::euro(3714),
+     .tarif1Bis = Money::euro(13997), .a1 = 997.80_x, .s2 = Money::euro(13996), .tarif2Bis = Money::euro(54950),
+     .a2 = 220.13_x, .k2 = 948.49_x, .tarif3Bis = Money::euro(260533), .k3 = 8621.75_x, .k4 = 16437.70_x,
+     .solzMilderung = 20_x, .solzSonstMitFreigrenze = false, .mitMBV = false, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = ""},
+    {.name = "OruSteuern2019", .jahr = 2019,
+     .BBGRVWest = Money::euro(80400), .BBGRVOst = Money::euro(73800), .RVSATZAN = 0.093_x,
+     .TBSVORV = 0.76_x, .BBGKVPV = Money::euro(54450), .kvAnteil = KvAnteil::HalberZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.0745_x, .PVSATZAN = 0.01525_x, .PVSATZAG = 0.01525_x,
+     .PVSATZANSachsen = 0.02025_x, .PVSATZAGSachsen = 0.01025_x, .PVZuschlag = 0.0025_x,
+     .W1STKL5 = Money::euro(10635), .W2STKL5 = Money::euro(27980), .W3STKL5 = Money::euro(212261),
+     .GFB = Money::euro(9168), .SOLZFREI = Money::euro(972),
+     .ANPMax = Money::euro(1000), .EFA = Money::euro(1908), .KFBVoll = Money::euro(7620), .KFBHalb = Money::euro(3810),
+     .tarif1Bis = Money::euro(14255), .a1 = 980.14_x, .s2 = Money::euro(14254), .tarif2Bis = Money::euro(55961),
+     .a2 = 216.16_x, .k2 = 965.58_x, .tarif3Bis = Money::euro(265327), .k3 = 8780.90_x, .k4 = 16740.68_x,
+     .solzMilderung = 20_x, .solzSonstMitFreigrenze = false, .mitMBV = false, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = ""},
+    {.name = "OruSteuern2020", .jahr = 2020,
+     .BBGRVWest = Money::euro(82800), .BBGRVOst = Money::euro(77400), .RVSATZAN = 0.093_x,
+     .TBSVORV = 0.80_x, .BBGKVPV = Money::euro(56250), .kvAnteil = KvAnteil::HalberZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.0755_x, .PVSATZAN = 0.01525_x, .PVSATZAG = 0.01525_x,
+     .PVSATZANSachsen = 0.02025_x, .PVSATZAGSachsen = 0.01025_x, .PVZuschlag = 0.0025_x,
+     .W1STKL5 = Money::euro(10898), .W2STKL5 = Money::euro(28526), .W3STKL5 = Money::euro(216400),
+     .GFB = Money::euro(9408), .SOLZFREI = Money::euro(972),
+     .ANPMax = Money::euro(1000), .EFA = Money::euro(1908), .KFBVoll = Money::euro(7812), .KFBHalb = Money::euro(3906),
+     .tarif1Bis = Money::euro(14533), .a1 = 972.87_x, .s2 = Money::euro(14532), .tarif2Bis = Money::euro(57052),
+     .a2 = 212.02_x, .k2 = 972.79_x, .tarif3Bis = Money::euro(270501), .k3 = 8963.74_x, .k4 = 17078.74_x,
+     .solzMilderung = 20_x, .solzSonstMitFreigrenze = false, .mitMBV = false, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = ""},
+    {.name = "OruSteuern2021", .jahr = 2021,
+     .BBGRVWest = Money::euro(85200), .BBGRVOst = Money::euro(80400), .RVSATZAN = 0.093_x,
+     .TBSVORV = 0.84_x, .BBGKVPV = Money::euro(58050), .kvAnteil = KvAnteil::HalberZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.0765_x, .PVSATZAN = 0.01525_x, .PVSATZAG = 0.01525_x,
+     .PVSATZANSachsen = 0.02025_x, .PVSATZAGSachsen = 0.01025_x, .PVZuschlag = 0.0025_x,
+     .W1STKL5 = Money::euro(11237), .W2STKL5 = Money::euro(28959), .W3STKL5 = Money::euro(219690),
+     .GFB = Money::euro(9744), .SOLZFREI = Money::euro(16956),
+     .ANPMax = Money::euro(1000), .EFA = Money::euro(1908), .KFBVoll = Money::euro(8388), .KFBHalb = Money::euro(4194),
+     .tarif1Bis = Money::euro(14754), .a1 = 995.21_x, .s2 = Money::euro(14753), .tarif2Bis = Money::euro(57919),
+     .a2 = 208.85_x, .k2 = 950.96_x, .tarif3Bis = Money::euro(274613), .k3 = 9136.63_x, .k4 = 17374.99_x,
+     .solzMilderung = 11.9_x, .solzSonstMitFreigrenze = true, .mitMBV = false, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = ""},
+    {.name = "OruSteuern2022", .jahr = 2022,
+     .BBGRVWest = Money::euro(84600), .BBGRVOst = Money::euro(81000), .RVSATZAN = 0.093_x,
+     .TBSVORV = 0.88_x, .BBGKVPV = Money::euro(58050), .kvAnteil = KvAnteil::HalberZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.0765_x, .PVSATZAN = 0.01525_x, .PVSATZAG = 0.01525_x,
+     .PVSATZANSachsen = 0.02025_x, .PVSATZAGSachsen = 0.01025_x, .PVZuschlag = 0.0035_x,
+     .W1STKL5 = Money::euro(11793), .W2STKL5 = Money::euro(29298), .W3STKL5 = Money::euro(222260),
+     .GFB = Money::euro(10347), .SOLZFREI = Money::euro(16956),
+     .ANPMax = Money::euro(1200), .EFA = Money::euro(4008), .KFBVoll = Money::euro(8388), .KFBHalb = Money::euro(4194),
+     .tarif1Bis = Money::euro(14927), .a1 = 1088.67_x, .s2 = Money::euro(14926), .tarif2Bis = Money::euro(58597),
+     .a2 = 206.43_x, .k2 = 869.32_x, .tarif3Bis = Money::euro(277826), .k3 = 9336.45_x, .k4 = 17671.20_x,
+     .solzMilderung = 11.9_x, .solzSonstMitFreigrenze = true, .mitMBV = true, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = ""},
+    {.name = "OruSteuern2023", .jahr = 2023,
+     .BBGRVWest = Money::euro(87600), .BBGRVOst = Money::euro(85200), .RVSATZAN = 0.093_x,
+     .TBSVORV = 1.00_x, .BBGKVPV = Money::euro(59850), .kvAnteil = KvAnteil::HalberZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.078_x, .PVSATZAN = 0.01525_x, .PVSATZAG = 0.01525_x,
+     .PVSATZANSachsen = 0.02025_x, .PVSATZAGSachsen = 0.01025_x, .PVZuschlag = 0.0035_x,
+     .W1STKL5 = Money::euro(12485), .W2STKL5 = Money::euro(31404), .W3STKL5 = Money::euro(222260),
+     .GFB = Money::euro(10908), .SOLZFREI = Money::euro(17543),
+     .ANPMax = Money::euro(1230), .EFA = Money::euro(4260), .KFBVoll = Money::euro(8952), .KFBHalb = Money::euro(4476),
+     .tarif1Bis = Money::euro(16000), .a1 = 979.18_x, .s2 = Money::euro(15999), .tarif2Bis = Money::euro(62810),
+     .a2 = 192.59_x, .k2 = 966.53_x, .tarif3Bis = Money::euro(277826), .k3 = 9972.98_x, .k4 = 18307.73_x,
+     .solzMilderung = 11.9_x, .solzSonstMitFreigrenze = true, .mitMBV = true, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = ""},
+    // clang-format on
 };
 
 }  // namespace
@@ -77,10 +176,10 @@ bool OruSteuernAb2014::NimmtEingabe(std::string_view name) const {
       "AF",  "AJAHR", "ALTER1", "ENTSCH", "F",     "JFREIB",   "JHINZU",  "JRE4",  "JVBEZ",
       "KRV", "LZZ",   "LZZFREIB", "LZZHINZU", "PKPV", "PKV", "PVS", "PVZ", "R", "RE4", "SONSTB",
       "STKL", "VBEZ", "VBEZM",  "VBEZS",  "VBS",   "VJAHR",    "VMT",     "ZKF",   "ZMVB",
-      "JRE4ENT", "SONSTENT", "KVZ"};
+      "JRE4ENT", "SONSTENT"};
   for (std::string_view n : kImmer)
     if (n == name) return true;
-  return name == "MBV" && w_->mitMBV;
+  return (name == "MBV" && w_->mitMBV) || (name == "KVZ" && w_->mitKVZ);
 }
 
 Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
@@ -101,7 +200,7 @@ Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
   // The count of child allowances has one decimal; held exactly from here on.
   ZKF = Money::runde(Ext::vonFloat(e.ZKF));
   f = e.f;
-  KVZ = e.KVZ;
+  if (w_->mitKVZ) KVZ = e.KVZ;
   RE4 = cent(e.RE4);
   if (e.FreibetragLzz >= 0)
     LZZFREIB = cent(e.FreibetragLzz);
@@ -129,8 +228,39 @@ Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
   KENNVMT = 0;
   MRE4();
   MRE4ABZ();
-  MBERECH();
+  if (const JahrAb2014* alt = JahrAb2014NachName(w_->dezemberAbrechnungGegen)) {
+    DezemberAbrechnung(*alt);
+  } else {
+    MBERECH();
+  }
   return euro(LSTLZZ);
+}
+
+// The relief of a whole year reaches the employee through December: the year is computed with the
+// old values and with the new ones, and December carries the new monthly amount less eleven
+// months' overpayment, never below 0. An annual pay period takes the new values without more.
+void OruSteuernAb2014::DezemberAbrechnung(const JahrAb2014& alt) {
+  const Money ZRE4VPM = ZRE4VP;
+  t_ = &alt;
+  W1STKL5 = alt.W1STKL5;
+  MBERECH();
+  const Money lstAlt = JWLST, solzAlt = JWSOLZ, bkAlt = JWBK;
+
+  t_ = w_;
+  W1STKL5 = w_->W1STKL5;
+  ZRE4VP = ZRE4VPM;
+  MBERECH();
+  if (LZZ == 1) return;
+
+  auto dezember = [this](Money alt, Money neu) {
+    JW = Money::runde(neu - (alt - neu) * 11);
+    if (JW < 0) return Money();
+    UPANTEIL();
+    return ANTEIL1;
+  };
+  LSTLZZ = dezember(lstAlt, JWLST);
+  SOLZLZZ = dezember(solzAlt, JWSOLZ);
+  BKPeriode = dezember(bkAlt, JWBK);
 }
 
 void OruSteuernAb2014::MPARA() {
@@ -190,7 +320,7 @@ void OruSteuernAb2014::MRE4() {
     }
     FVB = auf(2, VBEZB * TAB(1, J) / 100);
     if (FVB > HFVB) FVB = HFVB;
-    if (FVB > ZVBEZJ) FVB = ZVBEZJ;
+    if (w_->fvbHoechstensZVBEZJ && FVB > ZVBEZJ) FVB = ZVBEZJ;
     FVBSO = auf(2, FVB + VBEZBSO * TAB(1, J) / 100);
     if (FVBSO > TAB(2, J)) FVBSO = TAB(2, J);
     HFVBZSO = ab(2, (VBEZB + VBEZBSO) / 100 - FVBSO);
@@ -227,7 +357,7 @@ void OruSteuernAb2014::MBERECH() {
   MZTABFB();
   MLSTJAHR();
   LSTJAHR = ab(0, ST * f);
-  JW = Money::runde(LSTJAHR * 100);
+  JW = JWLST = Money::runde(LSTJAHR * 100);
   UPANTEIL();
   LSTLZZ = ANTEIL1;
   // Surcharge and church tax are levied on the tax after the child allowances.
@@ -254,25 +384,25 @@ void OruSteuernAb2014::MZTABFB() {
     FVBZSO = Money();
   }
   if (STKL < 6 && ZRE4 > ZVBEZ) {
-    if (ZRE4 - ZVBEZ < w_->ANPMax)
+    if (ZRE4 - ZVBEZ < t_->ANPMax)
       ANP = auf(0, ANP + ZRE4 - ZVBEZ);
     else
-      ANP = ANP + w_->ANPMax;
+      ANP = ANP + t_->ANPMax;
   }
   KZTAB = 1;
   switch (STKL) {
-    case 1: SAP = Money::euro(36); KFB = ab(0, ZKF * w_->KFBVoll); break;
+    case 1: SAP = Money::euro(36); KFB = ab(0, ZKF * t_->KFBVoll); break;
     case 2:
-      EFA = w_->EFA;
+      EFA = t_->EFA;
       SAP = Money::euro(36);
-      KFB = ab(0, ZKF * w_->KFBVoll);
+      KFB = ab(0, ZKF * t_->KFBVoll);
       break;
     case 3:
       KZTAB = 2;
       SAP = Money::euro(36);
-      KFB = ab(0, ZKF * w_->KFBVoll);
+      KFB = ab(0, ZKF * t_->KFBVoll);
       break;
-    case 4: SAP = Money::euro(36); KFB = ab(0, ZKF * w_->KFBHalb); break;
+    case 4: SAP = Money::euro(36); KFB = ab(0, ZKF * t_->KFBHalb); break;
     case 5: SAP = Money::euro(36); KFB = Money(); break;
     default: KFB = Money(); break;
   }
@@ -348,11 +478,11 @@ void OruSteuernAb2014::MVSP() {
 
 // Income-tax tariff of X, times KZTAB.
 void OruSteuernAb2014::UPTAB() {
-  const JahrAb2014& t = *w_;
-  if (X < GFB + 1) {
+  const JahrAb2014& t = *t_;
+  if (X < t.GFB + 1) {
     ST = Money();
   } else if (X < t.tarif1Bis) {
-    Y = Abschneiden(7, (X - GFB) / 10000);
+    Y = Abschneiden(7, (X - t.GFB) / 10000);
     RW = Y * t.a1 + 1400;
     ST = ab(0, RW * Y);
   } else if (X < t.tarif2Bis) {
@@ -406,19 +536,24 @@ void OruSteuernAb2014::UP5_6() {
   ST = MIST > DIFF ? MIST : DIFF;
 }
 
-// Solidarity surcharge of the year and its period share.
+// Solidarity surcharge of the year and its period share; the period share of the church-tax
+// base. The exemption is per KZTAB share, so class III has it twice.
 void OruSteuernAb2014::MSOLZ() {
-  SOLZFREI = Money::runde(SOLZFREI * KZTAB);
+  SOLZFREI = Money::runde(w_->SOLZFREI * KZTAB);
+  JWSOLZ = Money();
   if (JBMG > SOLZFREI) {
     SOLZJ = ab(2, JBMG * 5.5_x / 100);
     SOLZMIN = ab(2, (JBMG - SOLZFREI) * w_->solzMilderung / 100);
     if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
-    JW = ab(0, SOLZJ * 100);
+    JW = JWSOLZ = ab(0, SOLZJ * 100);
     UPANTEIL();
     SOLZLZZ = ANTEIL1;
   } else {
     SOLZLZZ = Money();
   }
+  JW = JWBK = Money::runde(JBMG * 100);
+  UPANTEIL();
+  BKPeriode = ANTEIL1;
 }
 
 // Period share of the annual cent amount JW.
@@ -439,13 +574,8 @@ Money OruSteuernAb2014::SolzLfd() {
 Money OruSteuernAb2014::KirchensteuerLfd(int pflichtig, int land, int art, int anteil,
                                          Money kappungsBasis, Money sonderSatz) {
   if (STKL == 0) return Money();
-  if (pflichtig == 0) {
-    BK = Money();
-    return Money();
-  }
-  JW = Money::runde(JBMG * 100);
-  UPANTEIL();
-  BK = ANTEIL1;
+  BK = pflichtig == 0 ? Money() : BKPeriode;
+  if (pflichtig == 0) return Money();
   return Kirchensteuer({pflichtig, land, art, anteil, kappungsBasis, sonderSatz}, BK, LZZ,
                        LSTLZZ > 0);
 }

@@ -45,9 +45,14 @@ struct JahrAb2014 {
   Money tarif3Bis;
   Ext k3, k4;
   // Structural switches.
-  Ext solzMilderung;         // percent of the excess over the exemption: 20 or 11.9
+  Ext solzMilderung;            // percent of the excess over the exemption: 20 or 11.9
   bool solzSonstMitFreigrenze;  // surcharge on one-time and multi-year pay only above the exemption
-  bool mitMBV;               // untaxed employee-share benefits (MBV) and the STSMIN corrections
+  bool mitMBV;                  // untaxed employee-share benefits (MBV) and the STSMIN corrections
+  bool mitKVZ;                  // the additional health rate is an input
+  bool fvbHoechstensZVBEZJ;     // the pension allowance is capped at the annual pension payments
+  // A December engine settles a relief for the whole year: it computes the year with the values of
+  // the row named here and with its own, and charges December with the difference (empty: none).
+  std::string_view dezemberAbrechnungGegen;
 };
 
 // The rows of the years, oldest first.
@@ -94,6 +99,7 @@ class OruSteuernAb2014 : public OruSteuern {
   void UP5_6();
   void MSOLZ();
   void UPANTEIL();
+  void DezemberAbrechnung(const JahrAb2014& alt);
   void MSONSTVorspann();
   void MOSONST();
   void MRE4SONST();
@@ -101,6 +107,9 @@ class OruSteuernAb2014 : public OruSteuern {
   void MSOLZSTS();
 
   const JahrAb2014* w_;
+  // The values of the pass being computed: the engine's own, or the old ones in the first pass of a
+  // December settlement.
+  const JahrAb2014* t_ = w_;
 
   // Inputs, amounts in cents.
   int AJAHR = 0, VJAHR = 0, ZMVB = 0, STKL = 0, LZZ = 0, KRV = 0, PKV = 0, ALTER1 = 0, AF = 0,
@@ -121,6 +130,10 @@ class OruSteuernAb2014 : public OruSteuern {
   Money ZVE, X, ST, ZZX, ZX, VERGL, HOCH, ST1, ST2, DIFF, MIST, STOVMT;
   Ext Y, RW;
   Money LSTJAHR, JW, ANTEIL1, LSTLZZ, JBMG, SOLZJ, SOLZMIN, SOLZLZZ, BK;
+  // The annual cent amounts handed to the period share: wage tax, surcharge, church-tax base.
+  Money JWLST, JWSOLZ, JWBK;
+  // The church-tax base of the period as the main operation leaves it; BK once a church tax is due.
+  Money BKPeriode;
   Money LSTOSO, LSTSO, STS, SOLZS, BKS, SOLZSZVE, SOLZSBMG;
   Money LST1, LST2, LST3, STV, SOLZV, BKV, SOLZVBMG;
   int VMTOhneFuenftelung_ = 0;

@@ -12,6 +12,11 @@ struct Vektordatei {
 };
 
 const Vektordatei kDateien[] = {
+    {"lst2014.csv", "OruSteuern2014"},    {"lst2015.csv", "OruSteuern2015"},
+    {"lst2015dez.csv", "OruSteuern1215"}, {"lst2016.csv", "OruSteuern2016"},
+    {"lst2017.csv", "OruSteuern2017"},    {"lst2018.csv", "OruSteuern2018"},
+    {"lst2019.csv", "OruSteuern2019"},    {"lst2020.csv", "OruSteuern2020"},
+    {"lst2021.csv", "OruSteuern2021"},    {"lst2022.csv", "OruSteuern2022"},
     {"lst2023.csv", "OruSteuern2023"},
 };
 
