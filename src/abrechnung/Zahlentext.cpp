@@ -9,10 +9,14 @@ std::string FormatDE(Money betrag) {
   std::uint64_t units = negativ ? static_cast<std::uint64_t>(-(betrag.raw() + 1)) + 1
                                 : static_cast<std::uint64_t>(betrag.raw());
   const std::uint64_t cents = (units + 50) / 100;  // half a cent away from zero
-  std::string ganz = std::to_string(cents / 100);
-  for (int i = static_cast<int>(ganz.size()) - 3; i > 0; i -= 3) ganz.insert(i, ".");
+  const std::string ziffern = std::to_string(cents / 100);
+  std::string text = negativ && cents != 0 ? "-" : "";
+  for (std::size_t i = 0; i < ziffern.size(); ++i) {
+    if (i > 0 && (ziffern.size() - i) % 3 == 0) text += '.';
+    text += ziffern[i];
+  }
   const unsigned rest = cents % 100;
-  std::string text = (negativ && cents != 0 ? "-" : "") + ganz + ",";
+  text += ',';
   text += static_cast<char>('0' + rest / 10);
   text += static_cast<char>('0' + rest % 10);
   return text;

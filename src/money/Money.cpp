@@ -39,9 +39,13 @@ Money operator-(Money a, Money b) {
 std::string Money::text4() const {
   const std::uint64_t betrag =
       v_ < 0 ? static_cast<std::uint64_t>(-(v_ + 1)) + 1 : static_cast<std::uint64_t>(v_);
-  std::string nachkomma = std::to_string(betrag % kScale);
-  nachkomma.insert(0, 4 - nachkomma.size(), '0');
-  return (v_ < 0 ? "-" : "") + std::to_string(betrag / kScale) + "." + nachkomma;
+  const std::uint64_t rest = betrag % kScale;
+  std::string text(v_ < 0 ? "-" : "");
+  text += std::to_string(betrag / kScale);
+  text += '.';
+  for (std::uint64_t stelle = kScale / 10; stelle > 0; stelle /= 10)
+    text += static_cast<char>('0' + rest / stelle % 10);
+  return text;
 }
 
 Ext operator/(Ext a, Ext b) {
