@@ -1,0 +1,82 @@
+#include "abrechnung/Zahlentext.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "Hilfe.h"
+
+namespace salvaro {
+namespace {
+
+using namespace literale;
+
+TEST(Zahlentext, ReadsFieldTexts) {
+  struct Fall {
+    const char* text;
+    Money wert;
+  };
+  for (const Fall& f : {Fall{"3.000,00", 3000_m}, {"3000", 3000_m}, {"1.234.567,8", 1234567.8_m},
+                        {"-0,5", -0.5_m}, {",25", 0.25_m}, {"7,", 7_m}, {" 12,3456 ", 12.3456_m},
+                        {"+4", 4_m}, {"0", 0_m}}) {
+    EXPECT_EQ(LiesFeld(f.text), f.wert) << f.text;
+  }
+}
+
+TEST(Zahlentext, RejectsWhatIsNotANumber) {
+  for (const char* text : {"", "-", ",", "abc", "1,2,3", "1.2.3.4", "1,23456", "1e5", "12 34",
+                           "--1", "99999999999999999"}) {
+    EXPECT_THROW(LiesFeld(text), KonvertierungsFehler) << text;
+  }
+  try {
+    LiesFeld("abc");
+  } catch (const KonvertierungsFehler& f) {
+    EXPECT_STREQ(f.what(), "'abc' ist kein gültiger Gleitkommawert");
+  }
+  // Only two thousands points are removed before reading.
+  EXPECT_EQ(OhneTausenderPunkt("1.234.567.890"), "1234567.890");
+  EXPECT_EQ(OhneTausenderPunkt("1.2.3.4.5", 4), "12345");
+}
+
+TEST(Zahlentext, PlainFormAndTwoDecimals) {
+  EXPECT_EQ(SchlichterText(1234.5_m), "1234,5");
+  EXPECT_EQ(SchlichterText(400_m), "400");
+  EXPECT_EQ(SchlichterText(-0.25_m), "-0,25");
+  EXPECT_EQ(SchlichterText(0.0001_m), "0,0001");
+  EXPECT_EQ(ZweiNachkommastellen("400"), "400,00");
+  EXPECT_EQ(ZweiNachkommastellen("1234,5"), "1234,50");
+  EXPECT_EQ(ZweiNachkommastellen("1234,56"), "1234,56");
+  EXPECT_EQ(ZweiNachkommastellen(SchlichterText(269.9997_m)), "269,9997");
+}
+
+TEST(Zahlentext, PictureFormats) {
+  struct Fall {
+    Money wert;
+    int nachkomma;
+    bool gruppiert;
+    const char* text;
+  };
+  for (const Fall& f : {Fall{3000_m, 2, true, "3.000,00"}, {-1234.567_m, 2, true, "-1.234,57"},
+                        {-245.5_m, 2, true, "-245,50"}, {0.004_m, 2, true, "0,00"},
+                        {-0.004_m, 2, true, "0,00"}, {0.005_m, 2, true, "0,01"},
+                        {-0.005_m, 2, true, "-0,01"}, {1000000_m, 2, true, "1.000.000,00"},
+                        {1234.5_m, 2, false, "1234,50"}, {2.375_m, 3, true, "2,375"},
+                        {18.6_m, 2, true, "18,60"}, {12.25_m, 1, false, "12,3"},
+                        {999.999_m, 2, true, "1.000,00"}, {7_m, 0, true, "7"}}) {
+    EXPECT_EQ(FormatBild(f.wert, f.nachkomma, f.gruppiert), f.text) << f.wert.text4();
+  }
+  EXPECT_EQ(FormatDE(Money::units(INT64_MIN)), "-922.337.203.685.477,58");
+}
+
+TEST(Zahlentext, IndependentOfTheProcessLocale) {
+  const char* vorher = std::setlocale(LC_ALL, nullptr);
+  const std::string gespeichert = vorher ? vorher : "C";
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") || std::setlocale(LC_ALL, "C.UTF-8")) {
+    EXPECT_EQ(FormatDE(1234.5_m), "1.234,50");
+    EXPECT_EQ(LiesFeld("1.234,5"), 1234.5_m);
+  }
+  std::setlocale(LC_ALL, gespeichert.c_str());
+}
+
+}  // namespace
+}  // namespace salvaro
