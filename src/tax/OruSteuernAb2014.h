@@ -18,6 +18,12 @@ enum class KvAnteil {
   HalberZusatz,   // KVZ / 2 / 100 + 0.07: the additional contribution is shared
 };
 
+// The care rates of the provision lump sum: employee and employer, in and outside Saxony, and the
+// childless surcharge added to the employee's rate.
+struct PvSaetze {
+  Ext AN, AG, ANSachsen, AGSachsen, Zuschlag;
+};
+
 struct JahrAb2014 {
   std::string_view name;
   int jahr;
@@ -28,9 +34,11 @@ struct JahrAb2014 {
   KvAnteil kvAnteil;
   Ext KVSATZAN;  // used with KvAnteil::Fest
   Ext KVSATZAG;
-  Ext PVSATZAN, PVSATZAG;        // outside Saxony
-  Ext PVSATZANSachsen, PVSATZAGSachsen;
-  Ext PVZuschlag;                // childless surcharge added to PVSATZAN
+  PvSaetze pv;
+  // Rates for an annual pay period where the year's care rates changed during the year (the
+  // blended rates of the whole year); otherwise pv applies to every pay period.
+  bool pvJahrAbweichend;
+  PvSaetze pvJahr;
   // Classes V and VI, basic allowance, surcharge exemption per KZTAB share.
   Money W1STKL5, W2STKL5, W3STKL5, GFB, SOLZFREI;
   // Table allowances.

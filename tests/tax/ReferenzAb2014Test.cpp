@@ -17,7 +17,7 @@ const Vektordatei kDateien[] = {
     {"lst2017.csv", "OruSteuern2017"},    {"lst2018.csv", "OruSteuern2018"},
     {"lst2019.csv", "OruSteuern2019"},    {"lst2020.csv", "OruSteuern2020"},
     {"lst2021.csv", "OruSteuern2021"},    {"lst2022.csv", "OruSteuern2022"},
-    {"lst2023.csv", "OruSteuern2023"},
+    {"lst2023.csv", "OruSteuern2023"},    {"lst2023abjuli.csv", "OruSteuern0723"},
 };
 
 class ReferenzAb2014 : public testing::TestWithParam<Vektordatei> {};
