@@ -1,6 +1,9 @@
 #include "tax/EngineWahl.h"
 
+#include "tax/OruSteuern2008bis2009.h"
+#include "tax/OruSteuern2010bis2013.h"
 #include "tax/OruSteuernAb2014.h"
+#include "tax/OruSteuernBis2007.h"
 
 namespace salvaro {
 
@@ -11,6 +14,39 @@ struct Familie {
   std::unique_ptr<OruSteuern> (*nachName)(std::string_view);
   std::vector<std::string> (*namen)();
 };
+
+std::unique_ptr<OruSteuern> bis2007NachName(std::string_view name) {
+  if (const JahrBis2007* j = JahrBis2007NachName(name))
+    return std::make_unique<OruSteuernBis2007>(*j);
+  return nullptr;
+}
+std::vector<std::string> bis2007Namen() {
+  std::vector<std::string> namen;
+  for (const JahrBis2007& j : JahreBis2007()) namen.emplace_back(j.name);
+  return namen;
+}
+
+std::unique_ptr<OruSteuern> von2008NachName(std::string_view name) {
+  if (const Jahr2008bis2009* j = Jahr2008bis2009NachName(name))
+    return std::make_unique<OruSteuern2008bis2009>(*j);
+  return nullptr;
+}
+std::vector<std::string> von2008Namen() {
+  std::vector<std::string> namen;
+  for (const Jahr2008bis2009& j : Jahre2008bis2009()) namen.emplace_back(j.name);
+  return namen;
+}
+
+std::unique_ptr<OruSteuern> von2010NachName(std::string_view name) {
+  if (const Jahr2010bis2013* j = Jahr2010bis2013NachName(name))
+    return std::make_unique<OruSteuern2010bis2013>(*j);
+  return nullptr;
+}
+std::vector<std::string> von2010Namen() {
+  std::vector<std::string> namen;
+  for (const Jahr2010bis2013& j : Jahre2010bis2013()) namen.emplace_back(j.name);
+  return namen;
+}
 
 std::unique_ptr<OruSteuern> ab2014NachName(std::string_view name) {
   if (const JahrAb2014* j = JahrAb2014NachName(name)) return std::make_unique<OruSteuernAb2014>(*j);
@@ -24,6 +60,9 @@ std::vector<std::string> ab2014Namen() {
 
 // Oldest design first.
 constexpr Familie kFamilien[] = {
+    {bis2007NachName, bis2007Namen},
+    {von2008NachName, von2008Namen},
+    {von2010NachName, von2010Namen},
     {ab2014NachName, ab2014Namen},
 };
 

@@ -4,6 +4,7 @@
 
 #include "money/OruMath.h"
 #include "tax/Kirchensteuer.h"
+#include "tax/PapBausteine.h"
 #include "tax/Versorgung.h"
 
 namespace salvaro {
@@ -12,14 +13,10 @@ using namespace literale;
 
 namespace {
 
-// The flowchart's setScale(n, ROUND_DOWN) and setScale(n, ROUND_UP) on the unstored value.
-Money ab(int stellen, Ext e) {
-  return Money::runde(stellen == 0 ? Int(e) : Abschneiden(stellen + 1, e));
-}
-Money auf(int stellen, Ext e) { return Money::runde(Aufrunden(stellen + 1, e)); }
-
-Money cent(Money euro) { return Money::runde(euro * 100); }
-Money euro(Money cent) { return Money::runde(cent / 100); }
+using pap::ab;
+using pap::auf;
+using pap::cent;
+using pap::euro;
 
 // Values of each year as its flowchart sets them (euros unless a rate).
 constexpr JahrAb2014 kJahre[] = {
@@ -255,12 +252,10 @@ Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
 void OruSteuernAb2014::DezemberAbrechnung(const JahrAb2014& alt) {
   const Money ZRE4VPM = ZRE4VP;
   t_ = &alt;
-  W1STKL5 = alt.W1STKL5;
   MBERECH();
   const Money lstAlt = JWLST, solzAlt = JWSOLZ, bkAlt = JWBK;
 
   t_ = w_;
-  W1STKL5 = w_->W1STKL5;
   ZRE4VP = ZRE4VPM;
   MBERECH();
   if (LZZ == 1) return;
@@ -293,10 +288,6 @@ void OruSteuernAb2014::MPARA() {
   PVSATZAN = PVS == 1 ? pv.ANSachsen : pv.AN;
   PVSATZAG = PVS == 1 ? pv.AGSachsen : pv.AG;
   if (PVZ == 1) PVSATZAN = PVSATZAN + pv.Zuschlag;
-  W1STKL5 = w_->W1STKL5;
-  W2STKL5 = w_->W2STKL5;
-  W3STKL5 = w_->W3STKL5;
-  GFB = w_->GFB;
   SOLZFREI = w_->SOLZFREI;
 }
 
@@ -490,65 +481,22 @@ void OruSteuernAb2014::MVSP() {
   VSP = auf(0, VSP3 + VSP1);
 }
 
-// Income-tax tariff of X, times KZTAB.
-void OruSteuernAb2014::UPTAB() {
+// The tariff of the pass being computed.
+pap::Tarif OruSteuernAb2014::Tarif() const {
   const JahrAb2014& t = *t_;
-  if (X < t.GFB + 1) {
-    ST = Money();
-  } else if (X < t.tarif1Bis) {
-    Y = Abschneiden(7, (X - t.GFB) / 10000);
-    RW = Y * t.a1 + 1400;
-    ST = ab(0, RW * Y);
-  } else if (X < t.tarif2Bis) {
-    Y = Abschneiden(7, (X - t.s2) / 10000);
-    RW = Y * t.a2 + 2397;
-    RW = RW * Y;
-    ST = ab(0, RW + t.k2);
-  } else if (X < t.tarif3Bis) {
-    ST = ab(0, X * 0.42_x - t.k3);
-  } else {
-    ST = ab(0, X * 0.45_x - t.k4);
-  }
-  ST = Money::runde(ST * KZTAB);
+  return {.zone2Ab = t.GFB + Money::euro(1), .s1 = t.GFB, .a1 = t.a1, .c1 = 1400,
+          .zone3Ab = t.tarif1Bis, .s2 = t.s2, .a2 = t.a2, .c2 = 2397, .k2 = t.k2,
+          .zone4Ab = t.tarif2Bis, .satz4 = 0.42_x, .k3 = t.k3,
+          .zone5Ab = t.tarif3Bis, .k4 = t.k4,
+          .W1STKL5 = t.W1STKL5, .W2STKL5 = t.W2STKL5, .W3STKL5 = t.W3STKL5,
+          .satz5_6 = 0.42_x, .mindestSatz = 0.14_x};
 }
+
+// Income-tax tariff of X, times KZTAB.
+void OruSteuernAb2014::UPTAB() { ST = Money::runde(pap::UPTAB(Tarif(), X) * KZTAB); }
 
 // Classes V and VI.
-void OruSteuernAb2014::MST5_6() {
-  ZZX = X;
-  if (ZZX > W2STKL5) {
-    ZX = W2STKL5;
-    UP5_6();
-    if (ZZX > W3STKL5) {
-      ST = ab(0, ST + (W3STKL5 - W2STKL5) * 0.42_x);
-      ST = ab(0, ST + (ZZX - W3STKL5) * 0.45_x);
-    } else {
-      ST = ab(0, ST + (ZZX - W2STKL5) * 0.42_x);
-    }
-  } else {
-    ZX = ZZX;
-    UP5_6();
-    if (ZZX > W1STKL5) {
-      VERGL = ST;
-      ZX = W1STKL5;
-      UP5_6();
-      HOCH = ab(0, ST + (ZZX - W1STKL5) * 0.42_x);
-      ST = HOCH < VERGL ? HOCH : VERGL;
-    }
-  }
-}
-
-// Minimum tax of ZX in classes V and VI.
-void OruSteuernAb2014::UP5_6() {
-  X = ab(2, ZX * 1.25_x);
-  UPTAB();
-  ST1 = ST;
-  X = ab(2, ZX * 0.75_x);
-  UPTAB();
-  ST2 = ST;
-  DIFF = Money::runde((ST1 - ST2) * 2);
-  MIST = ab(0, ZX * 0.14_x);
-  ST = MIST > DIFF ? MIST : DIFF;
-}
+void OruSteuernAb2014::MST5_6() { ST = pap::MST5_6(Tarif(), X); }
 
 // Solidarity surcharge of the year and its period share; the period share of the church-tax
 // base. The exemption is per KZTAB share, so class III has it twice.

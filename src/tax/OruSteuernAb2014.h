@@ -8,6 +8,7 @@
 
 #include "money/Money.h"
 #include "tax/OruSteuern.h"
+#include "tax/PapBausteine.h"
 
 namespace salvaro {
 
@@ -102,9 +103,9 @@ class OruSteuernAb2014 : public OruSteuern {
   void UPEVP();
   void MVSP();
   void UPMLST();
+  pap::Tarif Tarif() const;
   void UPTAB();
   void MST5_6();
-  void UP5_6();
   void MSOLZ();
   void UPANTEIL();
   void DezemberAbrechnung(const JahrAb2014& alt);
@@ -127,7 +128,7 @@ class OruSteuernAb2014 : public OruSteuern {
   Money RE4, LZZFREIB, LZZHINZU, JFREIB, JHINZU, VMT, VBEZ, VBS, VBEZM, VBEZS, JVBEZ, PKPV, ENTSCH,
       JRE4ENT, SONSTENT, MBV, SONSTB, JRE4, STERBE, VKAPA;
   // Year parameters.
-  Money BBGRV, BBGKVPV, W1STKL5, W2STKL5, W3STKL5, GFB, SOLZFREI;
+  Money BBGRV, BBGKVPV, SOLZFREI;
   Ext RVSATZAN, TBSVORV, KVSATZAN, KVSATZAG, PVSATZAN, PVSATZAG;
   // Working variables, named as in the flowchart.
   Money ZRE4J, ZVBEZJ, JLFREIB, JLHINZU, ZRE4, ZRE4VP, ZVBEZ;
@@ -135,8 +136,7 @@ class OruSteuernAb2014 : public OruSteuern {
   Money ANP, EFA, SAP, KFB, ZTABFB;
   int KZTAB = 1, KENNVMT = 0;
   Money VSP1, VSP2, VSP3, VSPN, VSP, VHB;
-  Money ZVE, X, ST, ZZX, ZX, VERGL, HOCH, ST1, ST2, DIFF, MIST, STOVMT;
-  Ext Y, RW;
+  Money ZVE, X, ST, STOVMT;
   Money LSTJAHR, JW, ANTEIL1, LSTLZZ, JBMG, SOLZJ, SOLZMIN, SOLZLZZ, BK;
   // The annual cent amounts handed to the period share: wage tax, surcharge, church-tax base.
   Money JWLST, JWSOLZ, JWBK;

@@ -1,0 +1,69 @@
+// Pieces that the wage-tax engines of 2004 to 2013 have in common although their flowcharts
+// differ otherwise: the flowcharts' rounding steps, the income-tax tariff with its rule for
+// classes V and VI, and the provision lump sum of the older law that 2005 to 2009 still compare
+// with the newer one.
+#pragma once
+
+#include "money/Money.h"
+
+namespace salvaro::pap {
+
+// The flowcharts' setScale(n, ROUND_DOWN) and setScale(n, ROUND_UP) on the unstored value.
+Money ab(int stellen, Ext e);
+Money auf(int stellen, Ext e);
+
+// Amounts enter the engines in euros and are held in cents.
+Money cent(Money euro);
+Money euro(Money cent);
+
+// A rounding step whose kind differs from year to year.
+enum class Rundung {
+  Keine,          // kept to four decimals
+  RundeCent,      // half up to cents
+  AbCent,         // cut to cents
+  AufCent,        // up to the next cent (the flowcharts' ROUND_UP)
+  AufrundenCent,  // up to cents when the third decimal is at least 1 (the fourth alone does not)
+  AbEuro,         // cut to whole units
+  AufEuro,        // up to the next whole unit (the flowcharts' ROUND_UP)
+  AufrundenEuro,  // up to the next whole unit when at least one hundredth is present
+};
+Money Runde(Rundung r, Ext e);
+
+// Income-tax tariff of one year. Zone 2 from zone2Ab: Y = (X - s1) / 10,000 cut to six decimals,
+// ST = (Y * a1 + c1) * Y; zone 3 from zone3Ab: Y = (X - s2) / 10,000, ST = (Y * a2 + c2) * Y + k2;
+// zone 4 from zone4Ab: X * satz4 - k3; zone 5 from zone5Ab (0: no fifth zone): X * 0.45 - k4.
+// Each zone's tax is cut to whole euros.
+struct Tarif {
+  Money zone2Ab, s1;
+  Ext a1, c1;
+  Money zone3Ab, s2;
+  Ext a2, c2, k2;
+  Money zone4Ab;
+  Ext satz4, k3;
+  Money zone5Ab;
+  Ext k4;
+  // Classes V and VI: the limits (W3STKL5 0: none), the marginal rate above W1STKL5 and above
+  // W2STKL5 up to W3STKL5, and the rate of the minimum tax.
+  Money W1STKL5, W2STKL5, W3STKL5;
+  Ext satz5_6, mindestSatz;
+};
+
+// Income tax of the income X of one tariff share (whole euros, before the splitting factor).
+Money UPTAB(const Tarif& t, Money X);
+// Income tax of X in classes V and VI: twice the tax difference between 1.25 X and 0.75 X, at
+// least the minimum rate of X, and the marginal rate of the limits above W1STKL5.
+Money MST5_6(const Tarif& t, Money X);
+
+// The older provision lump sum: 20 % of the pay, of which the base amount of 3,068 (less 16 % of
+// the pay) counts in full, the next 1,334 in full and what remains half, up to 667; each amount
+// per KZTAB share. Without statutory pension insurance it is 20 % of the pay, at most 1,134.
+struct VorsorgeAltRundung {
+  Rundung VSPO;         // 20 % of the pay and the reduced base amount
+  Rundung ergebnis;     // the lump sum
+  Rundung kurz;         // the lump sum without statutory pension insurance
+  Rundung restHaelfte;  // half of what exceeds the second part
+};
+Money VorsorgepauschaleAlt(Money ZRE4VP, int KZTAB, bool ohneRentenversicherung,
+                           const VorsorgeAltRundung& r);
+
+}  // namespace salvaro::pap
