@@ -1,0 +1,474 @@
+// The contribution bases and the employee and employer shares of health (KV), pension (RV),
+// unemployment (AV) and care (PV) insurance, the employer levies and the chamber contribution.
+// Within a share the rules run in the order of the law's exceptions: a later rule that applies
+// replaces the value, and the rules that free a share come last.
+#include <algorithm>
+
+#include "engine/Gehalt.h"
+#include "money/OruMath.h"
+
+namespace salvaro {
+
+using namespace literale;
+
+namespace {
+
+// A contribution: base × rate / 100, cut after the third decimal, then half up to cents.
+Money Anteil(Money basis, Ext satz) {
+  return RundeCent(Abschneiden(4, basis * satz / 100));
+}
+
+// The same, with the product first stored as an amount before it is cut.
+Money AnteilGespeichert(Money basis, Ext satz) {
+  return RundeCent(Abschneiden(4, Money::runde(basis * satz / 100)));
+}
+
+Money Doppelt(Money m) {
+  return m + m;
+}
+
+Money NichtNegativ(Money m) {
+  return std::max(m, Money());
+}
+
+
+}  // namespace
+
+// The ceilings of the period and the bases they cut; multiple employment shares the ceiling in
+// proportion to the two pays.
+void TLohnGehalt::BerechneBemessung() {
+  const auto periode = [this](Money grenze) {
+    return SVTage >= 30 ? grenze : RundeCent(grenze / 30 * SVTage);
+  };
+  const auto aufgeteilt = [this](Money grenze) {
+    Money b = SVBemessung, f = BruttoAndere;
+    if (werte_->mehrfachbeschaeftigungAb2012) {
+      b = std::min(b, grenze);
+      f = std::min(f, grenze);
+    }
+    return RundeCent(grenze * b / (b + f));
+  };
+  grenzeKV_ = periode(BBGKV);
+  grenzeRV_ = periode(BBGRV);
+  BemKV = std::min(grenzeKV_, SVBemessung);
+  if (Mehrfachbesch != 0 && BBGKV < BemKV + BruttoAndere) BemKV = aufgeteilt(BBGKV);
+  BemRV = std::min(grenzeRV_, SVBemessung);
+  if (Mehrfachbesch == 1 && BBGRV < BemRV + BruttoAndere) BemRV = aufgeteilt(BBGRV);
+}
+
+bool TLohnGehalt::ImUebergangsbereich() const {
+  return Gleitzone == 1 && GleitzoneObergrenze > SVBrutto;
+}
+
+bool TLohnGehalt::MitArbeitnehmerbasis() const {
+  return ImUebergangsbereich() && werte_->gleitzoneArbeitnehmerbasis.in(Monat);
+}
+
+// The employee's base in the transition zone from October 2022: O / (O - G) x (AE - G).
+Money TLohnGehalt::ArbeitnehmerbasisUebergang() const {
+  const Money O = GleitzoneObergrenze, G = GleitzoneUntergrenze;
+  return NichtNegativ(RundeCent(O / (O - G) * (SVBrutto - G)));
+}
+
+bool TLohnGehalt::RVVerzichtMinijob() const {
+  return Minijob == 1 && BGRRV == 1 && VerzichtRVFreiheit == 1;
+}
+
+bool TLohnGehalt::MehrfachUeberKVGrenze() const {
+  return Mehrfachbesch != 0 && BBGKV < SVBemessung + BruttoAndere;
+}
+
+Money TLohnGehalt::AnteiligNachBrutto(Money betrag) const {
+  return RundeCent(betrag * SVBemessung / (SVBemessung + BruttoAndere));
+}
+
+// Voluntary members pay on the ceiling unless they choose the actual pay.
+Money TLohnGehalt::FreiwilligenBasis() const {
+  return FrwTatsBrutto == 1 ? BemKV : BBGKV;
+}
+
+// The employer pays on the actual pay below the upper limit of the transition zone (there the
+// employee's base is reduced), but never on more than the ceiling of the period.
+Money TLohnGehalt::ArbeitgeberBasis(Money bemessung, Money grenze) const {
+  return SVBrutto < GleitzoneObergrenze ? std::min(SVBrutto, grenze) : bemessung;
+}
+
+// Employer's health subsidy to a private premium measured on the actual pay.
+Money TLohnGehalt::TatsaechlicherZuschussKV() const {
+  const Money a = Anteil(BemKV, KVSatzZuschuss);
+  return RundeCent(Abschneiden(4, a - KVSatzZuschuss / 2 * BemKV / 100));
+}
+
+bool TLohnGehalt::VersorgungsRegel() const {
+  return Versorgungsart == 1 || Versorgungsart == 2;
+}
+
+// The childless surcharge, from 2005.
+Ext TLohnGehalt::PVZuschlag() const {
+  return PVErhoeht == 1 ? Ext(werte_->PVZuschlagKinderlos) : Ext();
+}
+
+// Saxony kept its holiday, so its employees carry one point more of the care rate.
+Ext TLohnGehalt::PVSatzAN() const {
+  return PVSachsen == 1 && BGRPV != 2 ? (PVSatz - 1_m) / 2 + 1 : PVSatz / 2;
+}
+Ext TLohnGehalt::PVSatzAG() const {
+  return PVSachsen == 1 && BGRPV != 2 ? (PVSatz - 1_m) / 2 : PVSatz / 2;
+}
+
+Money TLohnGehalt::BerechneKVAN() const {
+  const KvZusatz regel = werte_->kvZusatz.in(Monat);
+  const Ext g = regel == KvZusatz::Paritaetisch ? KVZusBeitrag / 2 : Ext(KVZusBeitrag);
+  Money kvan;
+  switch (regel) {
+    case KvZusatz::Keiner:
+      kvan = Anteil(BemKV, KVSatz / 2);
+      break;
+    case KvZusatz::Sonderbeitrag:
+      kvan = RundeCent(Abschneiden(4, BemKV * KVZusBeitrag / 100 + Anteil(BemKV, KVSatz / 2)));
+      break;
+    case KvZusatz::ImSatz:
+      kvan = Anteil(BemKV, KVSatz / 2 + KVZusBeitrag);
+      break;
+    case KvZusatz::Getrennt:
+    case KvZusatz::Paritaetisch:
+      // Two contributions, each in whole cents.
+      kvan = AnteilGespeichert(BemKV, KVSatz / 2) + Anteil(BemKV, g);
+      break;
+  }
+
+  // A voluntary member pays the whole contribution.
+  if (BGRKV == 9 || KVStatus == 2) {
+    const Money o = FreiwilligenBasis();
+    switch (regel) {
+      case KvZusatz::Keiner:
+        kvan = Anteil(o, KVSatz);
+        break;
+      case KvZusatz::Sonderbeitrag:
+      case KvZusatz::ImSatz:
+        kvan = Anteil(o, KVSatz + KVZusBeitrag);
+        break;
+      case KvZusatz::Getrennt:
+        kvan = AnteilGespeichert(o, KVSatz) + Anteil(o, KVZusBeitrag);
+        break;
+      case KvZusatz::Paritaetisch:
+        kvan = RundeCent(o * (KVSatz + KVZusBeitrag) / 100);
+        break;
+    }
+    if (MehrfachUeberKVGrenze()) {
+      kvan = werte_->mehrfachbeschaeftigungAb2012 ? RundeCent((KVSatz + KVZusBeitrag) * BemKV / 100)
+                                                  : AnteiligNachBrutto(kvan);
+    }
+  }
+
+  // A private premium less the employer's subsidy.
+  if (KVStatus == 3) {
+    const Money s = std::min(PKVHoechstzuschuss, PKVBetrag - AbrundenCent(PKVBetrag / 2));
+    kvan = PKVBetrag - s;
+    if (FrwTatsBrutto == 1 && BBGKV > BemKV) kvan = TatsaechlicherZuschussKV();
+    if (MehrfachUeberKVGrenze()) kvan = AnteiligNachBrutto(kvan);
+  }
+
+  // Transition zone: the whole contribution on the reduced base less the employer's share on
+  // the actual pay; from October 2022 half the rate on the employee base.
+  if (MitArbeitnehmerbasis()) {
+    const Money b = ArbeitnehmerbasisUebergang();
+    kvan = AnteilGespeichert(b, KVSatz / 2) + Anteil(b, g);
+  } else if (ImUebergangsbereich()) {
+    kvan = Doppelt(Anteil(BemKV, KVSatz / 2)) - Anteil(SVBrutto, KVSatz / 2);
+    switch (regel) {
+      case KvZusatz::Keiner:
+        break;
+      case KvZusatz::Sonderbeitrag:
+        kvan += Anteil(BemKV, KVZusBeitrag);
+        break;
+      case KvZusatz::ImSatz:
+      case KvZusatz::Getrennt:
+        kvan += Anteil(BemKV, g);
+        break;
+      case KvZusatz::Paritaetisch:
+        kvan += Doppelt(Anteil(BemKV, g)) - Anteil(SVBrutto, g);
+        break;
+    }
+  }
+
+  // Pensioners pay the whole rate on their pension payments.
+  if (VersorgungsRegel()) {
+    Money t = VersorgungKVGrenze > 0 && VersorgungKVGrenze < BemKV ? VersorgungKVGrenze : BemKV;
+    if (werte_->versorgungsFreibetrag && Versorgungsart == 2)
+      t = NichtNegativ(t - ZwanzigstelBezugsgroesse);
+    kvan = Anteil(t, KVSatz) + Anteil(t, KVZusBeitrag);
+    if (!werte_->versorgungsFreibetrag && Versorgungsart == 2 && ZwanzigstelBezugsgroesse > BemKV)
+      kvan = Money();
+  }
+
+  if (BGRKV == 0 && (KVStatus == 0 || KVStatus == 5)) kvan = Money();
+  if (BGRKV == 6 || KVStatus == 4 || KVStatus == 9 || Minijob == 1) kvan = Money();
+  return kvan;
+}
+
+Money TLohnGehalt::BerechneKVAG() const {
+  const bool paritaetisch = werte_->kvZusatz.in(Monat) == KvZusatz::Paritaetisch;
+  const Ext d = paritaetisch ? KVZusBeitrag / 2 : Ext();
+  Money kvag = Anteil(ArbeitgeberBasis(BemKV, grenzeKV_), KVSatz / 2 + d);
+  // From October 2022 the employer carries the whole contribution on the reduced base less the
+  // employee's share.
+  if (MitArbeitnehmerbasis())
+    kvag = AnteilGespeichert(BemKV, KVSatz) + Anteil(BemKV, KVZusBeitrag) - KVAN;
+
+  // Subsidy to a voluntary member.
+  if (BGRKV == 9 || KVStatus == 2) {
+    kvag = Anteil(FreiwilligenBasis(), KVSatz / 2 + d);
+    if (MehrfachUeberKVGrenze()) {
+      kvag = werte_->mehrfachbeschaeftigungAb2012 ? RundeCent((d + KVSatz / 2) * BemKV / 100)
+                                                  : AnteiligNachBrutto(kvag);
+    }
+  }
+
+  // Subsidy to a private premium: half of it, at most the maximum subsidy.
+  if (KVStatus == 3 || KVStatus == 4) {
+    kvag = std::min(PKVHoechstzuschuss, PKVBetrag - AbrundenCent(PKVBetrag / 2));
+    if (FrwTatsBrutto == 1 && BBGKV > BemKV) kvag = TatsaechlicherZuschussKV();
+    if (MehrfachUeberKVGrenze()) {
+      if (werte_->mehrfachbeschaeftigungAb2012) {
+        const Money s = std::min(PKVHoechstzuschuss, RundeCent(PKVBetrag / 2));
+        kvag = RundeCent(s / BBGKV * BemKV);
+      } else {
+        kvag = AnteiligNachBrutto(kvag);
+      }
+    }
+  }
+
+  if (BGRKV == 6) kvag = Anteil(BemKV, werte_->KVPauschalsatz.in(Monat));
+  if (BGRKV == 0 && (KVStatus == 0 || KVStatus == 5)) kvag = Money();
+  if (KVStatus == 9 || VersorgungsRegel()) kvag = Money();
+  return kvag;
+}
+
+bool TLohnGehalt::RVANFrei() const {
+  return (BGRRV == 0 && RVStatus == 0) || BGRRV == 3 || BGRRV == 5 ||
+         (Minijob == 1 && BGRRV != 1) || RVStatus == 2;
+}
+
+bool TLohnGehalt::RVAGFrei() const {
+  return BGRRV == 0 && RVStatus == 0;
+}
+
+Money TLohnGehalt::BerechneRVAN() const {
+  Money rvan = Anteil(BemRV, RVSatz / 2);
+
+  // A marginal employee who opts in pays the rest of the full rate above the employer's flat
+  // rate, but at least the full contribution on the minimum base less the employer's part.
+  if (RVVerzichtMinijob()) {
+    const Money p = werte_->RVPauschalsatz.in(Monat);
+    Money m = werte_->RVMindestbemessung;
+    if (SVTage < 30) m = RundeCent(m / 30 * SVTage);
+    rvan = m > BemRV ? RundeCent(m * RVSatz / 100) - RundeCent(BemRV * p / 100)
+                     : RundeCent(BemRV * (RVSatz - p) / 100);
+  }
+
+  if (ImUebergangsbereich() && Minijob == 0) {
+    if (RVVolleBeitraege == 1)
+      rvan = RundeCent(RVSatz / 2 * SVBrutto / 100);
+    else if (MitArbeitnehmerbasis())
+      rvan = Anteil(ArbeitnehmerbasisUebergang(), RVSatz / 2);
+    else
+      rvan = Doppelt(rvan) - Anteil(SVBrutto, RVSatz / 2);
+  }
+
+  if (RVANFrei()) rvan = Money();
+  return rvan;
+}
+
+Money TLohnGehalt::BerechneRVAG() const {
+  Money rvag = Anteil(ArbeitgeberBasis(BemRV, grenzeRV_), RVSatz / 2);
+  if (MitArbeitnehmerbasis() && Minijob == 0 && RVVolleBeitraege == 0)
+    rvag = Anteil(BemRV, RVSatz) - RVAN;
+  if (RVVerzichtMinijob() || BGRRV == 5)
+    rvag = RundeCent(BemRV * werte_->RVPauschalsatz.in(Monat) / 100);
+  if (RVAGFrei()) rvag = Money();
+  return rvag;
+}
+
+bool TLohnGehalt::AVANFrei() const {
+  return BGRRV == 5 || BGRAV == 0 || BGRAV == 2 || BGRKV == 6 || Minijob == 1;
+}
+
+bool TLohnGehalt::AVAGFrei() const {
+  return BGRRV == 5 || BGRAV == 0 || BGRKV == 6 || AVStatus == 1 || Minijob == 1;
+}
+
+Money TLohnGehalt::BerechneAVAN() const {
+  Money avan = Anteil(BemRV, AVSatz / 2);
+  if (MitArbeitnehmerbasis())
+    avan = Anteil(ArbeitnehmerbasisUebergang(), AVSatz / 2);
+  else if (ImUebergangsbereich())
+    avan = Doppelt(avan) - Anteil(SVBrutto, AVSatz / 2);
+  if (AVANFrei()) avan = Money();
+  return avan;
+}
+
+Money TLohnGehalt::BerechneAVAG() const {
+  if (AVAGFrei()) return Money();
+  if (MitArbeitnehmerbasis()) return Anteil(BemRV, AVSatz) - AVAN;
+  return Anteil(ArbeitgeberBasis(BemRV, grenzeRV_), AVSatz / 2);
+}
+
+Money TLohnGehalt::BerechnePVAN() const {
+  const Ext Z = PVZuschlag();
+  Money pvan = Anteil(BemKV, PVSatzAN() + Z);
+
+  if (BGRKV == 9 || PVStatus == 2) {
+    const Ext R = PVSatz + Z;
+    pvan = Anteil(FreiwilligenBasis(), R);
+    if (MehrfachUeberKVGrenze()) {
+      pvan = werte_->mehrfachbeschaeftigungAb2012 ? RundeCent(R * BemKV / 100)
+                                                  : AnteiligNachBrutto(pvan);
+    }
+  }
+
+  if (PVStatus == 3) {
+    const Money u = std::min(PPVBetrag - AbrundenCent(PPVBetrag / 2), Anteil(BBGKV, PVSatz / 2));
+    pvan = PPVBetrag - u;
+    if (FrwTatsBrutto == 1 && BemKV < BBGKV) pvan = Anteil(BemKV, PVSatz / 2);
+    if (MehrfachUeberKVGrenze()) pvan = AnteiligNachBrutto(pvan);
+  }
+
+  // Transition zone: the whole contribution and the surcharge on the reduced base less the
+  // employer's share on the actual pay (in Saxony the employer's smaller part); from October 2022
+  // the employee's rate on the employee base and the surcharge on the reduced base.
+  if (MitArbeitnehmerbasis()) {
+    pvan = Anteil(ArbeitnehmerbasisUebergang(), PVSatzAN()) + Anteil(BemKV, Z);
+  } else if (ImUebergangsbereich()) {
+    pvan = Doppelt(Anteil(BemKV, PVSatz / 2)) + Anteil(BemKV, Z) - Anteil(SVBrutto, PVSatzAG());
+  }
+
+  if (VersorgungsRegel()) {
+    const Money t =
+        VersorgungKVGrenze > 0 && VersorgungKVGrenze < BemKV ? VersorgungKVGrenze : BemKV;
+    pvan = Anteil(t, PVSatz + Z);
+    if (Versorgungsart == 2 && BemKV < ZwanzigstelBezugsgroesse) pvan = Money();
+  }
+
+  if (PVStatus == 5 || PVStatus == 9 || BGRRV == 5 || BGRKV == 6 || Minijob == 1) pvan = Money();
+  if (BGRKV == 0 && (PVStatus == 0 || PVStatus == 9)) pvan = Money();
+  if (BGRPV == 0 && PVStatus == 0) pvan = Money();
+  return pvan;
+}
+
+Money TLohnGehalt::BerechnePVAG() const {
+  Money pvag = Anteil(ArbeitgeberBasis(BemKV, grenzeKV_), PVSatzAG());
+  if (MitArbeitnehmerbasis())
+    pvag = Anteil(BemKV, PVSatz) - Anteil(ArbeitnehmerbasisUebergang(), PVSatzAN());
+
+  if (BGRKV == 9 || PVStatus == 2) {
+    pvag = Anteil(FreiwilligenBasis(), PVSatz / 2);
+    if (MehrfachUeberKVGrenze()) {
+      pvag = werte_->mehrfachbeschaeftigungAb2012 ? RundeCent(PVSatz / 2 * BemKV / 100)
+                                                  : AnteiligNachBrutto(pvag);
+    }
+  }
+
+  if (PVStatus == 3 || PVStatus == 4) {
+    Money u = std::min(PPVBetrag - AbrundenCent(PPVBetrag / 2), Anteil(BBGKV, PVSatz / 2));
+    pvag = std::min(u, PPVHoechstzuschuss);
+    if (FrwTatsBrutto == 1 && BBGKV > BemKV) pvag = Anteil(BemKV, PVSatz / 2);
+    if (MehrfachUeberKVGrenze() && werte_->mehrfachbeschaeftigungAb2012) {
+      const Money s = std::min(PPVHoechstzuschuss, AbrundenCent(PPVBetrag / 2));
+      pvag = RundeCent(s / BBGKV * BemKV);
+    }
+  }
+
+  if (BGRRV == 5 || BGRKV == 6 || PVStatus == 5 || PVStatus == 9 || Minijob == 1) pvag = Money();
+  if (BGRKV == 0 && (PVStatus == 0 || PVStatus == 9)) pvag = Money();
+  if (BGRPV == 0 && PVStatus == 0) pvag = Money();
+  if (VersorgungsRegel()) pvag = Money();
+  return pvag;
+}
+
+// A one-time payment is charged up to the part of the year's ceilings that the regular pay of
+// the year so far has left.
+void TLohnGehalt::BerechneEinmalbezugSV() {
+  if (EBVormonate == 1) {
+    const int vormonate = Monat - 1;
+    VorBemKV = std::min(Money::runde(SVBemessung * vormonate), Money::runde(BBGKV * vormonate));
+    VorBemRV = std::min(Money::runde(SVBemessung * vormonate), Money::runde(BBGRV * vormonate));
+  }
+  const auto anteilig = [this](Money grenze) {
+    return VorTage != 0 ? Money::runde((VorTage + SVTage) * grenze / 30) : grenze;
+  };
+  AntBBGKV = anteilig(BBGKV);
+  AntBBGRV = anteilig(BBGRV);
+  EBBemKV = std::min(EBSVBrutto, NichtNegativ(AntBBGKV - VorBemKV - BemKV));
+  EBBemRV = std::min(EBSVBrutto, NichtNegativ(AntBBGRV - VorBemRV - BemRV));
+
+  const KvZusatz regel = werte_->kvZusatz.in(Monat);
+  const bool kvPflicht = AntBBGKV > 0 && BGRKV < 8;
+  const Money k = kvPflicht ? Anteil(EBBemKV, KVSatz / 2) : Money();
+  switch (regel) {
+    case KvZusatz::Keiner:
+      KVANEB = k;
+      break;
+    case KvZusatz::Sonderbeitrag:
+    case KvZusatz::ImSatz:
+    case KvZusatz::Getrennt:
+      KVANEB = RundeCent(Abschneiden(4, EBBemKV * KVZusBeitrag / 100 + k));
+      break;
+    case KvZusatz::Paritaetisch:
+      KVANEB = Anteil(EBBemKV, KVSatz / 2 + KVZusBeitrag / 2);
+      break;
+  }
+  if (KVStatus != 0 || BGRKV == 9 || BGRKV == 0) KVANEB = Money();
+
+  const Ext d = regel == KvZusatz::Paritaetisch ? KVZusBeitrag / 2 : Ext();
+  KVAGEB = kvPflicht ? RundeCent(EBBemKV * (KVSatz / 2 + d) / 100) : Money();
+  if (KVStatus != 0 || BGRKV == 0) KVAGEB = Money();
+
+  // Pension and unemployment: the contribution group frees the same side as on the regular pay.
+  RVANEB = AntBBGRV > 0 && !RVANFrei() ? Anteil(EBBemRV, RVSatz / 2) : Money();
+  RVAGEB = !RVAGFrei() ? Anteil(EBBemRV, RVSatz / 2) : Money();
+  AVANEB = AntBBGRV > 0 && !AVANFrei() ? Anteil(EBBemRV, AVSatz / 2) : Money();
+  AVAGEB = !AVAGFrei() ? Anteil(EBBemRV, AVSatz / 2) : Money();
+  if (BGRAV == 0 && AVStatus == 0) AVANEB = AVAGEB = Money();
+
+  PVANEB = AntBBGKV > 0 ? Anteil(EBBemKV, PVSatzAN() + PVZuschlag()) : Money();
+  if (BGRKV == 9 || PVStatus == 9) PVANEB = Money();
+  PVAGEB = Anteil(EBBemKV, PVSatzAG());
+  if (PVStatus != 0 || BGRKV == 9) PVAGEB = Money();
+  if (BGRPV == 0 && PVStatus == 0) PVANEB = PVAGEB = Money();
+}
+
+void TLohnGehalt::BerechneUmlagen() {
+  InsoUmlage = werte_->mitInsoUmlage ? Anteil(BemRV + EBBemRV, InsoUmlageSatz) : Money();
+  UmlageU1 = RundeCent(BemRV * U1Satz / 100);
+  UmlageU2 = Anteil(BemRV, U2Satz);
+}
+
+// The employees' chambers of Bremen and the Saarland.
+void TLohnGehalt::BerechneKammerbeitrag() {
+  constexpr int kBremen = 5, kSaarland = 14;
+  Kammerbeitrag = Money();
+  if (KiStLand == kBremen && stBruttoPeriode_ > 250_m) {
+    Kammerbeitrag = AbrundenCent(stBruttoPeriode_ * 0.15_x / 100);
+  } else if (KiStLand == kSaarland && Minijob == 0) {
+    const Money b = std::min(RundeCent(BBGRV * 75 / 100), BemRV);
+    Kammerbeitrag = AbrundenCent(b * 0.15_x / 100);
+  }
+}
+
+// Top-up of partial retirement: the top-up amount and the additional pension base, which fills
+// the pay up to 90 % of the ceiling at most and never beyond the ceiling.
+void TLohnGehalt::BerechneAufstockung() {
+  if (Aufstockung == 0) {
+    AufstockungBetrag = AufstockungRVBemessung = AufstockungRVBeitrag = Money();
+    return;
+  }
+  AufstockungBetrag = RundeCent(AufstockungBasis * AufstockungSatz / 100);
+  Money bem = RundeCent(AufstockungBasis * AufstockungRVSatz / 100);
+  bem = std::min(bem, RundeCent(BBGRV * 90 / 100) - AufstockungBasis);
+  bem = std::min(bem, BBGRV - BemRV);
+  AufstockungRVBemessung = NichtNegativ(bem);
+  AufstockungRVBeitrag = RundeCent(AufstockungRVBemessung * RVSatz / 100);
+}
+
+}  // namespace salvaro

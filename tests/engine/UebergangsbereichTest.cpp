@@ -1,0 +1,184 @@
+// The reduced base of the transition zone, the shares in the zone, and marginal employment with
+// its flat employer rates and the pension opt-in.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "FakeEngine.h"
+#include "Hilfe.h"
+#include "engine/Beitragsjahre.h"
+#include "engine/Gehalt.h"
+
+namespace salvaro {
+namespace {
+
+using namespace literale;
+
+TLohnGehalt Rechne(int jahr, int monat, std::string_view bgr, Money brutto,
+                   const std::function<void(TLohnGehalt&)>& mehr = {}) {
+  TLohnGehalt lg = MitFakeEngine(std::make_shared<FakeProtokoll>());
+  lg.SetRechtskreis(1);
+  lg.SetJahr(jahr);
+  lg.SetBGR(bgr);
+  lg.SetMonat(monat);
+  lg.SetKVZusBeitrag(1.6_m);
+  lg.SetKVSatz(14.6_m);
+  lg.SetStBrutto(brutto);
+  lg.SetSVBrutto(brutto);
+  if (mehr) mehr(lg);
+  lg.Berechne();
+  return lg;
+}
+
+TEST(Uebergangsbereich, ReducedBase) {
+  struct Fall {
+    int jahr, monat;
+    Money brutto, bemessung;
+  };
+  for (const Fall& f : {
+           Fall{2023, 5, 1000_m, 891.85_m},
+           {2023, 5, 2000_m, 2000_m},   // the zone ends below the upper limit
+           {2023, 5, 400_m, 276.88_m},  // at or below G: F × pay
+           {2012, 5, 600_m, 549.82_m},
+           {2019, 6, 1000_m, 1000_m},  // upper limit 850 until June 2019
+           {2019, 7, 1000_m, 961.34_m},
+           {2022, 9, 1000_m, 960.44_m},
+           {2022, 10, 1000_m, 913.59_m},
+           {2006, 6, 600_m, 519.34_m},  // factor 0.5967, from July 0.7160
+           {2006, 7, 600_m, 543.20_m},
+       }) {
+    const TLohnGehalt lg = Rechne(f.jahr, f.monat, "1111", f.brutto);
+    EXPECT_EQ(lg.SVBemessung, f.bemessung) << f.jahr << "/" << f.monat << " " << f.brutto.text4();
+    EXPECT_EQ(lg.SVBrutto, f.brutto);
+  }
+  const TLohnGehalt ohne =
+      Rechne(2023, 5, "1111", 1000_m, [](TLohnGehalt& lg) { lg.SetGleitzone(0); });
+  EXPECT_EQ(ohne.SVBemessung, 1000_m);
+}
+
+TEST(Uebergangsbereich, SharesInTheZone) {
+  // Until September 2022 the employee pays the whole contribution on the reduced base less the
+  // employer's half on the actual pay; from October 2022 half the rate on the employee base
+  // O / (O - G) x (AE - G), and the employer the whole contribution on the reduced base less that.
+  // The childless surcharge is always charged on the reduced base. Saxony splits the care rate
+  // one point in the employee's disfavour, in the zone as outside it.
+  struct Fall {
+    const char* name;
+    int jahr, monat;
+    Money brutto, kvz;
+    int sachsen;
+    Money KVAN, KVAG, RVAN, RVAG, AVAN, AVAG, PVAN, PVAG;
+  };
+  const Fall faelle[] = {
+      {"old rule", 2022, 9, 1000_m, 1.6_m, 0,
+       74.58_m, 81_m, 85.64_m, 93_m, 11.06_m, 12_m, 17.41_m, 15.25_m},
+      {"old rule, Saxony", 2022, 9, 1000_m, 1.6_m, 1,
+       74.58_m, 81_m, 85.64_m, 93_m, 11.06_m, 12_m, 22.41_m, 10.25_m},
+      {"employee base", 2022, 10, 1100_m, 1.3_m, 0,
+       68.32_m, 95.13_m, 79.91_m, 111.30_m, 10.31_m, 14.36_m, 16.70_m, 18.25_m},
+      {"employee base", 2023, 5, 1000_m, 1.6_m, 0,
+       52.54_m, 91.94_m, 60.32_m, 105.56_m, 8.43_m, 14.76_m, 13.01_m, 17.31_m},
+      {"employee base, Saxony", 2023, 5, 1000_m, 1.6_m, 1,
+       52.54_m, 91.94_m, 60.32_m, 105.56_m, 8.43_m, 14.76_m, 16.26_m, 14.06_m},
+  };
+  for (const Fall& f : faelle) {
+    const TLohnGehalt lg = Rechne(f.jahr, f.monat, "1111", f.brutto, [&](TLohnGehalt& lg) {
+      lg.SetKVZusBeitrag(f.kvz);
+      lg.SetPVErhoeht(1);
+      lg.SetPVSachsen(f.sachsen);
+    });
+    SCOPED_TRACE(std::string(f.name) + " " + std::to_string(f.jahr) + "/" +
+                 std::to_string(f.monat));
+    EXPECT_EQ(lg.KVAN, f.KVAN);
+    EXPECT_EQ(lg.KVAG, f.KVAG);
+    EXPECT_EQ(lg.RVAN, f.RVAN);
+    EXPECT_EQ(lg.RVAG, f.RVAG);
+    EXPECT_EQ(lg.AVAN, f.AVAN);
+    EXPECT_EQ(lg.AVAG, f.AVAG);
+    EXPECT_EQ(lg.PVAN, f.PVAN);
+    EXPECT_EQ(lg.PVAG, f.PVAG);
+  }
+  // October 2022: the employer's four shares of the example add up as the law's tables show.
+  const TLohnGehalt okt = Rechne(2022, 10, "1111", 1100_m, [](TLohnGehalt& lg) {
+    lg.SetKVZusBeitrag(1.3_m);
+    lg.SetPVErhoeht(1);
+  });
+  EXPECT_EQ(okt.SVBemessung, 1027.99_m);
+  EXPECT_EQ(okt.KVAG + okt.RVAG + okt.AVAG + okt.PVAG, 239.04_m);
+
+  const TLohnGehalt voll =
+      Rechne(2023, 5, "1111", 1000_m, [](TLohnGehalt& lg) { lg.SetRVVolleBeitraege(1); });
+  EXPECT_EQ(voll.RVAN, 93_m);
+}
+
+TEST(Uebergangsbereich, SecondEmploymentSharesTheReducedBaseOfTheTotal) {
+  // Set after the gross: the case applies it anyway.
+  const TLohnGehalt lg = Rechne(2023, 5, "1111", 600_m, [](TLohnGehalt& lg) {
+    lg.SetMehrfachbesch(1);
+    lg.SetBruttoAndere(600_m);
+  });
+  EXPECT_EQ(lg.SVBemessung, 556.74_m);
+}
+
+TEST(Minijob, FlatEmployerRatesAndNoEmployeeShares) {
+  // 13 % health and 15 % pension from July 2006; 11 % and 12 % before.
+  struct Fall {
+    int jahr, monat;
+    Money KVAG, RVAG;
+  };
+  for (const Fall& f : {Fall{2023, 5, 52_m, 60_m}, {2004, 5, 44_m, 48_m}, {2005, 12, 44_m, 48_m},
+                        {2006, 6, 44_m, 48_m}, {2006, 7, 52_m, 60_m}}) {
+    const TLohnGehalt lg = Rechne(f.jahr, f.monat, "6500", 400_m);
+    EXPECT_EQ(lg.Minijob, 1);
+    EXPECT_EQ(lg.SVBemessung, 400_m) << "no reduction in marginal employment";
+    for (Money an : {lg.KVAN, lg.RVAN, lg.AVAN, lg.PVAN}) EXPECT_EQ(an, 0_m);
+    EXPECT_EQ(lg.KVAG, f.KVAG) << f.jahr << "/" << f.monat;
+    EXPECT_EQ(lg.RVAG, f.RVAG) << f.jahr << "/" << f.monat;
+    EXPECT_EQ(lg.AVAG, 0_m);
+    EXPECT_EQ(lg.PVAG, 0_m);
+  }
+}
+
+TEST(Minijob, PensionOptIn) {
+  struct Fall {
+    int jahr, monat, svTage;
+    Money brutto, rvan, rvag;
+  };
+  for (const Fall& f : {
+           Fall{2023, 5, 30, 300_m, 10.80_m, 45_m},
+           {2023, 5, 30, 100_m, 17.55_m, 15_m},  // minimum base 175.00
+           {2023, 5, 15, 50_m, 8.78_m, 7.50_m},  // minimum base 87.50 for half a month
+           {2006, 3, 30, 300_m, 22.50_m, 36_m},  // employer 12 % until June 2006
+           {2006, 7, 30, 300_m, 13.50_m, 45_m},
+       }) {
+    const TLohnGehalt lg = Rechne(f.jahr, f.monat, "6100", f.brutto, [&](TLohnGehalt& lg) {
+      lg.SetSVTage(f.svTage);
+      lg.SetVerzichtRVFreiheit(1);
+    });
+    EXPECT_EQ(lg.RVAN, f.rvan) << f.jahr << "/" << f.monat << " " << f.brutto.text4();
+    EXPECT_EQ(lg.RVAG, f.rvag) << f.jahr << "/" << f.monat << " " << f.brutto.text4();
+  }
+  const TLohnGehalt kv =
+      Rechne(2023, 5, "6100", 300_m, [](TLohnGehalt& lg) { lg.SetVerzichtRVFreiheit(1); });
+  EXPECT_EQ(kv.KVAG, 39_m);
+  EXPECT_EQ(kv.KVAN, 0_m);
+
+  // The opt-in is a rule of marginal employment: a regular employee pays half as always.
+  const TLohnGehalt regulaer =
+      Rechne(2023, 5, "1111", 3000_m, [](TLohnGehalt& lg) { lg.SetVerzichtRVFreiheit(1); });
+  EXPECT_EQ(regulaer.RVAN, 279_m);
+  EXPECT_EQ(regulaer.RVAG, 279_m);
+}
+
+TEST(Minijob, LimitShownByTheMainWindow) {
+  EXPECT_FALSE(Geringfuegigkeitsgrenze(2007, 12).has_value());
+  EXPECT_EQ(Geringfuegigkeitsgrenze(2008, 1), 400_m);
+  EXPECT_EQ(Geringfuegigkeitsgrenze(2013, 1), 450_m);
+  EXPECT_EQ(Geringfuegigkeitsgrenze(2022, 9), 450_m);
+  EXPECT_EQ(Geringfuegigkeitsgrenze(2022, 10), 520_m);
+  EXPECT_EQ(Geringfuegigkeitsgrenze(2023, 1), 520_m);
+  EXPECT_FALSE(Geringfuegigkeitsgrenze(2024, 1).has_value());
+}
+
+}  // namespace
+}  // namespace salvaro
