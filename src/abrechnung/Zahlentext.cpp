@@ -4,8 +4,9 @@
 
 namespace salvaro {
 
-KonvertierungsFehler::KonvertierungsFehler(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' ist kein gültiger Gleitkommawert") {}
+KonvertierungsFehler::KonvertierungsFehler(std::string_view text, bool ganzzahl)
+    : std::runtime_error("'" + std::string(text) + "' ist kein gültiger " +
+                         (ganzzahl ? "ganzzahliger Wert" : "Gleitkommawert")) {}
 
 std::string OhneTausenderPunkt(std::string_view text, int maxPunkte) {
   std::string s(text);
@@ -42,6 +43,19 @@ Money LiesBetrag(std::string_view text) {
 }
 
 Money LiesFeld(std::string_view text) { return LiesBetrag(OhneTausenderPunkt(text)); }
+
+int LiesGanzzahl(std::string_view text) {
+  std::string_view s = text;
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  const bool negativ = !s.empty() && s.front() == '-';
+  if (!s.empty() && (s.front() == '-' || s.front() == '+')) s.remove_prefix(1);
+  if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string_view::npos)
+    throw KonvertierungsFehler(text, true);
+  int wert = 0;
+  for (const char c : s) wert = wert * 10 + (c - '0');
+  return negativ ? -wert : wert;
+}
 
 namespace {
 std::uint64_t betragVon(Money m) {

@@ -13,7 +13,7 @@ namespace salvaro {
 // A field text that is not a number; the message is the one the user sees.
 class KonvertierungsFehler : public std::runtime_error {
  public:
-  explicit KonvertierungsFehler(std::string_view text);
+  explicit KonvertierungsFehler(std::string_view text, bool ganzzahl = false);
 };
 
 // Deletes the first "." up to maxPunkte times (thousands points of a typed amount).
@@ -24,6 +24,8 @@ std::string OhneTausenderPunkt(std::string_view text, int maxPunkte = 2);
 Money LiesBetrag(std::string_view text);
 // A field text as the program reads amounts: thousands points removed, then LiesBetrag.
 Money LiesFeld(std::string_view text);
+// A whole number ("2023"); throws KonvertierungsFehler for anything else.
+int LiesGanzzahl(std::string_view text);
 
 // The plain shortest decimal form with decimal comma, no grouping: 1234,5; 400; -0,25.
 std::string SchlichterText(Money betrag);

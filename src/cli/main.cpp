@@ -1,6 +1,12 @@
 // salvaro-cli: the command-line calculator. Subcommands:
 //   pap --engine NAME [--input FILE] [--output FILE]   wage-tax engine over flowchart inputs
 //   beispiel                                           a sample calculation
+//   rechne --brutto X | --netto X [options]            the window's calculation
+//   stapel EINGABE.csv                                 one calculation per row
+#include <unistd.h>
+
+#include <chrono>
+#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -9,7 +15,9 @@
 
 #include "abrechnung/Datei.h"
 #include "abrechnung/Zahlentext.h"
+#include "cli/Fall.h"
 #include "cli/Pap.h"
+#include "cli/Rechnen.h"
 #include "tax/EngineWahl.h"
 
 namespace {
@@ -18,6 +26,23 @@ constexpr int kFehler = 2;
 
 void hilfe(std::ostream& aus) {
   aus << "Aufruf:\n"
+         "  salvaro-cli rechne (--brutto BETRAG | --netto BETRAG) [Optionen] [--json]\n"
+         "                     [--speichern DATEI]\n"
+         "      rechnet wie das Programmfenster; Optionen (Vorgaben wie im Fenster):\n"
+         "      --jahr JJJJ --monat NAME|NR --steuerklasse N --faktor F\n"
+         "      --kinderfreibetrag N --freibetrag BETRAG (negativ: Hinzurechnung)\n"
+         "      --kirchensteuer LAND|keine --geburtsjahr JJJJ --beitragsgruppe NNNN\n"
+         "      --kv-satz SATZ --kv-zusatz SATZ --pkv BETRAG --ppv BETRAG\n"
+         "      --pkv-ohne-zuschuss --ost --besondere-tabelle --ohne-uebergangsbereich\n"
+         "      --rv-verzicht --pv-nicht-erhoeht --pv-sachsen --frw-tats-brutto\n"
+         "      --steuerbrutto BETRAG --sv-brutto BETRAG --heute JJJJ-MM-TT\n"
+         "      Beträge deutsch (3.000,50) oder mit Dezimalpunkt (3000.50).\n"
+         "  salvaro-cli stapel EINGABE.csv\n"
+         "      eine Berechnung je Zeile; Spalten heißen wie die Optionen von rechne.\n"
+         "  salvaro-cli fall --Jahr JJJJ [--Feld WERT ...]\n"
+         "      der Abrechnungsfall selbst: jede Eingabe mit Setter als Option wie ihr Feld\n"
+         "      (--Monat, --BGR, --StBrutto, --SVBrutto, --KVSatz ...), Beträge mit\n"
+         "      Dezimalpunkt; Ausgabe: JSON aller Ergebnisse (ohne --Rechtskreis: West).\n"
          "  salvaro-cli beispiel\n"
          "      rechnet ein Beispiel.\n"
          "  salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI]\n"
@@ -102,6 +127,13 @@ int pap(const std::vector<std::string>& args) {
   return 0;
 }
 
+salvaro::Datum heute() {
+  const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm lokal{};
+  localtime_r(&t, &lokal);
+  return {lokal.tm_year + 1900, lokal.tm_mon + 1, lokal.tm_mday};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,6 +147,10 @@ int main(int argc, char** argv) {
   try {
     if (befehl == "pap") return pap(args);
     if (befehl == "beispiel") return beispiel();
+    if (befehl == "fall") return salvaro::FallBefehl(args, std::cout, std::cerr);
+    if (befehl == "rechne") return salvaro::RechneBefehl(args, std::cout, std::cerr, heute());
+    if (befehl == "stapel")
+      return salvaro::StapelBefehl(args, std::cout, std::cerr, heute(), ::isatty(2) == 1);
   } catch (const std::exception& e) {
     std::cerr << "salvaro-cli " << befehl << ": " << e.what() << '\n';
     return kFehler;

@@ -1,0 +1,359 @@
+#include "abrechnung/Berechnung.h"
+
+#include <cstdio>
+
+#include "abrechnung/Detailabrechnung.h"
+#include "abrechnung/Hochrechnung.h"
+#include "abrechnung/Zahlentext.h"
+#include "engine/Beitragsjahre.h"
+#include "engine/Gehalt.h"
+#include "tax/EngineWahl.h"
+
+namespace salvaro {
+
+using namespace literale;
+
+int MonatAusName(std::string_view name) {
+  for (std::size_t i = 0; i < kMonatsnamen.size(); ++i)
+    if (kMonatsnamen[i] == name) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+int KiStLandNummer(std::string_view name) {
+  for (std::size_t i = 1; i < kKiStLaender.size(); ++i)
+    if (kKiStLaender[i] == name) return static_cast<int>(i);
+  return 0;
+}
+
+std::string Datum::Text() const {
+  char puffer[16];
+  std::snprintf(puffer, sizeof puffer, "%02d.%02d.%04d", tag % 100, monat % 100, jahr % 10000);
+  return puffer;
+}
+
+namespace {
+
+bool rechenbar(int jahr) { return BeitragsjahrFuer(jahr) != nullptr && EngineFuer(jahr, 1); }
+
+// An amount field; an empty one counts as 0 where the window says so.
+Money betrag(const std::string& text) { return LiesFeld(text); }
+Money betragOderNull(const std::string& text) { return text.empty() ? Money() : LiesFeld(text); }
+
+std::string feldtext(Money m) { return ZweiNachkommastellen(SchlichterText(m)); }
+std::string label(Money abzug) { return FormatDE(-abzug); }
+
+bool gruppeGueltig(const std::string& bgr) {
+  return bgr.size() == 4 && bgr.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The rate of a "+ 1,60%" field and of a "14,60%" field.
+Money zusatzSatz(const std::string& text) { return LiesFeld(text.size() > 2 ? text.substr(2, 4) : ""); }
+Money kvSatz(const std::string& text) {
+  return LiesFeld(text.empty() ? text : text.substr(0, text.size() - 1));
+}
+
+Meldung fehler(std::string text, Meldung::Fokus fokus = Meldung::Fokus::Keiner) {
+  return {Meldung::Art::Fehler, std::move(text), 0, fokus};
+}
+Meldung hinweis(std::string text, Meldung::Fokus fokus = Meldung::Fokus::Keiner) {
+  return {Meldung::Art::Hinweis, std::move(text), 0, fokus};
+}
+
+}  // namespace
+
+int ErstesRechenjahr() {
+  static const int jahr = [] {
+    int j = 1990;
+    while (j < 2100 && !rechenbar(j)) ++j;
+    return j;
+  }();
+  return jahr;
+}
+
+int LetztesRechenjahr() {
+  static const int jahr = [] {
+    int j = ErstesRechenjahr();
+    while (rechenbar(j + 1)) ++j;
+    return j;
+  }();
+  return jahr;
+}
+
+Start StarteMitEnter(Eingaben& e, Feld feld) {
+  Start s;
+  if ((feld == Feld::Brutto ? e.Brutto : e.Netto).empty()) return s;
+  if (feld == Feld::Netto) {
+    // The desired net is the first gross trial.
+    e.BruttoUebernahme = true;
+    e.Brutto = e.Netto;
+  }
+  if (!e.BruttoUebernahme) {
+    if (e.SVBrutto.empty()) {
+      s.meldung = hinweis("SV-Brutto fehlt");
+      return s;
+    }
+    if (e.StBrutto.empty()) {
+      s.meldung = hinweis("Steuerbrutto fehlt");
+      return s;
+    }
+  }
+  if (e.BGR.size() < 4) {
+    s.meldung = hinweis("Beitragsgruppe muß immer vierstellig sein!", Meldung::Fokus::Beitragsgruppe);
+    return s;
+  }
+  StarteMitKnopf(e, feld);
+  s.rechnen = true;
+  return s;
+}
+
+void StarteMitKnopf(Eingaben& e, Feld feld) {
+  (feld == Feld::Brutto ? e.BruttoMarke : e.NettoMarke) = 1;
+}
+
+void FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
+  const int jahr = LiesGanzzahl(e.Jahr);
+  fall.SetRechtskreis(e.Ost ? 0 : 1);
+  fall.SetJahr(jahr);
+  fall.SetBGR(e.BGR);
+  fall.SetMonat(e.MonatNr);
+  fall.SetStTage(30);
+  fall.SetSVTage(30);
+  fall.SetGleitzone(e.OhneUebergangsbereich ? 0 : 1);
+  fall.SetRVVolleBeitraege(0);
+  // The childless surcharge is due from age 23 in the year of the calculation, and not for those
+  // born before 1940.
+  const int gebJahr = LiesGanzzahl(e.GebJahr);
+  const bool zuschlagsalter = gebJahr <= jahr - 23 && gebJahr >= 1940;
+  fall.SetPVErhoeht(!e.PVNichtErhoeht && zuschlagsalter ? 1 : 0);
+  fall.SetPVSachsen(e.PVSachsen ? 1 : 0);
+  fall.SetVerzichtRVFreiheit(e.RVVerzicht ? 1 : 0);
+  fall.SetFrwTatsBrutto(e.FrwTatsBrutto ? 1 : 0);
+  const Money pkv = betragOderNull(e.PKV), ppv = betragOderNull(e.PPV);
+  fall.SetPKVBetrag(pkv);
+  fall.SetPPVBetrag(ppv);
+  if (e.ChkPKV) fall.SetKVStatus(4);
+  fall.SetPVStatus(e.ChkPPV ? 4 : 0);
+  fall.SetKVZusBeitrag(zusatzSatz(e.KVZus));
+  fall.SetPKPV(e.ChkPKV || e.PKVOhneZuschuss ? pkv + ppv : Money());
+  int pkvSteuer = 0;
+  if (e.PKVOhneZuschuss) {
+    pkvSteuer = 1;
+    fall.SetKVStatus(5);
+    fall.SetPVStatus(5);
+  }
+  if (fall.KVStatus == 4) pkvSteuer = 2;
+  fall.SetPKV(pkvSteuer);
+  fall.SetKVSatz(kvSatz(e.KV));
+  fall.SetStBrutto(betrag(e.StBrutto));
+  fall.SetSonstBezug(Money());
+  fall.SetEBSVBrutto(Money());
+  fall.SetSVBrutto(betrag(e.SVBrutto));
+  const Money stkl = betrag(e.StKl);
+  fall.SetStKl(stkl > 6 ? 6 : static_cast<int>(stkl.raw() / Money::kScale));
+  if (!e.Faktor.empty()) fall.SetFaktor(betrag(e.Faktor));
+  const int land = KiStLandNummer(e.KiLand);
+  fall.SetKiStLand(land);
+  fall.SetKonfession(land != 0 ? 1 : 4);
+  if (jahr >= 2010)
+    fall.SetKRV(e.BesondereTabelle ? 2 : e.Ost ? 1 : 0);
+  else
+    fall.SetKRV(e.BesondereTabelle ? 1 : 0);
+  if (!e.KiFB.empty())
+    fall.SetKiFB(static_cast<float>(betrag(e.KiFB).raw()) / static_cast<float>(Money::kScale));
+  if (!e.StFB.empty()) fall.SetStFB(betrag(e.StFB));
+  fall.SetGebJahr(gebJahr);
+  fall.SetBAVArt(0);
+  fall.SetMehrfachbesch(0);
+  fall.SetBruttoAndere(Money());
+  fall.SetAufstockung(0);
+  fall.Berechne();
+}
+
+namespace {
+// Health and care as the net formula subtracts them: a voluntary member pays the premium less the
+// employer's subsidy; a privately care-insured employee pays the care premium outside the payroll.
+Money krankenUndPflege(const TLohnGehalt& f) {
+  Money k = f.BGRKV == 9 ? f.KVAN - f.KVAG + f.PVAN - f.PVAG : f.KVAN + f.PVAN;
+  if (f.PVStatus == 3 || f.PVStatus == 4) k -= f.PVAN;
+  return k;
+}
+}  // namespace
+
+Money GesetzlicheAbzuege(const TLohnGehalt& f) {
+  return f.LSt + f.KiSt + f.SolZ + f.RVAN + f.AVAN + krankenUndPflege(f);
+}
+
+Money NettoFormel(const TLohnGehalt& f, Money x) { return x - GesetzlicheAbzuege(f); }
+
+Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
+  Ergebnis r;
+  if (e.GebJahr.size() < 4) {
+    r.meldungen.push_back(fehler("Bitte ein Geburtsjahr eingeben", Meldung::Fokus::Geburtsjahr));
+    return r;
+  }
+  // The year box can be typed into: a year the program has no values for is refused instead of
+  // showing the previous calculation's taxes as new.
+  const int jahr = LiesGanzzahl(e.Jahr);
+  if (jahr < ErstesRechenjahr() || jahr > LetztesRechenjahr()) {
+    r.meldungen.push_back(hinweis("Berechnung nur für die Jahre " + std::to_string(ErstesRechenjahr()) +
+                                  " bis " + std::to_string(LetztesRechenjahr()) + " möglich"));
+    e.BruttoMarke = e.NettoMarke = 0;
+    return r;
+  }
+  // A recalculation button skips the checks of Enter; a group that is not four digits cannot
+  // be calculated either way.
+  if (!gruppeGueltig(e.BGR)) {
+    r.meldungen.push_back(
+        hinweis("Beitragsgruppe muß immer vierstellig sein!", Meldung::Fokus::Beitragsgruppe));
+    e.BruttoMarke = e.NettoMarke = 0;
+    return r;
+  }
+  if (e.MonatNr < 1 || e.MonatNr > 12) e.MonatNr = MonatAusName(e.Monat);
+  if (e.MonatNr == 0) throw KonvertierungsFehler(e.Monat, true);
+
+  Money eingabe = betrag(e.Brutto);
+  if (e.BruttoMarke == 1 && e.BruttoUebernahme) e.StBrutto = e.SVBrutto = e.Brutto;
+  if (e.NettoMarke == 1) {
+    eingabe = betrag(e.Netto);
+    e.StBrutto = e.SVBrutto = SchlichterText(eingabe);
+  }
+  FuelleFall(fall, e);
+  Money netto = NettoFormel(fall, eingabe);
+  Money brutto = eingabe;
+  r.schritte = 1;
+  if (e.NettoMarke == 1) {
+    const Money ziel = betrag(e.Netto);
+    const Hochrechnung h = NettoZuBrutto(ziel, netto, e.StKl == "6", [&fall](Money g) {
+      fall.SetStBrutto(g);
+      fall.SetSVBrutto(g);
+      fall.Berechne();
+      return NettoFormel(fall, g);
+    });
+    brutto = h.brutto;
+    netto = h.netto;
+    r.schritte = h.schritte;
+  }
+
+  // What the window shows.
+  e.StBrutto = ZweiNachkommastellen(e.StBrutto);
+  e.SVBrutto = feldtext(fall.BemRV);
+  r.LSt = label(fall.LSt + fall.LStEB);
+  r.KiSt = label(fall.KiSt);
+  r.SolZ = label(fall.SolZ + fall.SolZEB);
+  r.KV = label(fall.BGRKV == 9 ? fall.KVAN - fall.KVAG : fall.KVAN + fall.KVANEB);
+  r.RV = label(fall.RVAN + fall.RVANEB);
+  r.AV = label(fall.AVAN + fall.AVANEB);
+  r.PV = label(fall.BGRKV == 9 && fall.BGRPV == 1 ? fall.PVAN - fall.PVAG : fall.PVAN + fall.PVANEB);
+  if (fall.PVStatus == 3 || fall.PVStatus == 4) r.PV = "0,00";
+  if (e.BruttoMarke == 1) {
+    e.Netto = feldtext(netto);
+    e.Brutto = ZweiNachkommastellen(e.Brutto);
+  }
+  if (e.NettoMarke == 1) {
+    e.StBrutto = e.Brutto = feldtext(brutto);
+    e.Netto = feldtext(netto);
+  }
+  e.BruttoMarke = e.NettoMarke = 0;
+  r.GesAbz = SchlichterText(GesetzlicheAbzuege(fall));
+  r.brutto = brutto;
+  r.netto = netto;
+  r.saetze = SatzanzeigeFuer(fall);
+  r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute);
+  r.gerechnet = true;
+
+  if (r.schritte == kMaxBerechnungsschritte)
+    r.meldungen.push_back({Meldung::Art::Fehler, "Hochrechnung nach 200 Schritten abgebrochen", 2001});
+  if (auto m = Geringfuegigkeitspruefung(e, fall)) r.meldungen.push_back(*m);
+  return r;
+}
+
+std::optional<Meldung> Geringfuegigkeitspruefung(const Eingaben& e, const TLohnGehalt& fall) {
+  if (e.BGR != "6500" && e.BGR != "0500" && e.BGR != "6100") return std::nullopt;
+  const std::optional<Money> grenze = Geringfuegigkeitsgrenze(fall.Jahr, fall.Monat);
+  if (!grenze || fall.SVBemessung <= *grenze) return std::nullopt;
+  return Meldung{Meldung::Art::Information,
+                 "Die Geringfügigkeitsgrenze beträgt " + SchlichterText(*grenze) + " Euro"};
+}
+
+std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
+                                          const Satzanzeige& s, const std::string& gesAbz,
+                                          const Datum& heute) {
+  const auto text = [](Money m) { return SchlichterText(m); };
+  const std::string leer(kSpaltenbreite, ' ');
+  const bool eb = f.SonstBezug > 0, ebSV = f.EBSVBrutto > 0;
+  const std::string kvSatz =
+      KVZusSichtbar(f.Jahr, f.Monat) ? e.KV + " + " + e.KVZus.substr(2, 4) + "%" : e.KV;
+  const std::string pvSatz = f.PVErhoeht == 1 ? s.PV + " " + s.PVKinder : s.PV;
+
+  std::vector<std::string> l;
+  l.push_back("BERECHNUNG:" + std::string(kSpaltenbreite - 11, ' '));
+  l.push_back(leer);
+  l.push_back(AbrZeile("Brutto                        ", e.Brutto, true, false));
+  l.push_back(leer);
+  l.push_back(AbrZeile("Lohnsteuer", text(f.LSt), true, true));
+  if (eb) l.push_back(AbrZeile("Lohnsteuer EB", text(f.LStEB), true, true));
+  l.push_back(AbrZeile("Kirchensteuer", text(f.KiSt), true, true));
+  l.push_back(AbrZeile("Solidaritätszuschlag", text(f.SolZ), true, true));
+  if (eb) l.push_back(AbrZeile("Solidaritätszuschlag EB", text(f.SolZEB), true, true));
+  l.push_back(AbrZeile("Krankenversicherung " + kvSatz,
+                       text(f.BGRKV == 9 ? f.KVAN - f.KVAG : f.KVAN), true, true));
+  if (ebSV) l.push_back(AbrZeile("Krankenversicherung EB " + kvSatz, text(f.KVANEB), true, true));
+  l.push_back(AbrZeile("Rentenversicherung " + s.RV, text(f.RVAN), true, true));
+  if (ebSV) l.push_back(AbrZeile("Rentenversicherung EB " + s.RV, text(f.RVANEB), true, true));
+  l.push_back(AbrZeile("Arbeitslosenversicherung " + s.AV, text(f.AVAN), true, true));
+  if (ebSV) l.push_back(AbrZeile("Arbeitslosenversicherung EB " + s.AV, text(f.AVANEB), true, true));
+  const std::string pv = f.BGRKV == 9 && f.BGRPV == 1       ? text(f.PVAN - f.PVAG)
+                         : f.PVStatus == 3 || f.PVStatus == 4 ? std::string("0,00")
+                                                              : text(f.PVAN);
+  l.push_back(AbrZeile("Pflegeversicherung " + pvSatz, pv, true, true));
+  l.push_back(leer);
+  l.push_back(AbrZeile("Summe gesetzliche Abzüge", gesAbz, true, true));
+  l.push_back(leer);
+  l.push_back(AbrZeile("Netto", e.Netto, true, false));
+
+  std::vector<std::string> r;
+  r.push_back("BERECHNUNGSGRUNDLAGEN:");
+  r.push_back(leer);
+  r.push_back(AbrZeile("Abrechnungsmonat", e.Monat + " " + e.Jahr, false, false));
+  r.push_back(AbrZeile("Steuer-Brutto", e.StBrutto, true, false));
+  if (eb) r.push_back(AbrZeile("Steuer-Brutto EB", text(f.SonstBezug), true, false));
+  r.push_back(AbrZeile("KV/PV-Brutto", text(f.BemKV), true, false));
+  r.push_back(AbrZeile("RV/AV-Brutto", text(f.BemRV), true, false));
+  if (ebSV) {
+    r.push_back(AbrZeile("KV/PV-Brutto EB", text(f.EBBemKV), true, false));
+    r.push_back(AbrZeile("RV/AV-Brutto EB", text(f.EBBemRV), true, false));
+  }
+  r.push_back(AbrZeile("Steuerklasse", e.StKl, false, false));
+  if (f.Faktor > 0) r.push_back(AbrZeile("Faktor bei Steuerklasse 4", text(f.Faktor), false, false));
+  r.push_back(AbrZeile("Kinderfreibetrag", e.KiFB, false, false));
+  r.push_back(AbrZeile("Bundesland f.KiSteuer", e.KiLand, false, false));
+  if (e.StFB.empty()) e.StFB = "0";
+  const Money stfb = LiesFeld(e.StFB);
+  r.push_back(stfb >= 0 ? AbrZeile("Freibetrag", e.StFB, true, false)
+                        : AbrZeile("Hinzurechnungsbetrag", e.StFB, true, true));
+  r.push_back(AbrZeile("Steuertabelle", e.BesondereTabelle ? "besondere Tabelle" : "allgemeine Tabelle",
+                       false, false));
+  r.push_back(AbrZeile("Geburtsjahr", e.GebJahr, false, false));
+  if (f.Jahr >= 2010) {
+    static constexpr const char* kStatus[] = {"Gesetzl. krankenvers.", "Priv.krankenv.o.AG-Zusch.",
+                                              "Priv.krankenv.m.AG-Zusch."};
+    r.push_back(AbrZeile("Status Steuerber.", kStatus[f.PKV >= 0 && f.PKV <= 2 ? f.PKV : 0], false,
+                         false));
+    if (f.KVStatus >= 3 && f.KVStatus <= 5)
+      r.push_back(AbrZeile("Steuerl.PKV/PPV-Beitr.", text(f.PKPV), true, false));
+  }
+  r.push_back(AbrZeile("Altersentlastungsfreibetrag", f.ALTER1 == 1 ? "ja" : "nein", false, false));
+  r.push_back(AbrZeile("Rechtskreis", f.Rechtskreis == 1 ? "West" : "Ost", false, false));
+  if (f.PVSachsen == 1) r.push_back(AbrZeile("Pflegeversicherung Sachsen", "ja", false, false));
+  r.push_back(AbrZeile("Beitragsgruppe", e.BGR, false, false));
+  if (f.KVStatus == 3 || f.KVStatus == 4)
+    r.push_back(AbrZeile("Arbeitgeber-Zuschuss PKV ", text(f.KVAG), true, false));
+  if (f.PVStatus == 3 || f.PVStatus == 4)
+    r.push_back(AbrZeile("Arbeitgeber-Zuschuss PPV ", text(f.PVAG), true, false));
+  if (LiesFeld(e.Brutto) < 800)
+    r.push_back(AbrZeile("Übergangsbereich", f.Gleitzone == 1 ? "ja" : "nein", false, false));
+
+  return FuegeZusammen(l, r, heute.Text());
+}
+
+}  // namespace salvaro

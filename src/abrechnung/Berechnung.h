@@ -1,0 +1,79 @@
+// A calculation as the main window runs it, without the window: the checks before it, filling the
+// payroll case from the window's inputs, the net pay, the net-to-gross search, the values to show,
+// the statement, and the messages that follow. The Qt window and the command line both call these
+// functions and show what they return.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "abrechnung/Anzeige.h"
+#include "abrechnung/Eingaben.h"
+#include "money/Money.h"
+
+namespace salvaro {
+
+class TLohnGehalt;
+
+struct Datum {
+  int jahr = 0, monat = 0, tag = 0;
+  std::string Text() const;  // the short date form, 07.12.2026
+};
+
+struct Meldung {
+  enum class Art { Hinweis, Fehler, Information };
+  enum class Fokus { Keiner, Beitragsgruppe, Geburtsjahr };
+  Art art = Art::Hinweis;
+  std::string text;
+  int hilfeKontext = 0;  // a Help button with this context (0: none)
+  Fokus fokus = Fokus::Keiner;
+};
+
+enum class Feld { Brutto, Netto };
+
+// Enter in the gross or net field: the checks and the driving-field mark. Nothing to do for an
+// empty field; a refusal carries its message.
+struct Start {
+  bool rechnen = false;
+  std::optional<Meldung> meldung;
+};
+Start StarteMitEnter(Eingaben& e, Feld feld);
+// The recalculation button beside a field only marks that field as the driving one.
+void StarteMitKnopf(Eingaben& e, Feld feld);
+
+struct Ergebnis {
+  bool gerechnet = false;  // false: refused, the reason in meldungen
+  // The value labels: deductions negated, "#,##0.00".
+  std::string LSt, KiSt, SolZ, KV, RV, AV, PV;
+  std::string GesAbz;  // total of the statutory deductions, plain form
+  Money brutto, netto;  // the gross calculated with and its net
+  int schritte = 0;     // calculations made
+  Satzanzeige saetze;
+  std::vector<std::string> abrechnung;  // the statement
+  std::vector<Meldung> meldungen;       // to show after the results, in this order
+};
+
+// The calculation from the driving-field marks. The fields of e are updated as the window shows
+// them afterwards; a field text that is not a number throws KonvertierungsFehler and ends the
+// calculation where it was.
+Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute);
+
+// Every input of the window into the payroll case, in the setters' order, then Berechne.
+void FuelleFall(TLohnGehalt& fall, const Eingaben& e);
+// The net pay of the amount x from the payroll case's results.
+Money NettoFormel(const TLohnGehalt& fall, Money x);
+// Total of the statutory deductions as the net formula subtracts them.
+Money GesetzlicheAbzuege(const TLohnGehalt& fall);
+// The statement of the last calculation.
+std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& fall,
+                                          const Satzanzeige& saetze, const std::string& gesAbz,
+                                          const Datum& heute);
+// A marginal employment whose base exceeds the limit of its period.
+std::optional<Meldung> Geringfuegigkeitspruefung(const Eingaben& e, const TLohnGehalt& fall);
+
+// The years the payroll case has values and wage-tax engines for.
+int ErstesRechenjahr();
+int LetztesRechenjahr();
+
+}  // namespace salvaro

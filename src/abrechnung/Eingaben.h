@@ -1,0 +1,71 @@
+// The main window's inputs as plain data: the texts of its fields and combo boxes and the check
+// marks of its menu switches, with the defaults the window starts with. The window and the
+// command line fill this struct; everything the calculation does works on it.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace salvaro {
+
+inline constexpr std::array<std::string_view, 12> kMonatsnamen = {
+    "Januar", "Februar", "März",     "April",   "Mai",      "Juni",
+    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+
+// The church-tax list; the position is the state index of the payroll case.
+inline constexpr std::array<std::string_view, 19> kKiStLaender = {
+    "keine Kirchensteuer",     "Baden-Württemberg", "Bayern",
+    "Berlin",                  "Brandenburg",       "Bremen",
+    "Bremerhaven",             "Hamburg",           "Hessen",
+    "Mecklenburg-Vorpommern",  "Niedersachsen",     "bremische Evang. Kirche",
+    "Nordrhein-Westfalen",     "Rheinland-Pfalz",   "Saarland",
+    "Sachsen",                 "Sachsen-Anhalt",    "Schleswig-Holstein",
+    "Thüringen"};
+
+// "Januar" gives 1 ... "Dezember" 12; any other text 0.
+int MonatAusName(std::string_view name);
+// The state names give 1 to 18; anything else, "keine Kirchensteuer" included, 0.
+int KiStLandNummer(std::string_view name);
+
+struct Eingaben {
+  // Period.
+  std::string Monat = "Januar";  // text of the month box
+  int MonatNr = 1;               // position of the selected month + 1
+  std::string Jahr = "2023";
+  // Tax.
+  std::string GebJahr = "1980";
+  std::string StKl = "1";
+  std::string Faktor = "0";
+  std::string KiFB = "0,0";
+  std::string StFB = "0,00";
+  std::string KiLand = "Nordrhein-Westfalen";
+  // Social insurance.
+  std::string BGR = "1111";
+  std::string PKV = "350,00";
+  bool ChkPKV = false;
+  std::string PPV = "50,00";
+  bool ChkPPV = false;
+  std::string KV = "14,40%";      // general health rate, with its "%"
+  std::string KVZus = "+ 1,60%";  // additional health rate, "+ x,xx%"
+  // Amounts.
+  std::string Brutto = "0,00";
+  std::string Netto = "0,00";
+  std::string StBrutto = "0,00";
+  std::string SVBrutto = "0,00";
+  bool BruttoUebernahme = true;  // "Werte aus Feld Brutto übernehmen"
+  // Menu switches.
+  bool BesondereTabelle = false;       // "Besondere Steuertabelle" (else the general table)
+  bool PKVOhneZuschuss = false;        // "Privat krankenvers. ohne AG-Zuschuß"
+  bool Ost = false;                    // legal area East (else West)
+  bool OhneUebergangsbereich = false;  // "ohne Übergangsbereich"
+  bool RVVerzicht = false;             // "Verzicht auf RV-Freiheit bei GfE"
+  bool PVNichtErhoeht = false;         // "Pflegeversicherung nicht erhöht"
+  bool FrwTatsBrutto = false;          // "SV bei Frw./PKV nach tatsächlichem Brutto"
+  bool PVSachsen = false;              // "Pflegeversicherung in Sachsen"
+  // Which field drives the next calculation: gross-to-net or net-to-gross.
+  int BruttoMarke = 0;
+  int NettoMarke = 0;
+};
+
+}  // namespace salvaro

@@ -1,0 +1,235 @@
+// The calculation as the window runs it: checks, filling the payroll case, the net, the search
+// for the gross, the values shown, the statement and the messages after it.
+#include "abrechnung/Berechnung.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "Hilfe.h"
+#include "abrechnung/Zahlentext.h"
+#include "engine/Gehalt.h"
+
+namespace salvaro {
+namespace {
+
+using namespace literale;
+
+const Datum kHeute{2026, 12, 7};
+
+Eingaben eingaben(const char* jahr = "2023", int monat = 1) {
+  Eingaben e;
+  e.Jahr = jahr;
+  e.MonatNr = monat;
+  e.Monat = std::string(kMonatsnamen[monat - 1]);
+  e.KV = "14,60%";
+  return e;
+}
+
+Ergebnis brutto(Eingaben& e, const char* betrag) {
+  TLohnGehalt fall;
+  e.Brutto = betrag;
+  const Start s = StarteMitEnter(e, Feld::Brutto);
+  EXPECT_TRUE(s.rechnen);
+  return Berechne(e, fall, kHeute);
+}
+
+TEST(Berechnung, GrossToNet2023) {
+  Eingaben e = eingaben();
+  e.PVNichtErhoeht = true;
+  const Ergebnis r = brutto(e, "3000");
+  ASSERT_TRUE(r.gerechnet);
+  EXPECT_EQ(r.KV, "-243,00");
+  EXPECT_EQ(r.RV, "-279,00");
+  EXPECT_EQ(r.AV, "-39,00");
+  EXPECT_EQ(r.PV, "-45,75");
+  EXPECT_EQ(r.LSt, "-344,00");
+  EXPECT_EQ(r.KiSt, "-30,96");
+  EXPECT_EQ(r.SolZ, "0,00");
+  // The net shown is the gross less every deduction shown.
+  EXPECT_EQ(e.Netto, "2018,29");
+  EXPECT_EQ(LiesFeld(e.Brutto) - LiesFeld(r.GesAbz), LiesFeld(e.Netto));
+  EXPECT_EQ(e.Brutto, "3000,00");
+  EXPECT_EQ(e.StBrutto, "3000,00");
+  EXPECT_EQ(e.SVBrutto, "3000,00");
+  EXPECT_EQ(e.BruttoMarke, 0);
+  EXPECT_TRUE(r.meldungen.empty());
+}
+
+TEST(Berechnung, NetToGrossFindsTheExactNet) {
+  Eingaben e = eingaben();
+  TLohnGehalt fall;
+  e.Netto = "2000";
+  ASSERT_TRUE(StarteMitEnter(e, Feld::Netto).rechnen);
+  EXPECT_TRUE(e.BruttoUebernahme);
+  EXPECT_EQ(e.Brutto, "2000");
+  const Ergebnis r = Berechne(e, fall, kHeute);
+  ASSERT_TRUE(r.gerechnet);
+  EXPECT_EQ(e.Netto, "2000,00");
+  EXPECT_EQ(r.netto, 2000_m);
+  EXPECT_EQ(e.Brutto, ZweiNachkommastellen(SchlichterText(r.brutto)));
+  EXPECT_EQ(e.StBrutto, e.Brutto);
+  EXPECT_LT(r.schritte, 40);
+  // The gross found gives that net in a gross-to-net calculation.
+  Eingaben g = eingaben();
+  const Ergebnis v = brutto(g, e.Brutto.c_str());
+  EXPECT_EQ(g.Netto, "2000,00");
+}
+
+TEST(Berechnung, RefusalsAndTheirMessages) {
+  TLohnGehalt fall;
+  Eingaben e = eingaben();
+  e.Brutto = "";
+  EXPECT_FALSE(StarteMitEnter(e, Feld::Brutto).rechnen);
+  EXPECT_FALSE(StarteMitEnter(e, Feld::Brutto).meldung);
+
+  e = eingaben();
+  e.Brutto = "3000";
+  e.BruttoUebernahme = false;
+  e.StBrutto = "";
+  e.SVBrutto = "";
+  EXPECT_EQ(StarteMitEnter(e, Feld::Brutto).meldung->text, "SV-Brutto fehlt");
+  e.SVBrutto = "3000";
+  EXPECT_EQ(StarteMitEnter(e, Feld::Brutto).meldung->text, "Steuerbrutto fehlt");
+
+  e = eingaben();
+  e.Brutto = "3000";
+  e.BGR = "111";
+  const Start s = StarteMitEnter(e, Feld::Brutto);
+  EXPECT_EQ(s.meldung->text, "Beitragsgruppe muß immer vierstellig sein!");
+  EXPECT_EQ(s.meldung->fokus, Meldung::Fokus::Beitragsgruppe);
+  // The recalculation button skips the checks of Enter but the calculation still refuses.
+  StarteMitKnopf(e, Feld::Brutto);
+  Ergebnis r = Berechne(e, fall, kHeute);
+  EXPECT_FALSE(r.gerechnet);
+  EXPECT_EQ(r.meldungen.at(0).text, "Beitragsgruppe muß immer vierstellig sein!");
+
+  e = eingaben();
+  e.GebJahr = "198";
+  StarteMitKnopf(e, Feld::Brutto);
+  r = Berechne(e, fall, kHeute);
+  EXPECT_FALSE(r.gerechnet);
+  EXPECT_EQ(r.meldungen.at(0).art, Meldung::Art::Fehler);
+  EXPECT_EQ(r.meldungen.at(0).text, "Bitte ein Geburtsjahr eingeben");
+
+  e = eingaben("2030");
+  StarteMitKnopf(e, Feld::Brutto);
+  r = Berechne(e, fall, kHeute);
+  EXPECT_FALSE(r.gerechnet);
+  EXPECT_EQ(r.meldungen.at(0).text, "Berechnung nur für die Jahre 2004 bis " +
+                                        std::to_string(LetztesRechenjahr()) + " möglich");
+
+  e = eingaben("20x3");
+  StarteMitKnopf(e, Feld::Brutto);
+  EXPECT_THROW(Berechne(e, fall, kHeute), KonvertierungsFehler);
+}
+
+TEST(Berechnung, TaxClassAboveSixIsSix) {
+  Eingaben e = eingaben();
+  e.StKl = "9";
+  const Ergebnis r9 = brutto(e, "3000");
+  Eingaben f = eingaben();
+  f.StKl = "6";
+  const Ergebnis r6 = brutto(f, "3000");
+  EXPECT_EQ(r9.LSt, r6.LSt);
+}
+
+TEST(Berechnung, ChildlessSurchargeByAgeInTheCalculationYear) {
+  struct Fall {
+    const char* jahr;
+    const char* gebJahr;
+    int erhoeht;
+  };
+  // Born 1990: 20 in 2010, no surcharge whatever today's date; 33 in 2023, surcharge.
+  for (const Fall& f : {Fall{"2010", "1990", 0}, {"2023", "1990", 1}, {"2023", "2000", 1},
+                        {"2023", "2001", 0}, {"2023", "1939", 0}, {"2023", "1940", 1}}) {
+    Eingaben e = eingaben(f.jahr);
+    e.GebJahr = f.gebJahr;
+    TLohnGehalt fall;
+    e.Brutto = "3000";
+    StarteMitEnter(e, Feld::Brutto);
+    Berechne(e, fall, kHeute);
+    EXPECT_EQ(fall.PVErhoeht, f.erhoeht) << f.jahr << " " << f.gebJahr;
+  }
+}
+
+TEST(Berechnung, NetFormulaForVoluntaryAndPrivateCare) {
+  // A voluntary member (health digit 9) pays the premium less the employer's subsidy; with
+  // private care insurance the care share is not deducted and the label shows 0,00.
+  for (const char* bgr : {"9111", "1111"}) {
+    for (const bool ppv : {false, true}) {
+      Eingaben e = eingaben();
+      e.BGR = bgr;
+      e.ChkPPV = ppv;
+      TLohnGehalt fall;
+      const Ergebnis r = [&] {
+        e.Brutto = "6000";
+        StarteMitEnter(e, Feld::Brutto);
+        return Berechne(e, fall, kHeute);
+      }();
+      const bool freiwillig = std::string(bgr) == "9111";
+      Money abzug = fall.LSt + fall.SolZ + fall.KiSt + fall.RVAN + fall.AVAN;
+      abzug += freiwillig ? fall.KVAN - fall.KVAG : fall.KVAN;
+      // The employer's care subsidy of a voluntary member stays in the net with private care.
+      if (freiwillig) abzug -= fall.PVAG;
+      if (!ppv) abzug += fall.PVAN;
+      EXPECT_EQ(r.netto, 6000_m - abzug) << bgr << " " << ppv;
+      EXPECT_EQ(NettoFormel(fall, 6000_m), r.netto);
+      if (ppv) {
+        EXPECT_EQ(r.PV, "0,00");
+      }
+    }
+  }
+}
+
+TEST(Berechnung, MarginalEmploymentLimitMessage) {
+  struct Fall {
+    const char* jahr;
+    int monat;
+    const char* brutto;
+    const char* meldung;  // nullptr: none
+  };
+  for (const Fall& f :
+       {Fall{"2022", 9, "500", "Die Geringfügigkeitsgrenze beträgt 450 Euro"},
+        {"2022", 9, "450", nullptr}, {"2022", 10, "500", nullptr},
+        {"2022", 10, "530", "Die Geringfügigkeitsgrenze beträgt 520 Euro"},
+        {"2010", 5, "401", "Die Geringfügigkeitsgrenze beträgt 400 Euro"},
+        {"2007", 5, "900", nullptr}}) {
+    Eingaben e = eingaben(f.jahr, f.monat);
+    e.BGR = "6500";
+    const Ergebnis r = brutto(e, f.brutto);
+    if (f.meldung) {
+      ASSERT_EQ(r.meldungen.size(), 1u) << f.jahr << "/" << f.monat << " " << f.brutto;
+      EXPECT_EQ(r.meldungen[0].text, f.meldung);
+      EXPECT_EQ(r.meldungen[0].art, Meldung::Art::Information);
+    } else {
+      EXPECT_TRUE(r.meldungen.empty()) << f.jahr << "/" << f.monat << " " << f.brutto;
+    }
+  }
+}
+
+TEST(Berechnung, ManyDesiredNetsAreFoundExactly) {
+  std::mt19937 zufall(20261207);
+  std::uniform_int_distribution<std::int64_t> cents(50000, 1000000);
+  long summe = 0, abbrueche = 0, faelle = 0;
+  for (const char* jahr : {"2010", "2018", "2023"}) {
+    TLohnGehalt fall;
+    for (int i = 0; i < 1000; ++i) {
+      Eingaben e = eingaben(jahr);
+      e.Netto = SchlichterText(Money::cent(cents(zufall)));
+      StarteMitEnter(e, Feld::Netto);
+      const Ergebnis r = Berechne(e, fall, kHeute);
+      summe += r.schritte;
+      ++faelle;
+      if (r.schritte == 200) ++abbrueche;
+      else
+        EXPECT_EQ(r.netto, LiesFeld(e.Netto)) << jahr;
+    }
+  }
+  std::cout << "net-to-gross: " << faelle << " runs, mean " << static_cast<double>(summe) / faelle
+            << " calculations, " << abbrueche << " stopped after 200\n";
+  EXPECT_LE(abbrueche, faelle * 5 / 1000);
+}
+
+}  // namespace
+}  // namespace salvaro
