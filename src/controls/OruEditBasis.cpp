@@ -1,0 +1,195 @@
+#include "controls/OruEditBasis.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPointer>
+#include <QTimer>
+
+#include "abrechnung/Zahlentext.h"
+
+namespace salvaro {
+
+namespace {
+
+// The message box waits until the focus change that produced the message is finished, so that a
+// modal dialog never opens in the middle of a focus-out.
+void zeigeFehler(const QString& meldung) {
+  QTimer::singleShot(0, qApp, [meldung] {
+    QMessageBox::critical(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(),
+                          meldung);
+  });
+}
+
+TOruEditBasis::FehlerMelder& melder() {
+  static TOruEditBasis::FehlerMelder m = zeigeFehler;
+  return m;
+}
+
+// The character a key types, as the field's rules see it: Enter is '\r', Backspace '\b', a
+// Ctrl+letter its control character (Ctrl+V is 0x16), Ctrl+Backspace DEL. Keys that type nothing
+// (arrows, Delete, Escape, Ctrl+arrows, Shift+Insert) give the null character and are left to
+// the line edit.
+QChar zeichenVon(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers mod = event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                                         Qt::AltModifier | Qt::MetaModifier);
+  const bool strg = mod == Qt::ControlModifier || mod == (Qt::ControlModifier | Qt::ShiftModifier);
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return QChar(u'\r');
+    case Qt::Key_Backspace:
+      return strg ? QChar(char16_t{0x7F}) : QChar(u'\b');
+    default:
+      break;
+  }
+  if (strg) {
+    if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+      return QChar(static_cast<char16_t>(event.key() - Qt::Key_A + 1));
+    return {};
+  }
+  const QString text = event.text();
+  if (text.isEmpty()) return {};
+  const QChar c = text.front();
+  if (c.unicode() < 0x20 || c.unicode() == 0x7F) return {};
+  return c;
+}
+
+// Focus lent to a context menu or the menu bar, or taken by another window becoming active,
+// does not leave the field: switching to another program must not format or check the text.
+bool istLeihgabe(Qt::FocusReason grund) {
+  return grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason ||
+         grund == Qt::MenuBarFocusReason;
+}
+
+QString ohneTausenderPunkte(const QString& text) {
+  return QString::fromStdString(OhneTausenderPunkt(text.toStdString(), 4));
+}
+
+}  // namespace
+
+QColor clWindow() {
+  return QApplication::palette("QLineEdit").color(QPalette::Active, QPalette::Base);
+}
+
+void TOruEditBasis::setFehlerMelder(FehlerMelder neu) {
+  melder() = neu ? std::move(neu) : FehlerMelder(zeigeFehler);
+}
+
+TOruEditBasis::TOruEditBasis(QWidget* parent)
+    : QLineEdit(parent), activeColor_(clWindow()), savedColor_(activeColor_) {
+  // Every character has to pass the key rules; an input method would insert it past them.
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  // The focus can move while the window is inactive (a form sets it while a message box is
+  // open); the field then hears of it only when its window gets the focus back elsewhere.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* jetzt) {
+    if (betreten_ && jetzt && jetzt != this && jetzt->window() == window() &&
+        (!alt || alt->window() != window()))
+      melden(feldVerlassen());
+  });
+}
+
+void TOruEditBasis::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    const QPointer<TOruEditBasis> noch(this);
+    emit enterGedrueckt();
+    if (!noch) return;
+  }
+  // Copying and selecting change nothing and go straight to the line edit; a copy must not
+  // remove the selection it copies.
+  if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  const QChar getippt = zeichenVon(*event);
+  if (getippt.isNull()) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  QChar c = getippt;
+  if (onKeyPress_) onKeyPress_(c);
+  if (!c.isNull()) zeichenPruefen(c);
+  event->accept();
+  if (c.isNull()) return;
+  if (c == u'\b') {
+    backspace();
+  } else if (c.isPrint()) {
+    insert(QString(c));
+  } else if (c == getippt) {
+    // A control character let through (Ctrl+V in a plain field): the line edit's own shortcut.
+    QLineEdit::keyPressEvent(event);
+  }
+}
+
+void TOruEditBasis::focusInEvent(QFocusEvent* event) {
+  // Focus coming back from a context menu or the menu bar, or with the window, finds the field
+  // still entered; anything else enters it, also the first focus of a window just shown.
+  const bool betreten = !betreten_;
+  if (betreten) {
+    savedColor_ = palette().color(QPalette::Active, QPalette::Base);
+    setzeHintergrund(activeColor_);
+    betreten_ = true;
+  }
+  QLineEdit::focusInEvent(event);
+  // A click places the caret itself, so only keyboard and program focus select the text.
+  if (betreten && event->reason() != Qt::MouseFocusReason) {
+    if (autoSelect_)
+      selectAll();
+    else
+      deselect();
+  }
+}
+
+void TOruEditBasis::focusOutEvent(QFocusEvent* event) {
+  if (!betreten_ || istLeihgabe(event->reason())) {
+    QLineEdit::focusOutEvent(event);
+    return;
+  }
+  const std::optional<QString> fehler = feldVerlassen();
+  QLineEdit::focusOutEvent(event);
+  melden(fehler);
+}
+
+std::optional<QString> TOruEditBasis::feldVerlassen() {
+  betreten_ = false;
+  setzeHintergrund(savedColor_);
+  return beimVerlassen();
+}
+
+void TOruEditBasis::melden(const std::optional<QString>& fehler) {
+  if (fehler)
+    melder()(*fehler);
+  else
+    emit verlassen();
+}
+
+void TOruEditBasis::auswahlEntfernen(bool ohnePunkte) {
+  if (!hasSelectedText()) return;
+  const QString alt = text();
+  const int start = selectionStart();
+  const int laenge = selectionLength();
+  if (laenge >= alt.size()) {
+    setText(QString());
+    return;
+  }
+  QString links = alt.left(start);
+  QString rechts = alt.mid(start + laenge);
+  if (ohnePunkte) {
+    links = ohneTausenderPunkte(links);
+    rechts = ohneTausenderPunkte(rechts);
+  }
+  setText(links + rechts);
+  setCursorPosition(static_cast<int>(links.size()));
+}
+
+void TOruEditBasis::setzeHintergrund(const QColor& farbe) {
+  // The disabled look stays the style's own.
+  QPalette p = palette();
+  p.setColor(QPalette::Active, QPalette::Base, farbe);
+  p.setColor(QPalette::Inactive, QPalette::Base, farbe);
+  setPalette(p);
+}
+
+}  // namespace salvaro
