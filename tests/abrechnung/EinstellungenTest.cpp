@@ -1,0 +1,117 @@
+#include "abrechnung/Einstellungen.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace salvaro {
+namespace {
+
+TEST(IniDatei, KeepsEveryOtherLineAndFindsKeysWithoutCase) {
+  const std::string alt =
+      "; Kommentar\r\n[fremd]\r\nx=1\r\n\r\n[SOZVERS]\r\nbeitragruppe=6500\r\n# noch einer\r\n";
+  IniDatei d(alt);
+  EXPECT_EQ(d.Lies("SozVers", "Beitragruppe"), "6500");
+  EXPECT_EQ(d.Lies("sozvers", "BEITRAGRUPPE"), "6500");
+  EXPECT_FALSE(d.Lies("Steuer", "Geburtsjahr"));
+  EXPECT_FALSE(d.Lies("fremd", "Beitragruppe"));
+  d.Schreibe("SozVers", "Beitragruppe", "1111");
+  d.Schreibe("SozVers", "PPVJaNein", "1");
+  d.Schreibe("Steuer", "Bundesland", "Thüringen");
+  EXPECT_EQ(d.Bytes(),
+            "; Kommentar\r\n[fremd]\r\nx=1\r\n\r\n[SOZVERS]\r\nbeitragruppe=1111\r\n# noch einer\r\n"
+            "PPVJaNein=1\r\n[Steuer]\r\nBundesland=Th\xFCringen\r\n");
+  EXPECT_EQ(IniDatei(d.Bytes()).Lies("Steuer", "Bundesland"), "Thüringen");
+}
+
+TEST(IniDatei, LineEndsAndOddFiles) {
+  IniDatei lf("[A]\nk=v");
+  lf.Schreibe("A", "n", "w");
+  EXPECT_EQ(lf.Bytes(), "[A]\nk=v\nn=w");
+  IniDatei leer;
+  leer.Schreibe("A", "k", "v");
+  EXPECT_EQ(leer.Bytes(), "[A]\r\nk=v\r\n");
+  // A key line of 100,000 characters and bytes the code page leaves unassigned survive.
+  const std::string lang(100000, 'x');
+  IniDatei d("[A]\r\nlang=" + lang + "\r\nroh=\x81\x8D\r\n");
+  EXPECT_EQ(d.Lies("A", "lang")->size(), lang.size());
+  d.Schreibe("A", "k", "v");
+  EXPECT_NE(d.Bytes().find("roh=\x81\x8D\r\n"), std::string::npos);
+}
+
+TEST(Einstellungen, RoundTripOfEveryKey) {
+  Eingaben e;
+  e.StFB = "-150,00";
+  e.KiFB = "1,5";
+  e.Ost = true;
+  e.ChkPKV = true;
+  e.PVSachsen = true;
+  e.KiLand = "Baden-Württemberg";
+  e.KVZus = "+ 1,30%";
+  IniDatei d;
+  SpeichereEinstellungen(d, e);
+  Eingaben geladen;
+  LadeEinstellungen(IniDatei(d.Bytes()), geladen);
+  EXPECT_EQ(geladen.StFB, "-150,00");
+  EXPECT_EQ(geladen.KiFB, "1,5");
+  EXPECT_TRUE(geladen.Ost);
+  EXPECT_TRUE(geladen.ChkPKV);
+  EXPECT_TRUE(geladen.PVSachsen);
+  EXPECT_FALSE(geladen.ChkPPV);
+  EXPECT_EQ(geladen.KiLand, "Baden-Württemberg");
+  EXPECT_EQ(geladen.KVZus, "+ 1,30%");
+}
+
+TEST(Einstellungen, DefaultsWrittenInTableOrder) {
+  IniDatei d;
+  SpeichereEinstellungen(d, Eingaben{});
+  EXPECT_EQ(d.Bytes(),
+            "[Steuer]\r\nGeburtsjahr=1980\r\nSteuerklasse=1\r\nFaktor=0\r\nKinderfreibetrag=0,0\r\n"
+            "Steuerfreibetrag=0,00\r\nBundesland=Nordrhein-Westfalen\r\nPKVSteuerStatus=0\r\n"
+            "[SozVers]\r\nBeitragruppe=1111\r\nPKVBetrag=350,00\r\nKVZusBeitrag=+ 1,60%\r\n"
+            "PKVJaNein=0\r\nPPVBetrag=50,00\r\nPPVJaNein=0\r\nRechtskreisOst=0\r\nGleitzone=0\r\n"
+            "VerzichtRVFreiheit=0\r\nPVErhoeht=0\r\nFrwTatsBrutto=0\r\nPVSachsen=0\r\n");
+  Eingaben e;
+  e.StFB = "";
+  IniDatei leer;
+  SpeichereEinstellungen(leer, e);
+  EXPECT_EQ(leer.Lies("Steuer", "Steuerfreibetrag"), "0");
+}
+
+TEST(Einstellungen, MissingKeysAndBooleansGiveDefaults) {
+  Eingaben e;
+  LadeEinstellungen(IniDatei("[SozVers]\nBeitragruppe=6500\nPPVJaNein=7\nPKVJaNein=ja\n"
+                             "RechtskreisOst=0\nPVSachsen=\n"),
+                    e);
+  EXPECT_EQ(e.BGR, "6500");
+  EXPECT_EQ(e.GebJahr, "1980");
+  EXPECT_EQ(e.StFB, "0");
+  EXPECT_TRUE(e.ChkPPV) << "an integer other than 0 is true";
+  EXPECT_FALSE(e.ChkPKV) << "a non-numeric value gives the default";
+  EXPECT_FALSE(e.Ost);
+  EXPECT_FALSE(e.PVSachsen);
+}
+
+TEST(Einstellungen, WhereTheFileLives) {
+  const auto dir = std::filesystem::temp_directory_path() / ("salvaro-ini-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  EXPECT_EQ(EinstellungsdateiZumSchreiben(dir.string()), (dir / "SalvaroOpt.ini").string());
+  IniDatei d;
+  SpeichereEinstellungen(d, Eingaben{});
+  EXPECT_EQ(SchreibeEinstellungsdatei((dir / "SalvaroOpt.ini").string(), d), "");
+  EXPECT_EQ(EinstellungsdateiZumLesen(dir.string()), (dir / "SalvaroOpt.ini").string());
+  EXPECT_EQ(LiesEinstellungsdatei((dir / "SalvaroOpt.ini").string())->Lies("SozVers", "Beitragruppe"),
+            "1111");
+  EXPECT_FALSE(LiesEinstellungsdatei((dir / "fehlt.ini").string()));
+  EXPECT_FALSE(LiesEinstellungsdatei(dir.string())) << "a directory is not a settings file";
+  // A directory that cannot be written sends the file to the user's configuration directory.
+  const std::string fremd = "/proc/salvaro-gibt-es-nicht";
+  EXPECT_NE(EinstellungsdateiZumSchreiben(fremd), fremd + "/SalvaroOpt.ini");
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace salvaro
