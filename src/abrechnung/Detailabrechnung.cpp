@@ -2,6 +2,7 @@
 
 #include "abrechnung/Cp1252.h"
 #include "abrechnung/Datei.h"
+#include "abrechnung/Version.h"
 #include "abrechnung/Zahlentext.h"
 
 namespace salvaro {
@@ -28,6 +29,8 @@ std::string AbrZeile(std::string_view label, std::string_view wert, bool betrag,
   return zeile + v;
 }
 
+std::string Titel() { return "Brutto-Netto-Rechner - Salvaro " + std::string(kVersion); }
+
 std::vector<std::string> PlatzhalterAbrechnung() {
   return {"Detailabrechnung Salvaro  " + std::string(kCopyright)};
 }
@@ -39,7 +42,7 @@ std::vector<std::string> FuegeZusammen(const std::vector<std::string>& links,
                                        std::string_view datum) {
   const std::string leer(kSpaltenbreite, ' ');
   const std::string strich(95, '_');
-  std::vector<std::string> z = {std::string(kTitel), strich, leer};
+  std::vector<std::string> z = {Titel(), strich, leer};
   for (std::size_t i = 0; i < std::max(links.size(), rechts.size()); ++i) {
     std::string zeile = i < links.size() ? links[i] : leer;
     zeile += "       ";

@@ -10,7 +10,8 @@ namespace salvaro {
 
 // The maker's copyright notice of the status bar, the placeholder and the footer.
 inline constexpr std::string_view kCopyright = "© 2004-2026 Salvaro";
-inline constexpr std::string_view kTitel = "Brutto-Netto-Rechner - Salvaro 1.0.5.2";
+// The statement's title: "Brutto-Netto-Rechner - Salvaro" and the version.
+std::string Titel();
 inline constexpr int kSpaltenbreite = 44;
 
 // One line: label, then blanks so that the value ends in column 44. With betrag the value is an
