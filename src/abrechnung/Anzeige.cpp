@@ -18,7 +18,10 @@ bool KVZusSichtbar(int jahr, int monat) { return jahr > 2005 || (jahr == 2005 &&
 
 bool KVZusEingebbar(int jahr) { return jahr >= 2015; }
 
-std::string PVKinderText(int jahr, int /*monat*/) { return jahr >= 2022 ? "+ 0,35" : "+ 0,25"; }
+std::string PVKinderText(int jahr, int monat) {
+  if (jahr > 2023 || (jahr == 2023 && monat >= 7)) return "+ 0,60";
+  return jahr >= 2022 ? "+ 0,35" : "+ 0,25";
+}
 
 bool PVZuschlagMoeglich(int jahr) { return jahr >= 2005; }
 

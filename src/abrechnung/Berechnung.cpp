@@ -122,9 +122,11 @@ void FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
   fall.SetRVVolleBeitraege(0);
   // The childless surcharge is due from age 23 in the year of the calculation, and not for those
   // born before 1940.
+  // Children under 25 are children: no surcharge then either.
   const int gebJahr = LiesGanzzahl(e.GebJahr);
+  const int kinderUnter25 = e.KinderUnter25.empty() ? 0 : LiesGanzzahl(e.KinderUnter25);
   const bool zuschlagsalter = gebJahr <= jahr - 23 && gebJahr >= 1940;
-  fall.SetPVErhoeht(!e.PVNichtErhoeht && zuschlagsalter ? 1 : 0);
+  fall.SetPVErhoeht(!e.PVNichtErhoeht && zuschlagsalter && kinderUnter25 == 0 ? 1 : 0);
   fall.SetPVSachsen(e.PVSachsen ? 1 : 0);
   fall.SetVerzichtRVFreiheit(e.RVVerzicht ? 1 : 0);
   fall.SetFrwTatsBrutto(e.FrwTatsBrutto ? 1 : 0);
@@ -166,6 +168,7 @@ void FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
   fall.SetMehrfachbesch(0);
   fall.SetBruttoAndere(Money());
   fall.SetAufstockung(0);
+  fall.SetKinderUnter25(kinderUnter25);
   fall.Berechne();
 }
 
@@ -326,6 +329,8 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   r.push_back(AbrZeile("Steuerklasse", e.StKl, false, false));
   if (f.Faktor > 0) r.push_back(AbrZeile("Faktor bei Steuerklasse 4", text(f.Faktor), false, false));
   r.push_back(AbrZeile("Kinderfreibetrag", e.KiFB, false, false));
+  if (f.KinderUnter25 != 0)
+    r.push_back(AbrZeile("Kinder unter 25", std::to_string(f.KinderUnter25), false, false));
   r.push_back(AbrZeile("Bundesland f.KiSteuer", e.KiLand, false, false));
   if (e.StFB.empty()) e.StFB = "0";
   const Money stfb = LiesFeld(e.StFB);

@@ -38,6 +38,7 @@ struct Eingaben {
   std::string StKl = "1";
   std::string Faktor = "0";
   std::string KiFB = "0,0";
+  std::string KinderUnter25 = "0";  // children under 25, for the care insurance from July 2023
   std::string StFB = "0,00";
   std::string KiLand = "Nordrhein-Westfalen";
   // Social insurance.

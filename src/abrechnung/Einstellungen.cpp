@@ -55,6 +55,7 @@ void LadeEinstellungen(const IniDatei& d, Eingaben& e) {
   e.PVNichtErhoeht = schalter(d, kSozVers, "PVErhoeht", false);
   e.FrwTatsBrutto = schalter(d, kSozVers, "FrwTatsBrutto", false);
   e.PVSachsen = schalter(d, kSozVers, "PVSachsen", false);
+  e.KinderUnter25 = text(d, kSozVers, "KinderUnter25", v.KinderUnter25);
 }
 
 void SpeichereEinstellungen(IniDatei& d, const Eingaben& e) {
@@ -77,6 +78,7 @@ void SpeichereEinstellungen(IniDatei& d, const Eingaben& e) {
   d.Schreibe(kSozVers, "PVErhoeht", alsText(e.PVNichtErhoeht));
   d.Schreibe(kSozVers, "FrwTatsBrutto", alsText(e.FrwTatsBrutto));
   d.Schreibe(kSozVers, "PVSachsen", alsText(e.PVSachsen));
+  d.Schreibe(kSozVers, "KinderUnter25", e.KinderUnter25);
 }
 
 namespace {

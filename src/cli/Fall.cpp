@@ -73,6 +73,7 @@ const std::vector<Option>& optionen() {
       {"Mehrfachbesch", Art::Ganzzahl, [](L& l, const Wert& w) { l.SetMehrfachbesch(als<int>(w)); }},
       {"BruttoAndere", Art::Betrag, [](L& l, const Wert& w) { l.SetBruttoAndere(als<Money>(w)); }},
       {"Aufstockung", Art::Ganzzahl, [](L& l, const Wert& w) { l.SetAufstockung(als<int>(w)); }},
+      {"KinderUnter25", Art::Ganzzahl, [](L& l, const Wert& w) { l.SetKinderUnter25(als<int>(w)); }},
       // Inputs without a setter.
       {"VJAHR", Art::Ganzzahl, [](L& l, const Wert& w) { l.VJAHR = als<int>(w); }},
       {"ZMVB", Art::Ganzzahl, [](L& l, const Wert& w) { l.ZMVB = als<int>(w); }},
@@ -219,7 +220,7 @@ int FallBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ost
       {"Jahr", l.Jahr},     {"Monat", l.Monat},   {"LZZ", l.LZZ},       {"ALTER1", l.ALTER1},
       {"AJAHR", l.AJAHR},   {"Minijob", l.Minijob}, {"AF", l.AF},        {"KRV", l.KRV},
       {"StKl", l.StKl},     {"PVErhoeht", l.PVErhoeht}, {"BGRKV", l.BGRKV}, {"BGRRV", l.BGRRV},
-      {"BGRAV", l.BGRAV},   {"BGRPV", l.BGRPV}};
+      {"BGRAV", l.BGRAV},   {"BGRPV", l.BGRPV}, {"KinderUnter25", l.KinderUnter25}};
   aus << "{\n";
   for (const auto& [name, wert] : zahlen) aus << "  \"" << name << "\": " << wert << ",\n";
   for (std::size_t i = 0; i < std::size(betraege); ++i)

@@ -98,7 +98,7 @@ Datum liesDatum(std::string_view wert) {
 const std::vector<std::string_view>& RechneOptionen() {
   static const std::vector<std::string_view> optionen = {
       "brutto",      "netto",           "jahr",           "monat",
-      "steuerklasse", "faktor",         "kinderfreibetrag", "freibetrag",
+      "steuerklasse", "faktor",         "kinderfreibetrag", "kinder-unter-25", "freibetrag",
       "kirchensteuer", "geburtsjahr",   "beitragsgruppe", "kv-satz",
       "kv-zusatz",   "pkv",             "ppv",            "pkv-ohne-zuschuss",
       "ost",         "besondere-tabelle", "ohne-uebergangsbereich", "rv-verzicht",
@@ -162,6 +162,8 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     e.Faktor = amount(Money(), Money::euro(1));
   } else if (name == "kinderfreibetrag") {
     e.KiFB = amount(Money(), Money::euro(20));
+  } else if (name == "kinder-unter-25") {
+    e.KinderUnter25 = std::to_string(ganzzahlIm(name, wert, 0, 9));
   } else if (name == "freibetrag") {
     e.StFB = amount(-kMax, kMax);
   } else if (name == "kirchensteuer") {

@@ -30,7 +30,7 @@ void hilfe(std::ostream& aus) {
          "                     [--speichern DATEI]\n"
          "      rechnet wie das Programmfenster; Optionen (Vorgaben wie im Fenster):\n"
          "      --jahr JJJJ --monat NAME|NR --steuerklasse N --faktor F\n"
-         "      --kinderfreibetrag N --freibetrag BETRAG (negativ: Hinzurechnung)\n"
+         "      --kinderfreibetrag N --kinder-unter-25 N --freibetrag BETRAG (negativ: Hinzurechnung)\n"
          "      --kirchensteuer LAND|keine --geburtsjahr JJJJ --beitragsgruppe NNNN\n"
          "      --kv-satz SATZ --kv-zusatz SATZ --pkv BETRAG --ppv BETRAG\n"
          "      --pkv-ohne-zuschuss --ost --besondere-tabelle --ohne-uebergangsbereich\n"

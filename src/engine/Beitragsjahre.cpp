@@ -43,7 +43,7 @@ constexpr GrenzenSaetze kGrenzenSaetze[] = {
     {2020, 4687.50_m, 6900_m,     6450_m,    18.6_m, 2.4_m,  3.05_m,                0.06_m},
     {2021, 4837.50_m, 7100_m,     6700_m,    18.6_m, 2.4_m,  3.05_m,                0.12_m},
     {2022, 4837.50_m, 7050_m,     6750_m,    18.6_m, 2.4_m,  3.05_m,                0.09_m},
-    {2023, 4987.50_m, 7300_m,     7100_m,    18.6_m, 2.6_m,  3.05_m,                0.06_m},
+    {2023, 4987.50_m, 7300_m,     7100_m,    18.6_m, 2.6_m,  {3.05_m, 3.40_m, 7},   0.06_m},
 };
 // clang-format on
 
@@ -77,7 +77,7 @@ constexpr Zuschuesse kZuschuesse[] = {
     {2020, 15.7_m,                367.97_m,                  71.48_m},
     {2021, 15.9_m,                384.58_m,                  73.77_m},
     {2022, 15.9_m,                384.58_m,                  73.77_m},
-    {2023, 16.2_m,                403.99_m,                  76.06_m},
+    {2023, 16.2_m,                403.99_m,                  {76.06_m, 84.79_m, 7}},
 };
 // clang-format on
 
@@ -188,37 +188,38 @@ constexpr Krankenversicherung kKrankenversicherung[] = {
 
 struct PflegeRente {
   int jahr;
-  Money PVZuschlagKinderlos;
+  Jahreswert<Money> PVZuschlagKinderlos, PVAbschlagJeKind;
   Jahreswert<Money> KVPauschalsatz, RVPauschalsatz;
   Money RVMindestbemessung, ZwanzigstelBezugsgroesse;
 };
 
 // clang-format off
-// The care surcharge for the childless; the employer's flat health and pension rates in marginal
-// employment (11 % and 12 % until June 2006), which are also the employer's part of a pension
-// opt-in; the opt-in's minimum base; a twentieth of the monthly reference amount.
+// The care surcharge for the childless and, from July 2023, the employee's reduction for each
+// child under 25 from the second to the fifth; the employer's flat health and pension rates in
+// marginal employment (11 % and 12 % until June 2006), which are also the employer's part of a
+// pension opt-in; the opt-in's minimum base; a twentieth of the monthly reference amount.
 constexpr PflegeRente kPflegeRente[] = {
-  // jahr   childless  flat KV            flat RV             minimum base  twentieth
-    {2004, 0_m,       11_m,              12_m,               155_m,        0_m},
-    {2005, 0.25_m,    11_m,              12_m,               155_m,        0_m},
-    {2006, 0.25_m,    {11_m, 13_m, 7},   {12_m, 15_m, 7},    155_m,        0_m},
-    {2007, 0.25_m,    13_m,              15_m,               155_m,        0_m},
-    {2008, 0.25_m,    13_m,              15_m,               155_m,        124.25_m},
-    {2009, 0.25_m,    13_m,              15_m,               155_m,        126.00_m},
-    {2010, 0.25_m,    13_m,              15_m,               155_m,        127.75_m},
-    {2011, 0.25_m,    13_m,              15_m,               155_m,        127.75_m},
-    {2012, 0.25_m,    13_m,              15_m,               155_m,        131.25_m},
-    {2013, 0.25_m,    13_m,              15_m,               175_m,        134.75_m},
-    {2014, 0.25_m,    13_m,              15_m,               175_m,        138.25_m},
-    {2015, 0.25_m,    13_m,              15_m,               175_m,        141.75_m},
-    {2016, 0.25_m,    13_m,              15_m,               175_m,        145.25_m},
-    {2017, 0.25_m,    13_m,              15_m,               175_m,        148.75_m},
-    {2018, 0.25_m,    13_m,              15_m,               175_m,        152.25_m},
-    {2019, 0.25_m,    13_m,              15_m,               175_m,        155.75_m},
-    {2020, 0.25_m,    13_m,              15_m,               175_m,        159.25_m},
-    {2021, 0.25_m,    13_m,              15_m,               175_m,        164.50_m},
-    {2022, 0.35_m,    13_m,              15_m,               175_m,        164.50_m},
-    {2023, 0.35_m,    13_m,              15_m,               175_m,        169.75_m},
+  // jahr   childless             per child             flat KV            flat RV             minimum base  twentieth
+    {2004, 0_m,                  0_m,                  11_m,              12_m,               155_m,        0_m},
+    {2005, 0.25_m,               0_m,                  11_m,              12_m,               155_m,        0_m},
+    {2006, 0.25_m,               0_m,                  {11_m, 13_m, 7},   {12_m, 15_m, 7},    155_m,        0_m},
+    {2007, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        0_m},
+    {2008, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        124.25_m},
+    {2009, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        126.00_m},
+    {2010, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        127.75_m},
+    {2011, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        127.75_m},
+    {2012, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        131.25_m},
+    {2013, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        134.75_m},
+    {2014, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        138.25_m},
+    {2015, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        141.75_m},
+    {2016, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        145.25_m},
+    {2017, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        148.75_m},
+    {2018, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        152.25_m},
+    {2019, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        155.75_m},
+    {2020, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        159.25_m},
+    {2021, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        164.50_m},
+    {2022, 0.35_m,               0_m,                  13_m,              15_m,               175_m,        164.50_m},
+    {2023, {0.35_m, 0.6_m, 7},   {0_m, 0.25_m, 7},     13_m,              15_m,               175_m,        169.75_m},
 };
 // clang-format on
 
@@ -267,6 +268,7 @@ constexpr std::array<Beitragsjahr, kJahre> zusammensetzen() {
         .KVSatzFestErmaessigt = k.KVSatzFestErmaessigt,
         .kvZusatz = k.kvZusatz,
         .PVZuschlagKinderlos = r.PVZuschlagKinderlos,
+        .PVAbschlagJeKind = r.PVAbschlagJeKind,
         .KVSatzZuschuss = z.KVSatzZuschuss,
         .PKVHoechstzuschuss = z.PKVHoechstzuschuss,
         .PPVHoechstzuschuss = z.PPVHoechstzuschuss,

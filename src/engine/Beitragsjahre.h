@@ -49,7 +49,9 @@ struct Beitragsjahr {
   // 2009: the health rate was fixed by law; the typed rate does not count (0: not fixed).
   Jahreswert<Money> KVSatzFest, KVSatzFestErmaessigt;
   Jahreswert<KvZusatz> kvZusatz;
-  Money PVZuschlagKinderlos;  // care surcharge for the childless, percentage points (0 before 2005)
+  // Care surcharge for the childless, percentage points (0 before 2005), and from July 2023 the
+  // employee's reduction for each child under 25 from the second to the fifth.
+  Jahreswert<Money> PVZuschlagKinderlos, PVAbschlagJeKind;
 
   // Employer subsidies to private or voluntary insurance: the rate that measures the subsidy on
   // the actual pay, and the monthly maximum subsidies.

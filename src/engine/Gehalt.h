@@ -8,7 +8,8 @@
 // SetVerzichtRVFreiheit, SetFrwTatsBrutto, SetPKVBetrag, SetPPVBetrag, SetKVStatus, SetPVStatus,
 // SetKVZusBeitrag, SetPKPV, SetPKV, SetKVSatz, SetStBrutto, SetSonstBezug, SetEBSVBrutto,
 // SetSVBrutto, SetStKl, SetFaktor (after SetStKl), SetKiStLand, SetKonfession, SetKRV, SetKiFB,
-// SetStFB, SetGebJahr, SetBAVArt, SetMehrfachbesch, SetBruttoAndere, SetAufstockung; then
+// SetStFB, SetGebJahr, SetBAVArt, SetMehrfachbesch, SetBruttoAndere, SetAufstockung,
+// SetKinderUnter25; then
 // Berechne. Inputs without a setter are plain fields.
 //
 // Berechne leaves the inputs as they were set, so a caller may set StBrutto and SVBrutto anew and
@@ -18,6 +19,7 @@
 // that amount on every calculation (plus the supplementary pension's part).
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -86,6 +88,8 @@ class TLohnGehalt {
   void SetMehrfachbesch(int v) { Mehrfachbesch = v; }
   void SetBruttoAndere(Money betrag) { BruttoAndere = betrag; }
   void SetAufstockung(int v) { Aufstockung = v; }
+  // Children under 25 (0 to 9): from the second to the fifth each lowers the care rate.
+  void SetKinderUnter25(int kinder) { KinderUnter25 = std::clamp(kinder, 0, 9); }
 
   // Computes every result of the case. Throws ZeitraumFehler for a period without values or
   // without a wage-tax engine, RechenFehler for a floating-point fault (StTage 0, for example).
@@ -134,6 +138,7 @@ class TLohnGehalt {
   Money BruttoAndere;  // gross pay from the other employment
   int BAVArt = 0;
   int Aufstockung = 0;
+  int KinderUnter25 = 0;
 
   // --- Inputs without a setter ---
   // Pension payments, pay for several years' work and the annual wage of one-time payments.
@@ -226,6 +231,7 @@ class TLohnGehalt {
   Money TatsaechlicherZuschussKV() const;
   bool VersorgungsRegel() const;
   Ext PVZuschlag() const;
+  Ext PVAbschlag() const;
   Ext PVSatzAN() const;
   Ext PVSatzAG() const;
   bool AVANFrei() const;

@@ -105,7 +105,15 @@ bool TLohnGehalt::VersorgungsRegel() const {
 
 // The childless surcharge, from 2005.
 Ext TLohnGehalt::PVZuschlag() const {
-  return PVErhoeht == 1 ? Ext(werte_->PVZuschlagKinderlos) : Ext();
+  return PVErhoeht == 1 ? Ext(werte_->PVZuschlagKinderlos.in(Monat)) : Ext();
+}
+
+// From July 2023 the employee's care rate falls for each child under 25 from the second to the
+// fifth; a childless employee pays the surcharge instead.
+Ext TLohnGehalt::PVAbschlag() const {
+  if (PVErhoeht == 1) return Ext();
+  const int kinder = std::clamp(KinderUnter25 - 1, 0, 4);
+  return werte_->PVAbschlagJeKind.in(Monat) * kinder;
 }
 
 // Saxony kept its holiday, so its employees carry one point more of the care rate.
@@ -316,10 +324,11 @@ Money TLohnGehalt::BerechneAVAG() const {
 
 Money TLohnGehalt::BerechnePVAN() const {
   const Ext Z = PVZuschlag();
-  Money pvan = Anteil(BemKV, PVSatzAN() + Z);
+  const Ext A = PVAbschlag();
+  Money pvan = Anteil(BemKV, PVSatzAN() + Z - A);
 
   if (BGRKV == 9 || PVStatus == 2) {
-    const Ext R = PVSatz + Z;
+    const Ext R = PVSatz + Z - A;
     pvan = Anteil(FreiwilligenBasis(), R);
     if (MehrfachUeberKVGrenze()) {
       pvan = werte_->mehrfachbeschaeftigungAb2012 ? RundeCent(R * BemKV / 100)
@@ -338,7 +347,7 @@ Money TLohnGehalt::BerechnePVAN() const {
   // employer's share on the actual pay (in Saxony the employer's smaller part); from October 2022
   // the employee's rate on the employee base and the surcharge on the reduced base.
   if (MitArbeitnehmerbasis()) {
-    pvan = Anteil(ArbeitnehmerbasisUebergang(), PVSatzAN()) + Anteil(BemKV, Z);
+    pvan = Anteil(ArbeitnehmerbasisUebergang(), PVSatzAN() - A) + Anteil(BemKV, Z);
   } else if (ImUebergangsbereich()) {
     pvan = Doppelt(Anteil(BemKV, PVSatz / 2)) + Anteil(BemKV, Z) - Anteil(SVBrutto, PVSatzAG());
   }
@@ -346,7 +355,7 @@ Money TLohnGehalt::BerechnePVAN() const {
   if (VersorgungsRegel()) {
     const Money t =
         VersorgungKVGrenze > 0 && VersorgungKVGrenze < BemKV ? VersorgungKVGrenze : BemKV;
-    pvan = Anteil(t, PVSatz + Z);
+    pvan = Anteil(t, PVSatz + Z - A);
     if (Versorgungsart == 2 && BemKV < ZwanzigstelBezugsgroesse) pvan = Money();
   }
 
@@ -431,7 +440,7 @@ void TLohnGehalt::BerechneEinmalbezugSV() {
   AVAGEB = !AVAGFrei() ? Anteil(EBBemRV, AVSatz / 2) : Money();
   if (BGRAV == 0 && AVStatus == 0) AVANEB = AVAGEB = Money();
 
-  PVANEB = AntBBGKV > 0 ? Anteil(EBBemKV, PVSatzAN() + PVZuschlag()) : Money();
+  PVANEB = AntBBGKV > 0 ? Anteil(EBBemKV, PVSatzAN() + PVZuschlag() - PVAbschlag()) : Money();
   if (BGRKV == 9 || PVStatus == 9) PVANEB = Money();
   PVAGEB = Anteil(EBBemKV, PVSatzAG());
   if (PVStatus != 0 || BGRKV == 9) PVAGEB = Money();

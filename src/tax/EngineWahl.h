@@ -11,7 +11,7 @@
 namespace salvaro {
 
 // The engine's name for a calculation period: OruSteuernJJJJ, in December 2011 and December 2015
-// the December engines OruSteuern1211 and OruSteuern1215.
+// the December engines OruSteuern1211 and OruSteuern1215, from July 2023 OruSteuern0723.
 std::string EngineName(int jahr, int monat);
 // A fresh engine for the period, or nullptr when no engine covers it.
 std::unique_ptr<OruSteuern> EngineFuer(int jahr, int monat);

@@ -153,6 +153,25 @@ TEST(Berechnung, ChildlessSurchargeByAgeInTheCalculationYear) {
   }
 }
 
+TEST(Berechnung, ChildrenUnder25FromJuly2023) {
+  // Two children under 25: no childless surcharge and the reduction for the second child.
+  Eingaben e = eingaben("2023", 7);
+  e.KinderUnter25 = "2";
+  const Ergebnis r = brutto(e, "3000");
+  EXPECT_EQ(r.PV, "-43,50");
+  bool zeile = false;
+  for (const std::string& z : r.abrechnung)
+    if (z.size() == 51 + 44 && z.substr(51) == "Kinder unter 25" + std::string(28, ' ') + "2")
+      zeile = true;
+  EXPECT_TRUE(zeile);
+  EXPECT_EQ(r.saetze.PVKinder, "+ 0,60");
+  // Without the field the statement has no such line and June keeps the old rates.
+  Eingaben juni = eingaben("2023", 6);
+  const Ergebnis j = brutto(juni, "3000");
+  for (const std::string& z : j.abrechnung) EXPECT_EQ(z.find("Kinder unter 25"), std::string::npos);
+  EXPECT_EQ(j.saetze.PVKinder, "+ 0,35");
+}
+
 TEST(Berechnung, NetFormulaForVoluntaryAndPrivateCare) {
   // A voluntary member (health digit 9) pays the premium less the employer's subsidy; with
   // private care insurance the care share is not deducted and the label shows 0,00.

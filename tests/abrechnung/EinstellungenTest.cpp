@@ -73,7 +73,8 @@ TEST(Einstellungen, DefaultsWrittenInTableOrder) {
             "Steuerfreibetrag=0,00\r\nBundesland=Nordrhein-Westfalen\r\nPKVSteuerStatus=0\r\n"
             "[SozVers]\r\nBeitragruppe=1111\r\nPKVBetrag=350,00\r\nKVZusBeitrag=+ 1,60%\r\n"
             "PKVJaNein=0\r\nPPVBetrag=50,00\r\nPPVJaNein=0\r\nRechtskreisOst=0\r\nGleitzone=0\r\n"
-            "VerzichtRVFreiheit=0\r\nPVErhoeht=0\r\nFrwTatsBrutto=0\r\nPVSachsen=0\r\n");
+            "VerzichtRVFreiheit=0\r\nPVErhoeht=0\r\nFrwTatsBrutto=0\r\nPVSachsen=0\r\n"
+            "KinderUnter25=0\r\n");
   Eingaben e;
   e.StFB = "";
   IniDatei leer;
@@ -93,6 +94,7 @@ TEST(Einstellungen, MissingKeysAndBooleansGiveDefaults) {
   EXPECT_FALSE(e.ChkPKV) << "a non-numeric value gives the default";
   EXPECT_FALSE(e.Ost);
   EXPECT_FALSE(e.PVSachsen);
+  EXPECT_EQ(e.KinderUnter25, "0") << "a file written before the key existed";
 }
 
 TEST(Einstellungen, WhereTheFileLives) {
