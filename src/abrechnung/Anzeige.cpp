@@ -18,6 +18,13 @@ bool KVZusSichtbar(int jahr, int monat) { return jahr > 2005 || (jahr == 2005 &&
 
 bool KVZusEingebbar(int jahr) { return jahr >= 2015; }
 
+std::string KVZusVorgabe(int jahr) {
+  if (jahr >= 2026) return "+ 2,90%";
+  if (jahr == 2025) return "+ 2,50%";
+  if (jahr == 2024) return "+ 1,70%";
+  return kKVZusVorgabe;
+}
+
 std::string PVKinderText(int jahr, int monat) {
   if (jahr > 2023 || (jahr == 2023 && monat >= 7)) return "+ 0,60";
   return jahr >= 2022 ? "+ 0,35" : "+ 0,25";

@@ -20,6 +20,8 @@ bool KVZusSichtbar(int jahr, int monat);
 bool KVZusEingebbar(int jahr);
 inline constexpr const char* kKVZusVor2015 = "+ 0,90%";
 inline constexpr const char* kKVZusVorgabe = "+ 1,60%";
+// The field's default: the average additional rate of the year ("+ 1,60%" until 2023).
+std::string KVZusVorgabe(int jahr);
 
 // The childless surcharge of care insurance as the panel shows it, and whether there is one.
 std::string PVKinderText(int jahr, int monat);

@@ -156,7 +156,11 @@ void FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
   const int land = KiStLandNummer(e.KiLand);
   fall.SetKiStLand(land);
   fall.SetKonfession(land != 0 ? 1 : 4);
-  if (jahr >= 2010)
+  // The tax table: from 2025 one pension ceiling (1: not in the statutory pension insurance);
+  // 2010-2024 West and East ceiling or the special table 2; before 2010 0 or 1.
+  if (jahr >= 2025)
+    fall.SetKRV(e.BesondereTabelle ? 1 : 0);
+  else if (jahr >= 2010)
     fall.SetKRV(e.BesondereTabelle ? 2 : e.Ost ? 1 : 0);
   else
     fall.SetKRV(e.BesondereTabelle ? 1 : 0);

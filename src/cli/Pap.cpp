@@ -19,7 +19,7 @@ constexpr std::string_view kEingaben[] = {
     "JVBEZ", "KRV",    "KVZ",    "LZZ",    "LZZFREIB", "LZZHINZU", "MBV",    "PKPV",
     "PKV",   "PVS",    "PVZ",    "R",      "RE4",      "SONSTB",   "STERBE", "STKL",
     "VBEZ",  "VBEZM",  "VBEZS",  "VBS",    "VJAHR",    "VKAPA",    "VMT",    "ZKF",
-    "ZMVB",  "JRE4ENT", "SONSTENT", "WFUNDF", "HINZUR"};
+    "ZMVB",  "JRE4ENT", "SONSTENT", "WFUNDF", "HINZUR", "PVA", "ALV", "PKPVAGZ"};
 
 bool istEingabe(std::string_view name) {
   for (std::string_view e : kEingaben)
@@ -114,6 +114,9 @@ std::vector<std::optional<Money>> rechne(OruSteuern& engine, const Zeile& z) {
   e.PKV = z.ganz("PKV");
   e.PVS = z.ganz("PVS");
   e.PVZ = z.ganz("PVZ");
+  e.PVA = z.ganz("PVA");
+  e.ALV = z.ganz("ALV");
+  e.PKPVAGZ = z.euro("PKPVAGZ");
   e.STKL = z.ganz("STKL");
   e.VJAHR = z.ganz("VJAHR");
   e.ZMVB = z.ganz("ZMVB");

@@ -214,7 +214,7 @@ void Vervollstaendige(Auftrag& a) {
   if (!a.kvSatzGesetzt) {
     if (auto satz = KVSatzNachGruppe(jahr, e.MonatNr, e.BGR[0] - '0')) e.KV = *satz + "%";
   }
-  if (!a.kvZusatzGesetzt) e.KVZus = KVZusEingebbar(jahr) ? kKVZusVorgabe : kKVZusVor2015;
+  if (!a.kvZusatzGesetzt) e.KVZus = KVZusEingebbar(jahr) ? KVZusVorgabe(jahr) : kKVZusVor2015;
   if (!e.BruttoUebernahme) {
     // Only one of the two special gross amounts given: the other is the gross.
     const std::string brutto = a.feld == Feld::Brutto ? e.Brutto : e.Netto;

@@ -10,7 +10,7 @@ using namespace literale;
 namespace {
 
 constexpr int kErstesJahr = 2004;
-constexpr int kLetztesJahr = 2023;
+constexpr int kLetztesJahr = 2026;
 constexpr std::size_t kJahre = kLetztesJahr - kErstesJahr + 1;
 
 struct GrenzenSaetze {
@@ -44,6 +44,9 @@ constexpr GrenzenSaetze kGrenzenSaetze[] = {
     {2021, 4837.50_m, 7100_m,     6700_m,    18.6_m, 2.4_m,  3.05_m,                0.12_m},
     {2022, 4837.50_m, 7050_m,     6750_m,    18.6_m, 2.4_m,  3.05_m,                0.09_m},
     {2023, 4987.50_m, 7300_m,     7100_m,    18.6_m, 2.6_m,  {3.05_m, 3.40_m, 7},   0.06_m},
+    {2024, 5175.00_m, 7550_m,     7450_m,    18.6_m, 2.6_m,  3.40_m,                0.06_m},
+    {2025, 5512.50_m, 8050_m,     8050_m,    18.6_m, 2.6_m,  3.60_m,                0.15_m},
+    {2026, 5812.50_m, 8450_m,     8450_m,    18.6_m, 2.6_m,  3.60_m,                0.15_m},
 };
 // clang-format on
 
@@ -78,6 +81,9 @@ constexpr Zuschuesse kZuschuesse[] = {
     {2021, 15.9_m,                384.58_m,                  73.77_m},
     {2022, 15.9_m,                384.58_m,                  73.77_m},
     {2023, 16.2_m,                403.99_m,                  {76.06_m, 84.79_m, 7}},
+    {2024, 16.3_m,                421.76_m,                  87.98_m},
+    {2025, 17.1_m,                471.32_m,                  99.23_m},
+    {2026, 17.5_m,                508.59_m,                  104.63_m},
 };
 // clang-format on
 
@@ -113,6 +119,9 @@ constexpr Uebergangsbereich kUebergangsbereich[] = {
     {2021, 450_m,                 1300_m,                  0.7509_m, false},
     {2022, {450_m, 520_m, 10},    {1300_m, 1600_m, 10},    {0.7509_m, 0.7009_m, 10}, {false, true, 10}},
     {2023, 520_m,                 2000_m,                  0.6922_m, true},
+    {2024, 538_m,                 2000_m,                  0.6846_m, true},
+    {2025, 556_m,                 2000_m,                  0.6683_m, true},
+    {2026, 603_m,                 2000_m,                  0.6619_m, true},
 };
 // clang-format on
 
@@ -124,7 +133,8 @@ struct Zusatzversorgung {
 
 // clang-format off
 // The threshold of the additional contribution follows the public-service pay rises. Before 2008
-// the 2008 value is used; 2023 had no pay rise, so the value of April 2022 still applies.
+// the 2008 value is used; 2023 had no pay rise, so the value of April 2022 still applies, and is
+// kept for the years after it until their values are known.
 constexpr Zusatzversorgung kZusatzversorgung[] = {
   // jahr   threshold                    kvw rate  RZVK rate  tax-free % of the pension ceiling
     {2004, 6100.22_m,                   1.00_m,   2.50_m,    1_m},
@@ -147,6 +157,9 @@ constexpr Zusatzversorgung kZusatzversorgung[] = {
     {2021, {7841.56_m, 7951.34_m, 4},   3.25_m,   3.50_m,    3_m},
     {2022, {7951.34_m, 8094.46_m, 4},   3.25_m,   3.50_m,    3_m},
     {2023, 8094.46_m,                   3.25_m,   3.50_m,    3_m},
+    {2024, 8094.46_m,                   3.25_m,   3.50_m,    3_m},
+    {2025, 8094.46_m,                   3.25_m,   3.50_m,    3_m},
+    {2026, 8094.46_m,                   3.25_m,   3.50_m,    3_m},
 };
 // clang-format on
 
@@ -183,6 +196,9 @@ constexpr Krankenversicherung kKrankenversicherung[] = {
     {2021, Paritaetisch,               14.6_m, 14.0_m,  0_m,                  0_m},
     {2022, Paritaetisch,               14.6_m, 14.0_m,  0_m,                  0_m},
     {2023, Paritaetisch,               14.6_m, 14.0_m,  0_m,                  0_m},
+    {2024, Paritaetisch,               14.6_m, 14.0_m,  0_m,                  0_m},
+    {2025, Paritaetisch,               14.6_m, 14.0_m,  0_m,                  0_m},
+    {2026, Paritaetisch,               14.6_m, 14.0_m,  0_m,                  0_m},
 };
 // clang-format on
 
@@ -220,6 +236,9 @@ constexpr PflegeRente kPflegeRente[] = {
     {2021, 0.25_m,               0_m,                  13_m,              15_m,               175_m,        164.50_m},
     {2022, 0.35_m,               0_m,                  13_m,              15_m,               175_m,        164.50_m},
     {2023, {0.35_m, 0.6_m, 7},   {0_m, 0.25_m, 7},     13_m,              15_m,               175_m,        169.75_m},
+    {2024, 0.6_m,                0.25_m,               13_m,              15_m,               175_m,        176.75_m},
+    {2025, 0.6_m,                0.25_m,               13_m,              15_m,               175_m,        187.25_m},
+    {2026, 0.6_m,                0.25_m,               13_m,              15_m,               175_m,        197.75_m},
 };
 // clang-format on
 

@@ -261,6 +261,12 @@ void TLohnGehalt::BerechneSteuern(OruSteuern& engine, Money pkpv) {
   e.PKV = PKV;
   e.PVS = PVSachsen;
   e.PVZ = PVErhoeht;
+  // From 2024 the engines take the care reductions for children, from 2026 the unemployment
+  // insurance and the employer's subsidy to a private premium.
+  e.PVA = PVErhoeht == 1 ? 0 : std::clamp(KinderUnter25 - 1, 0, 4);
+  e.ALV = BGRAV == 0 ? 1 : 0;
+  if (KVStatus == 3 || KVStatus == 4) e.PKPVAGZ += BerechneKVAG();
+  if (PVStatus == 3 || PVStatus == 4) e.PKPVAGZ += BerechnePVAG();
 
   LSt = engine.LohnsteuerLfd(e);
   SolZ = engine.SolzLfd();

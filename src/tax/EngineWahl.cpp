@@ -69,8 +69,9 @@ constexpr Familie kFamilien[] = {
 }  // namespace
 
 std::string EngineName(int jahr, int monat) {
-  // December settles a relief of the whole year; from July 2023 the new care rates apply.
-  if (monat == 12 && (jahr == 2011 || jahr == 2015))
+  // December settles a relief of the whole year (2011, 2015, 2024); from July 2023 the new care
+  // rates apply.
+  if (monat == 12 && (jahr == 2011 || jahr == 2015 || jahr == 2024))
     return "OruSteuern12" + std::to_string(jahr % 100);
   if (jahr == 2023 && monat >= 7) return "OruSteuern0723";
   return "OruSteuern" + std::to_string(jahr);

@@ -36,6 +36,9 @@ struct LohnsteuerEingabe {
   int AF = 0;
   int PVS = 0;
   int PVZ = 0;
+  int PVA = 0;    // care-insurance reductions for children (from 2024), 0 to 4
+  int ALV = 0;    // 1: not insured in unemployment insurance (from 2026)
+  Money PKPVAGZ;  // the employer's monthly subsidy to private health and care (from 2026)
 };
 
 // The flowchart's outputs as the engine holds them after a calculation, in cents: wage tax,

@@ -168,6 +168,66 @@ constexpr JahrAb2014 kJahre[] = {
      .a2 = 192.59_x, .k2 = 966.53_x, .tarif3Bis = Money::euro(277826), .k3 = 9972.98_x, .k4 = 18307.73_x,
      .solzMilderung = 11.9_x, .solzSonstMitFreigrenze = true, .mitMBV = true, .mitKVZ = true,
      .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = ""},
+    // From February 2024 with the care-insurance reductions for children.
+    {.name = "OruSteuern2024", .jahr = 2024,
+     .BBGRVWest = Money::euro(90600), .BBGRVOst = Money::euro(89400), .RVSATZAN = 0.093_x,
+     .TBSVORV = 1.00_x, .BBGKVPV = Money::euro(62100), .kvAnteil = KvAnteil::HalberZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.0785_x, .pv = {0.017_x, 0.017_x, 0.022_x, 0.012_x, 0.006_x},
+     .pvJahrAbweichend = false, .pvJahr = {},
+     .W1STKL5 = Money::euro(13279), .W2STKL5 = Money::euro(33380), .W3STKL5 = Money::euro(222260),
+     .GFB = Money::euro(11604), .SOLZFREI = Money::euro(18130),
+     .ANPMax = Money::euro(1230), .EFA = Money::euro(4260), .KFBVoll = Money::euro(9312), .KFBHalb = Money::euro(4656),
+     .tarif1Bis = Money::euro(17006), .a1 = 922.98_x, .s2 = Money::euro(17005), .tarif2Bis = Money::euro(66761),
+     .a2 = 181.19_x, .k2 = 1025.38_x, .tarif3Bis = Money::euro(277826), .k3 = 10602.13_x, .k4 = 18936.88_x,
+     .solzMilderung = 11.9_x, .solzSonstMitFreigrenze = true, .mitMBV = true, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = "",
+     .pvAbschlagJeKind = 0.0025_x},
+    // December 2024: the retroactive relief of the year (basic allowance 11,784, child allowance
+    // 9,540, first class V limit 13,432, new tariff) settled against January to November.
+    {.name = "OruSteuern1224", .jahr = 2024,
+     .BBGRVWest = Money::euro(90600), .BBGRVOst = Money::euro(89400), .RVSATZAN = 0.093_x,
+     .TBSVORV = 1.00_x, .BBGKVPV = Money::euro(62100), .kvAnteil = KvAnteil::HalberZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.0785_x, .pv = {0.017_x, 0.017_x, 0.022_x, 0.012_x, 0.006_x},
+     .pvJahrAbweichend = false, .pvJahr = {},
+     .W1STKL5 = Money::euro(13432), .W2STKL5 = Money::euro(33380), .W3STKL5 = Money::euro(222260),
+     .GFB = Money::euro(11784), .SOLZFREI = Money::euro(18130),
+     .ANPMax = Money::euro(1230), .EFA = Money::euro(4260), .KFBVoll = Money::euro(9540), .KFBHalb = Money::euro(4770),
+     .tarif1Bis = Money::euro(17006), .a1 = 954.80_x, .s2 = Money::euro(17005), .tarif2Bis = Money::euro(66761),
+     .a2 = 181.19_x, .k2 = 991.21_x, .tarif3Bis = Money::euro(277826), .k3 = 10636.31_x, .k4 = 18971.06_x,
+     .solzMilderung = 11.9_x, .solzSonstMitFreigrenze = true, .mitMBV = true, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = "OruSteuern2024",
+     .pvAbschlagJeKind = 0.0025_x},
+    // 2025: one pension ceiling for all of Germany, no multi-year pay.
+    {.name = "OruSteuern2025", .jahr = 2025,
+     .BBGRVWest = Money::euro(96600), .BBGRVOst = Money::euro(96600), .RVSATZAN = 0.093_x,
+     .TBSVORV = 1.00_x, .BBGKVPV = Money::euro(66150), .kvAnteil = KvAnteil::HalberZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0.0825_x, .pv = {0.018_x, 0.018_x, 0.023_x, 0.013_x, 0.006_x},
+     .pvJahrAbweichend = false, .pvJahr = {},
+     .W1STKL5 = Money::euro(13785), .W2STKL5 = Money::euro(34240), .W3STKL5 = Money::euro(222260),
+     .GFB = Money::euro(12096), .SOLZFREI = Money::euro(19950),
+     .ANPMax = Money::euro(1230), .EFA = Money::euro(4260), .KFBVoll = Money::euro(9600), .KFBHalb = Money::euro(4800),
+     .tarif1Bis = Money::euro(17444), .a1 = 932.30_x, .s2 = Money::euro(17443), .tarif2Bis = Money::euro(68481),
+     .a2 = 176.64_x, .k2 = 1015.13_x, .tarif3Bis = Money::euro(277826), .k3 = 10911.92_x, .k4 = 19246.67_x,
+     .solzMilderung = 11.9_x, .solzSonstMitFreigrenze = true, .mitMBV = true, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = "",
+     .pvAbschlagJeKind = 0.0025_x, .rvEinheitlich = true, .mitVMT = false,
+     .versorgungstabelle = Versorgungstabelle::Ab2025},
+    // 2026: the rebuilt provision lump sum.
+    {.name = "OruSteuern2026", .jahr = 2026,
+     .BBGRVWest = Money::euro(101400), .BBGRVOst = Money::euro(101400), .RVSATZAN = 0.093_x,
+     .TBSVORV = 1.00_x, .BBGKVPV = Money::euro(69750), .kvAnteil = KvAnteil::HalberZusatz,
+     .KVSATZAN = 0_x, .KVSATZAG = 0_x, .pv = {0.018_x, 0_x, 0.023_x, 0_x, 0.006_x},
+     .pvJahrAbweichend = false, .pvJahr = {},
+     .W1STKL5 = Money::euro(14071), .W2STKL5 = Money::euro(34939), .W3STKL5 = Money::euro(222260),
+     .GFB = Money::euro(12348), .SOLZFREI = Money::euro(20350),
+     .ANPMax = Money::euro(1230), .EFA = Money::euro(4260), .KFBVoll = Money::euro(9756), .KFBHalb = Money::euro(4878),
+     .tarif1Bis = Money::euro(17800), .a1 = 914.51_x, .s2 = Money::euro(17799), .tarif2Bis = Money::euro(69879),
+     .a2 = 173.10_x, .k2 = 1034.87_x, .tarif3Bis = Money::euro(277826), .k3 = 11135.63_x, .k4 = 19470.38_x,
+     .solzMilderung = 11.9_x, .solzSonstMitFreigrenze = true, .mitMBV = true, .mitKVZ = true,
+     .fvbHoechstensZVBEZJ = true, .dezemberAbrechnungGegen = "",
+     .pvAbschlagJeKind = 0.0025_x, .rvEinheitlich = true, .mitVMT = false,
+     .versorgungstabelle = Versorgungstabelle::Ab2025, .vorsorge2026 = true,
+     .BBGRVALV = Money::euro(101400), .AVSATZAN = 0.013_x},
     // clang-format on
 };
 
@@ -183,13 +243,16 @@ const JahrAb2014* JahrAb2014NachName(std::string_view name) {
 
 bool OruSteuernAb2014::NimmtEingabe(std::string_view name) const {
   static constexpr std::string_view kImmer[] = {
-      "AF",  "AJAHR", "ALTER1", "ENTSCH", "F",     "JFREIB",   "JHINZU",  "JRE4",  "JVBEZ",
+      "AF",  "AJAHR", "ALTER1", "F",     "JFREIB",   "JHINZU",  "JRE4",  "JVBEZ",
       "KRV", "LZZ",   "LZZFREIB", "LZZHINZU", "PKPV", "PKV", "PVS", "PVZ", "R", "RE4", "SONSTB",
-      "STKL", "VBEZ", "VBEZM",  "VBEZS",  "VBS",   "VJAHR",    "VMT",     "ZKF",   "ZMVB",
+      "STKL", "VBEZ", "VBEZM",  "VBEZS",  "VBS",   "VJAHR",   "ZKF",   "ZMVB",
       "JRE4ENT", "SONSTENT"};
   for (std::string_view n : kImmer)
     if (n == name) return true;
-  return (name == "MBV" && w_->mitMBV) || (name == "KVZ" && w_->mitKVZ);
+  return (name == "MBV" && w_->mitMBV) || (name == "KVZ" && w_->mitKVZ) ||
+         ((name == "VMT" || name == "ENTSCH") && w_->mitVMT) ||
+         (name == "PVA" && w_->pvAbschlagJeKind > 0) ||
+         ((name == "ALV" || name == "PKPVAGZ") && w_->vorsorge2026);
 }
 
 Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
@@ -207,6 +270,8 @@ Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
   AF = e.AF;
   PVS = e.PVS;
   PVZ = e.PVZ;
+  PVA = e.PVA;
+  ALV = e.ALV;
   // The count of child allowances has one decimal; held exactly from here on.
   ZKF = Money::runde(Ext::vonFloat(e.ZKF));
   f = e.f;
@@ -231,6 +296,8 @@ Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
   JRE4ENT = cent(e.JRE4ENT);
   SONSTENT = cent(e.SONSTENT);
   if (w_->mitMBV) MBV = cent(e.MBV);
+  PKPVAGZ = cent(e.PKPVAGZ);
+  if (!w_->mitVMT) VMT = ENTSCH = Money();
 
   MPARA();
   MRE4JL();
@@ -272,7 +339,11 @@ void OruSteuernAb2014::DezemberAbrechnung(const JahrAb2014& alt) {
 }
 
 void OruSteuernAb2014::MPARA() {
-  if (KRV < 2) {
+  if (w_->rvEinheitlich) {
+    if (KRV < 1) BBGRV = w_->BBGRVWest;
+    RVSATZAN = w_->RVSATZAN;
+    TBSVORV = w_->TBSVORV;
+  } else if (KRV < 2) {
     BBGRV = KRV == 0 ? w_->BBGRVWest : w_->BBGRVOst;
     RVSATZAN = w_->RVSATZAN;
     TBSVORV = w_->TBSVORV;
@@ -287,7 +358,10 @@ void OruSteuernAb2014::MPARA() {
   const PvSaetze& pv = w_->pvJahrAbweichend && LZZ == 1 ? w_->pvJahr : w_->pv;
   PVSATZAN = PVS == 1 ? pv.ANSachsen : pv.AN;
   PVSATZAG = PVS == 1 ? pv.AGSachsen : pv.AG;
-  if (PVZ == 1) PVSATZAN = PVSATZAN + pv.Zuschlag;
+  if (PVZ == 1)
+    PVSATZAN = PVSATZAN + pv.Zuschlag;
+  else
+    PVSATZAN = PVSATZAN - w_->pvAbschlagJeKind * PVA;
   SOLZFREI = w_->SOLZFREI;
 }
 
@@ -313,25 +387,27 @@ void OruSteuernAb2014::MRE4() {
   if (ZVBEZJ == 0) {
     FVBZ = FVB = FVBZSO = FVBSO = Money();
   } else {
-    const int J = TabIndex(VJAHR);
+    const Versorgungstabelle tab = w_->versorgungstabelle;
+    const int J = TabIndex(VJAHR, tab);
     if (LZZ == 1) {
       VBEZB = Money::runde(VBEZM * ZMVB + VBEZS);
-      HFVB = Money::runde(TAB(2, J) / 12 * ZMVB);
-      FVBZ = auf(0, TAB(3, J) / 12 * ZMVB);
+      // Whole euros already until 2024; the tables of 2025 on need the rounding up.
+      HFVB = auf(0, TAB(2, J, tab) / 12 * ZMVB);
+      FVBZ = auf(0, TAB(3, J, tab) / 12 * ZMVB);
     } else {
       VBEZB = ab(2, VBEZM * 12 + VBEZS);
-      HFVB = TAB(2, J);
-      FVBZ = TAB(3, J);
+      HFVB = TAB(2, J, tab);
+      FVBZ = TAB(3, J, tab);
     }
-    FVB = auf(2, VBEZB * TAB(1, J) / 100);
+    FVB = auf(2, VBEZB * TAB(1, J, tab) / 100);
     if (FVB > HFVB) FVB = HFVB;
     if (w_->fvbHoechstensZVBEZJ && FVB > ZVBEZJ) FVB = ZVBEZJ;
-    FVBSO = auf(2, FVB + VBEZBSO * TAB(1, J) / 100);
-    if (FVBSO > TAB(2, J)) FVBSO = TAB(2, J);
+    FVBSO = auf(2, FVB + VBEZBSO * TAB(1, J, tab) / 100);
+    if (FVBSO > TAB(2, J, tab)) FVBSO = TAB(2, J, tab);
     HFVBZSO = ab(2, (VBEZB + VBEZBSO) / 100 - FVBSO);
     FVBZSO = auf(0, FVBZ + VBEZBSO / 100);
     if (FVBZSO > HFVBZSO) FVBZSO = auf(0, HFVBZSO);
-    if (FVBZSO > TAB(3, J)) FVBZSO = TAB(3, J);
+    if (FVBZSO > TAB(3, J, tab)) FVBZSO = TAB(3, J, tab);
     HFVBZ = ab(2, VBEZB / 100 - FVB);
     if (FVBZ > HFVBZ) FVBZ = auf(0, HFVBZ);
   }
@@ -344,9 +420,10 @@ void OruSteuernAb2014::MRE4ALTE() {
     ALTE = Money();
     return;
   }
-  const int K = TabIndex(AJAHR);
-  ALTE = auf(0, (ZRE4J - ZVBEZJ) * TAB(4, K));
-  if (ALTE > TAB(5, K)) ALTE = TAB(5, K);
+  const Versorgungstabelle tab = w_->versorgungstabelle;
+  const int K = TabIndex(AJAHR, tab);
+  ALTE = auf(0, (ZRE4J - ZVBEZJ) * TAB(4, K, tab));
+  if (ALTE > TAB(5, K, tab)) ALTE = TAB(5, K, tab);
 }
 
 void OruSteuernAb2014::MRE4ABZ() {
@@ -451,7 +528,8 @@ void OruSteuernAb2014::UPMLST() {
 
 // Provision lump sum: pension part, minimum lump sum, health and care part.
 void OruSteuernAb2014::UPEVP() {
-  if (KRV > 1) {
+  if (w_->vorsorge2026) return UPEVP2026();
+  if (w_->rvEinheitlich ? KRV == 1 : KRV > 1) {
     VSP1 = Money();
   } else {
     if (ZRE4VP > BBGRV) ZRE4VP = BBGRV;
@@ -489,7 +567,39 @@ pap::Tarif OruSteuernAb2014::Tarif() const {
           .zone4Ab = t.tarif2Bis, .satz4 = 0.42_x, .k3 = t.k3,
           .zone5Ab = t.tarif3Bis, .k4 = t.k4,
           .W1STKL5 = t.W1STKL5, .W2STKL5 = t.W2STKL5, .W3STKL5 = t.W3STKL5,
-          .satz5_6 = 0.42_x, .mindestSatz = 0.14_x};
+          .satz5_6 = 0.42_x, .mindestSatz = 0.14_x, .x56GanzeEuro = w_->vorsorge2026};
+}
+
+// The provision lump sum from 2026: the pension share and the health and care share (for the
+// privately insured their premium less the employer's subsidy), at least the pension share plus
+// the unemployment share with the health and care share up to 1,900.
+void OruSteuernAb2014::UPEVP2026() {
+  if (KRV == 1) {
+    VSPR = Money();
+  } else {
+    ZRE4VPR = ZRE4VP > w_->BBGRVALV ? w_->BBGRVALV : ZRE4VP;
+    VSPR = ab(2, ZRE4VPR * RVSATZAN);
+  }
+  ZRE4VPR = ZRE4VP > BBGKVPV ? BBGKVPV : ZRE4VP;
+  if (PKV > 0) {
+    if (STKL == 6) {
+      VSPKVPV = Money();
+    } else {
+      PKPVAGZJ = ab(2, PKPVAGZ * 12 / 100);
+      VSPKVPV = ab(2, PKPV * 12 / 100) - PKPVAGZJ;
+      if (VSPKVPV < 0) VSPKVPV = Money();
+    }
+  } else {
+    VSPKVPV = ab(2, ZRE4VPR * (KVSATZAN + PVSATZAN));
+  }
+  VSP = auf(0, VSPKVPV + VSPR);
+  if (ALV == 1 || STKL == 6) return;
+  ZRE4VPR = ZRE4VP > w_->BBGRVALV ? w_->BBGRVALV : ZRE4VP;
+  VSPALV = ab(2, w_->AVSATZAN * ZRE4VPR);
+  VSPHB = ab(2, VSPALV + VSPKVPV);
+  if (VSPHB > Money::euro(1900)) VSPHB = Money::euro(1900);
+  VSPN = auf(0, VSPR + VSPHB);
+  if (VSPN > VSP) VSP = VSPN;
 }
 
 // Income-tax tariff of X, times KZTAB.

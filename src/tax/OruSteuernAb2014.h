@@ -9,6 +9,7 @@
 #include "money/Money.h"
 #include "tax/OruSteuern.h"
 #include "tax/PapBausteine.h"
+#include "tax/Versorgung.h"
 
 namespace salvaro {
 
@@ -62,6 +63,20 @@ struct JahrAb2014 {
   // A December engine settles a relief for the whole year: it computes the year with the values of
   // the row named here and with its own, and charges December with the difference (empty: none).
   std::string_view dezemberAbrechnungGegen;
+  // From 2024: the employee's care rate is lower by this for each child reduction (PVA) unless
+  // the childless surcharge applies.
+  Ext pvAbschlagJeKind = Ext();
+  // From 2025: one pension ceiling for all of Germany; KRV 1 means no statutory pension insurance.
+  bool rvEinheitlich = false;
+  // Multi-year pay taxed by the one-fifth rule (gone from 2025).
+  bool mitVMT = true;
+  Versorgungstabelle versorgungstabelle = Versorgungstabelle::Bis2024;
+  // From 2026: the provision lump sum of pension share plus health and care share, compared with
+  // the unemployment share up to 1,900 (ceiling BBGRVALV, rate AVSATZAN); classes V and VI scale
+  // the wage to whole euros.
+  bool vorsorge2026 = false;
+  Money BBGRVALV = Money();
+  Ext AVSATZAN = Ext();
 };
 
 // The rows of the years, oldest first.
@@ -73,7 +88,8 @@ class OruSteuernAb2014 : public OruSteuern {
   explicit OruSteuernAb2014(const JahrAb2014& jahr) : w_(&jahr) {}
 
   std::string_view Name() const override { return w_->name; }
-  bool HatVMTOhneFuenftelung() const override { return true; }
+  bool HatVMT() const override { return w_->mitVMT; }
+  bool HatVMTOhneFuenftelung() const override { return w_->mitVMT; }
 
   Money LohnsteuerLfd(const LohnsteuerEingabe& e) override;
   Money SolzLfd() override;
@@ -102,6 +118,7 @@ class OruSteuernAb2014 : public OruSteuern {
   void MLSTJAHR();
   void UPEVP();
   void MVSP();
+  void UPEVP2026();
   void UPMLST();
   pap::Tarif Tarif() const;
   void UPTAB();
@@ -122,11 +139,11 @@ class OruSteuernAb2014 : public OruSteuern {
 
   // Inputs, amounts in cents.
   int AJAHR = 0, VJAHR = 0, ZMVB = 0, STKL = 0, LZZ = 0, KRV = 0, PKV = 0, ALTER1 = 0, AF = 0,
-      PVS = 0, PVZ = 0;
+      PVS = 0, PVZ = 0, PVA = 0, ALV = 0;
   Money ZKF;
   Money f, KVZ;
   Money RE4, LZZFREIB, LZZHINZU, JFREIB, JHINZU, VMT, VBEZ, VBS, VBEZM, VBEZS, JVBEZ, PKPV, ENTSCH,
-      JRE4ENT, SONSTENT, MBV, SONSTB, JRE4, STERBE, VKAPA;
+      JRE4ENT, SONSTENT, MBV, SONSTB, JRE4, STERBE, VKAPA, PKPVAGZ;
   // Year parameters.
   Money BBGRV, BBGKVPV, SOLZFREI;
   Ext RVSATZAN, TBSVORV, KVSATZAN, KVSATZAG, PVSATZAN, PVSATZAG;
@@ -136,6 +153,7 @@ class OruSteuernAb2014 : public OruSteuern {
   Money ANP, EFA, SAP, KFB, ZTABFB;
   int KZTAB = 1, KENNVMT = 0;
   Money VSP1, VSP2, VSP3, VSPN, VSP, VHB;
+  Money ZRE4VPR, VSPR, VSPKVPV, PKPVAGZJ, VSPALV, VSPHB;
   Money ZVE, X, ST, STOVMT;
   Money LSTJAHR, JW, ANTEIL1, LSTLZZ, JBMG, SOLZJ, SOLZMIN, SOLZLZZ, BK;
   // The annual cent amounts handed to the period share: wage tax, surcharge, church-tax base.

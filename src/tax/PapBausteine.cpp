@@ -62,8 +62,9 @@ Money UPTAB(const Tarif& t, Money X) {
 namespace {
 // Minimum tax of ZX in classes V and VI.
 Money UP5_6(const Tarif& t, Money ZX) {
-  const Money ST1 = UPTAB(t, ab(2, ZX * 1.25_x));
-  const Money ST2 = UPTAB(t, ab(2, ZX * 0.75_x));
+  const int stellen = t.x56GanzeEuro ? 0 : 2;
+  const Money ST1 = UPTAB(t, ab(stellen, ZX * 1.25_x));
+  const Money ST2 = UPTAB(t, ab(stellen, ZX * 0.75_x));
   const Money DIFF = Money::runde((ST1 - ST2) * 2);
   const Money MIST = ab(0, ZX * t.mindestSatz);
   return MIST > DIFF ? MIST : DIFF;

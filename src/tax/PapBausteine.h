@@ -46,6 +46,8 @@ struct Tarif {
   // W2STKL5 up to W3STKL5, and the rate of the minimum tax.
   Money W1STKL5, W2STKL5, W3STKL5;
   Ext satz5_6, mindestSatz;
+  // From 2026 the scaled wages of the minimum tax (1.25 X and 0.75 X) are whole euros.
+  bool x56GanzeEuro = false;
 };
 
 // Income tax of the income X of one tariff share (whole euros, before the splitting factor).

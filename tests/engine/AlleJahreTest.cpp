@@ -13,7 +13,7 @@ using namespace literale;
 
 TEST(AlleJahre, EveryPeriodKeyAndPayCalculates) {
   int faelle = 0;
-  for (int jahr = 2004; jahr <= 2023; ++jahr) {
+  for (int jahr = 2004; jahr <= 2026; ++jahr) {
     for (int monat = 1; monat <= 12; ++monat) {
       for (const char* bgr : {"1111", "3111", "1112", "9111", "0110", "6500", "6100", "0500"}) {
         for (const Money brutto : {0_m, 300_m, 1000_m, 3000_m, 10000_m}) {
@@ -40,7 +40,7 @@ TEST(AlleJahre, EveryPeriodKeyAndPayCalculates) {
       }
     }
   }
-  EXPECT_EQ(faelle, 20 * 12 * 8 * 5);
+  EXPECT_EQ(faelle, 23 * 12 * 8 * 5);
 }
 
 }  // namespace

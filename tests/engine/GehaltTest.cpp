@@ -316,7 +316,7 @@ TEST(Gehalt, HealthRateFixedIn2009) {
 
 TEST(Gehalt, PeriodWithoutValuesOrEngineIsRefused) {
   TLohnGehalt lg;
-  Fuellen(lg, 2026, 1, 3000_m);
+  Fuellen(lg, 2027, 1, 3000_m);
   EXPECT_EQ(lg.BBGKV, 0_m) << "no parameters of another year stay loaded";
   EXPECT_THROW(lg.Berechne(), ZeitraumFehler);
 

@@ -277,7 +277,7 @@ TEST(Sozialversicherung, PensionPaymentsPayTheWholeRate) {
 // The maximum subsidies of the table are half the subsidy rate, and half the care rate, on the
 // health ceiling: a typo in any row shows here.
 TEST(Beitragsjahre, MaximumSubsidiesMatchCeilingsAndRates) {
-  for (int jahr = 2004; jahr <= 2023; ++jahr) {
+  for (int jahr = 2004; jahr <= 2026; ++jahr) {
     const Beitragsjahr* w = BeitragsjahrFuer(jahr);
     ASSERT_NE(w, nullptr) << jahr;
     for (int monat : {1, 12}) {
@@ -290,7 +290,7 @@ TEST(Beitragsjahre, MaximumSubsidiesMatchCeilingsAndRates) {
     EXPECT_LT(w->GleitzoneUntergrenze.in(12), w->GleitzoneObergrenze.in(12)) << jahr;
   }
   EXPECT_EQ(BeitragsjahrFuer(2003), nullptr);
-  EXPECT_EQ(BeitragsjahrFuer(2024), nullptr);
+  EXPECT_EQ(BeitragsjahrFuer(2027), nullptr);
 }
 
 }  // namespace

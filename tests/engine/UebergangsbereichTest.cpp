@@ -177,7 +177,10 @@ TEST(Minijob, LimitShownByTheMainWindow) {
   EXPECT_EQ(Geringfuegigkeitsgrenze(2022, 9), 450_m);
   EXPECT_EQ(Geringfuegigkeitsgrenze(2022, 10), 520_m);
   EXPECT_EQ(Geringfuegigkeitsgrenze(2023, 1), 520_m);
-  EXPECT_FALSE(Geringfuegigkeitsgrenze(2024, 1).has_value());
+  EXPECT_EQ(Geringfuegigkeitsgrenze(2024, 1), 538_m);
+  EXPECT_EQ(Geringfuegigkeitsgrenze(2025, 6), 556_m);
+  EXPECT_EQ(Geringfuegigkeitsgrenze(2026, 12), 603_m);
+  EXPECT_FALSE(Geringfuegigkeitsgrenze(2027, 1).has_value());
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ const Vektordatei kDateien[] = {
     {"lst2019.csv", "OruSteuern2019"},    {"lst2020.csv", "OruSteuern2020"},
     {"lst2021.csv", "OruSteuern2021"},    {"lst2022.csv", "OruSteuern2022"},
     {"lst2023.csv", "OruSteuern2023"},    {"lst2023abjuli.csv", "OruSteuern0723"},
+    {"lst2024.csv", "OruSteuern2024"},    {"lst2024dez.csv", "OruSteuern1224"},
+    {"lst2025.csv", "OruSteuern2025"},    {"lst2026.csv", "OruSteuern2026"},
 };
 
 class ReferenzAb2014 : public testing::TestWithParam<Vektordatei> {};
