@@ -50,9 +50,11 @@ IniDatei::IniDatei(std::string_view bytes) {
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t ende = bytes.find('\n', start);
-    if (ende == std::string_view::npos) ende = bytes.size();
+    const bool mitLf = ende != std::string_view::npos;
+    if (!mitLf) ende = bytes.size();
     std::string_view zeile = bytes.substr(start, ende - start);
-    if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+    // The CR of a CR LF; a CR at the very end of an unterminated last line is part of the line.
+    if (mitLf && !zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
     zeilen_.emplace_back(zeile);
     start = ende + 1;
   }

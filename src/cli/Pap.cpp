@@ -219,7 +219,13 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
       continue;
     }
     engine = EngineNachName(engineName);
-    for (const std::optional<Money>& w : rechne(*engine, z)) aus << ',' << (w ? centText(*w) : "");
+    std::vector<std::optional<Money>> ausgaben;
+    try {
+      ausgaben = rechne(*engine, z);
+    } catch (const RechenFehler& f) {
+      throw PapFehler("Zeile " + std::to_string(nummer) + ": Rechenfehler (" + f.what() + ")");
+    }
+    for (const std::optional<Money>& w : ausgaben) aus << ',' << (w ? centText(*w) : "");
     aus << '\n';
   }
   return summe;

@@ -277,6 +277,9 @@ int rechne(Auftrag& a, Ergebnis& r, std::ostream& fehler) {
   } catch (const KonvertierungsFehler& f) {
     fehler << f.what() << '\n';
     return kAbgelehnt;
+  } catch (const RechenFehler& f) {
+    fehler << "Rechenfehler: " << f.what() << '\n';
+    return kAbgelehnt;
   }
   for (const Meldung& m : r.meldungen) fehler << m.text << '\n';
   return r.gerechnet ? 0 : kAbgelehnt;
@@ -395,8 +398,13 @@ int StapelBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
     fehler << "salvaro-cli stapel: die Datei \"" << args[0] << "\" kann nicht gelesen werden\n";
     return kAbgelehnt;
   }
+  return Stapel(datei, aus, fehler, heute, fortschrittAnzeigen);
+}
+
+int Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Datum& heute,
+           bool fortschrittAnzeigen) {
   std::vector<std::string> zeilen;
-  for (std::string z; std::getline(datei, z);)
+  for (std::string z; std::getline(ein, z);)
     if (!z.empty() && z != "\r") zeilen.push_back(z);
   if (zeilen.empty()) {
     fehler << "salvaro-cli stapel: Zeile 1: die Kopfzeile fehlt\n";

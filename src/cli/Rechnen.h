@@ -49,5 +49,8 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
                  const Datum& heute);
 int StapelBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler,
                  const Datum& heute, bool fortschrittAnzeigen);
+// The same on the rows of a stream.
+int Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Datum& heute,
+           bool fortschrittAnzeigen);
 
 }  // namespace salvaro

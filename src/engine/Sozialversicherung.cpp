@@ -110,10 +110,14 @@ Ext TLohnGehalt::PVZuschlag() const {
 
 // From July 2023 the employee's care rate falls for each child under 25 from the second to the
 // fifth; a childless employee pays the surcharge instead.
+// With the half contribution (care digit 2) the reduction is halved like the rate; it never makes
+// the employee's rate negative.
 Ext TLohnGehalt::PVAbschlag() const {
   if (PVErhoeht == 1) return Ext();
   const int kinder = std::clamp(KinderUnter25 - 1, 0, 4);
-  return werte_->PVAbschlagJeKind.in(Monat) * kinder;
+  const Ext abschlag = werte_->PVAbschlagJeKind.in(Monat) * kinder;
+  const Ext gekuerzt = BGRPV == 2 ? abschlag / 2 : abschlag;
+  return std::min(gekuerzt, PVSatzAN());
 }
 
 // Saxony kept its holiday, so its employees carry one point more of the care rate.

@@ -34,6 +34,10 @@ TEST(IniDatei, LineEndsAndOddFiles) {
   IniDatei leer;
   leer.Schreibe("A", "k", "v");
   EXPECT_EQ(leer.Bytes(), "[A]\r\nk=v\r\n");
+  // A CR at the end of an unterminated last line belongs to the line, not to a line end.
+  IniDatei cr("[A]\r\nk=v\r\n\r\r");
+  cr.Schreibe("A", "k", "w");
+  EXPECT_EQ(cr.Bytes(), "[A]\r\nk=w\r\n\r\r");
   // A key line of 100,000 characters and bytes the code page leaves unassigned survive.
   const std::string lang(100000, 'x');
   IniDatei d("[A]\r\nlang=" + lang + "\r\nroh=\x81\x8D\r\n");

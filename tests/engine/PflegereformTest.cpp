@@ -55,6 +55,23 @@ TEST(Pflegereform2023, EmployeeAndEmployerCareShares) {
   }
 }
 
+TEST(Pflegereform2023, HalfContributionHalvesTheReductionAndNeverGoesNegative) {
+  // Care digit 2: half the rate (1.70 % of 3,000.00 = 51.00, the employee's half 25.50) and half
+  // the reductions (four children: 0.50 points instead of 1.00).
+  TLohnGehalt lg;
+  lg.SetRechtskreis(1);
+  lg.SetJahr(2023);
+  lg.SetBGR("1112");
+  lg.SetMonat(7);
+  lg.SetPVErhoeht(0);
+  lg.SetStBrutto(3000_m);
+  lg.SetSVBrutto(3000_m);
+  lg.SetKinderUnter25(5);
+  lg.Berechne();
+  EXPECT_EQ(lg.PVAN, 10.50_m);
+  EXPECT_GE(lg.PVAN, 0_m);
+}
+
 TEST(Pflegereform2023, PrivateCareSubsidyCap) {
   for (const auto& [monat, zuschuss] : {std::pair{6, 76.06_m}, std::pair{7, 84.79_m}}) {
     TLohnGehalt lg;
