@@ -110,6 +110,9 @@ TEST_F(SpeichernTest, FailureLeavesTheOldFileAndSaysWhy) {
     std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
   }
   EXPECT_NE(SpeichereAbrechnung({"neu"}, (dir_ / "fehlt" / "a.txt").string()), "");
+  EXPECT_NE(SpeichereAbrechnung({"neu"}, pfad + "/unter-einer-datei.txt"), "");
+  EXPECT_NE(SpeichereAbrechnung({"neu"}, "/proc/salvaro-nicht-beschreibbar.txt"), "")
+      << "a directory nobody may write to, root included";
   EXPECT_NE(SpeichereAbrechnung({"neu"}, dir_.string()), "");
   EXPECT_EQ(lies(pfad), "alt\r\n");
 }

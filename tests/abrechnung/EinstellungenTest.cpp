@@ -101,6 +101,35 @@ TEST(Einstellungen, MissingKeysAndBooleansGiveDefaults) {
   EXPECT_EQ(e.KinderUnter25, "0") << "a file written before the key existed";
 }
 
+TEST(Einstellungen, OddFilesLoadAndFailedWritesKeepTheOldFile) {
+  // 100,000 lines, invalid bytes and a line of 100,000 characters load without a fault; a value
+  // that its field will not take goes in as it stands.
+  std::string gross = "[Steuer]\n";
+  for (int i = 0; i < 100000; ++i) gross += "k" + std::to_string(i) + "=\xFF\x81\n";
+  gross += "Steuerklasse=" + std::string(100000, '9') + "\n";
+  Eingaben e;
+  LadeEinstellungen(IniDatei(gross), e);
+  EXPECT_EQ(e.StKl.size(), 100000u);
+  EXPECT_EQ(e.BGR, "1111");
+
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("salvaro-ini-fehler-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string datei = (dir / "SalvaroOpt.ini").string();
+  IniDatei d;
+  SpeichereEinstellungen(d, Eingaben{});
+  ASSERT_EQ(SchreibeEinstellungsdatei(datei, d), "");
+  const std::string vorher = d.Bytes();
+  // A path below a file, and a path that is a directory: a German message, nothing changed.
+  EXPECT_NE(SchreibeEinstellungsdatei(datei + "/SalvaroOpt.ini", d), "");
+  EXPECT_NE(SchreibeEinstellungsdatei(dir.string(), d), "");
+  std::ifstream f(datei, std::ios::binary);
+  std::stringstream inhalt;
+  inhalt << f.rdbuf();
+  EXPECT_EQ(inhalt.str(), vorher);
+  std::filesystem::remove_all(dir);
+}
+
 TEST(Einstellungen, WhereTheFileLives) {
   const auto dir = std::filesystem::temp_directory_path() / ("salvaro-ini-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
