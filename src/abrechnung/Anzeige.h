@@ -31,7 +31,7 @@ struct Satzanzeige {
   std::string RV;        // "18,60%"
   std::string AV;        // "2,60%"
   std::string PV;        // "3,05%", with a half contribution "1,525%"
-  bool PVKleineSchrift;  // three decimals need the smaller font
+  bool PVKleineSchrift = false;  // three decimals need the smaller font
   std::string PVKinder;  // "+ 0,35"
 };
 // The panels for the period and group the payroll case has loaded.

@@ -46,7 +46,6 @@ IniDatei::IniDatei(std::string_view bytes) {
   zeilenende_ = erstesLf != std::string_view::npos && erstesLf > 0 && bytes[erstesLf - 1] == '\r'
                     ? "\r\n"
                     : "\n";
-  endetMitZeilenende_ = bytes.back() == '\n';
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t ende = bytes.find('\n', start);
@@ -54,8 +53,13 @@ IniDatei::IniDatei(std::string_view bytes) {
     if (!mitLf) ende = bytes.size();
     std::string_view zeile = bytes.substr(start, ende - start);
     // The CR of a CR LF; a CR at the very end of an unterminated last line is part of the line.
-    if (mitLf && !zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+    std::string ende_ = mitLf ? "\n" : "";
+    if (mitLf && !zeile.empty() && zeile.back() == '\r') {
+      zeile.remove_suffix(1);
+      ende_ = "\r\n";
+    }
     zeilen_.emplace_back(zeile);
+    enden_.push_back(ende_);
     start = ende + 1;
   }
 }
@@ -92,19 +96,31 @@ void IniDatei::Schreibe(std::string_view sektion, std::string_view schluessel, s
     if (!ohneRand(zeilen_[i]).empty()) letzteDerSektion = i;
   }
   if (letzteDerSektion) {
-    zeilen_.insert(zeilen_.begin() + static_cast<std::ptrdiff_t>(*letzteDerSektion) + 1, neu);
+    const std::size_t i = *letzteDerSektion;
+    const std::string vorher = enden_[i];
+    zeilen_.insert(zeilen_.begin() + static_cast<std::ptrdiff_t>(i) + 1, neu);
+    // The new line takes the end of the line before it; an unterminated last line gets one.
+    enden_.insert(enden_.begin() + static_cast<std::ptrdiff_t>(i) + 1, vorher);
+    if (vorher.empty()) enden_[i] = zeilenende_;
+    return;
+  }
+  if (!enden_.empty() && enden_.back().empty()) {
+    enden_.back() = zeilenende_;
+    zeilen_.push_back("[" + NachCp1252(sektion) + "]");
+    enden_.push_back(zeilenende_);
+    zeilen_.push_back(neu);
+    enden_.push_back("");
     return;
   }
   zeilen_.push_back("[" + NachCp1252(sektion) + "]");
+  enden_.push_back(zeilenende_);
   zeilen_.push_back(neu);
+  enden_.push_back(zeilenende_);
 }
 
 std::string IniDatei::Bytes() const {
   std::string b;
-  for (std::size_t i = 0; i < zeilen_.size(); ++i) {
-    b += zeilen_[i];
-    if (i + 1 < zeilen_.size() || endetMitZeilenende_) b += zeilenende_;
-  }
+  for (std::size_t i = 0; i < zeilen_.size(); ++i) b += zeilen_[i] + enden_[i];
   return b;
 }
 

@@ -26,8 +26,8 @@ class IniDatei {
 
  private:
   std::vector<std::string> zeilen_;  // Windows-1252, without line ends
-  std::string zeilenende_ = "\r\n";
-  bool endetMitZeilenende_ = true;
+  std::vector<std::string> enden_;   // each line's own end ("\r\n", "\n" or none at the end)
+  std::string zeilenende_ = "\r\n";  // for new lines: the end of the file's first line
 };
 
 }  // namespace salvaro

@@ -1,0 +1,54 @@
+// The rules behind the main window's reactions to its inputs: which displays a year, a tax class
+// or a child allowance calls for, the year "Neue Abrechnung" shows, and the window's own
+// messages. The window only shows what these decide.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "abrechnung/Berechnung.h"
+
+namespace salvaro {
+
+// The help file beside the program.
+inline constexpr std::string_view kHilfedatei = "Salvaro.chm";
+
+// The window's own messages (the calculation's come with its result).
+inline constexpr std::string_view kHilfedateiNichtGefunden = "Hilfedatei nicht gefunden";
+inline constexpr std::string_view kHilfedateiNichtVorhanden = "Hilfedatei nicht vorhanden";
+inline constexpr std::string_view kHilfeNichtGeoeffnet =
+    "Die Hilfedatei kann nicht geöffnet werden";
+inline constexpr std::string_view kNichtsZuSpeichern = "Es gibt noch nichts zu speichern!";
+
+// The year in the year box when the program can calculate it; nothing for any other text, such
+// as a year still being typed.
+std::optional<int> RechenjahrAusText(std::string_view text);
+
+// A contribution group the payroll case takes: exactly four digits.
+bool BeitragsgruppeGueltig(std::string_view bgr);
+// The group as it stands once the field is left: "0" is short for "0000".
+std::string BeitragsgruppeVervollstaendigt(std::string_view bgr);
+// Marginal employment with pension insurance: this group and the waiver of the pension
+// exemption go together.
+inline constexpr std::string_view kBGRMitRVVerzicht = "6100";
+
+// The tax class as the calculation takes it: its field accepts any digit, so a class above 6 is
+// class 6 and a class 0 is class 1. Any other text is left for the calculation to judge.
+std::string SteuerklasseBegrenzt(std::string_view stkl);
+// The factor of tax class IV exists from 2010.
+bool FaktorSichtbar(int jahr, std::string_view stkl);
+// No child allowance: the field holds "", "0" or "0,0".
+bool OhneKinderfreibetrag(std::string_view kifb);
+// The childless surcharge of care insurance applies from 2005, unless it is switched off or the
+// employee is privately care-insured.
+bool PVKinderSichtbar(int jahr, bool nichtErhoeht, bool privatePflege);
+
+// The month preset at start-up: today's, or January while the newest year the program can
+// calculate still lies ahead.
+int StartMonat(const Datum& heute);
+// The year "Neue Abrechnung" shows: the calendar year when the program can calculate it,
+// otherwise the nearest year it can.
+int NeuesRechenjahr(int kalenderjahr);
+
+}  // namespace salvaro

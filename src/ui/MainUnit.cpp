@@ -1,0 +1,169 @@
+// Start-up, the connections of the controls to their reactions, "Neue Abrechnung" and closing.
+#include "ui/MainUnit.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+
+#include "abrechnung/Detailabrechnung.h"
+#include "abrechnung/Fensterregeln.h"
+#include "controls/OruAdvEdit.h"
+#include "controls/OruValueEdit.h"
+#include "controls/OruValueLabEdit.h"
+#include "engine/Gehalt.h"
+#include "ui/Plattform.h"
+#include "ui/Text.h"
+#include "ui/UAbrechnung.h"
+
+namespace salvaro {
+
+namespace {
+
+// Chooses the item with this text; a text that is no item is put into the edit field.
+void waehle(QComboBox* c, const QString& eintrag) {
+  const int i = c->findText(eintrag, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (i >= 0) c->setCurrentIndex(i);
+  if (c->currentText() != eintrag) c->setEditText(eintrag);
+}
+
+}  // namespace
+
+TForm1::TForm1(Plattform& plattform, const QString& programmPfad, QWidget* parent)
+    : QMainWindow(parent), plattform_(plattform) {
+  setObjectName(QStringLiteral("Form1"));
+  Aufbauen();
+  FrmAbrechnung = new TFrmAbrechnung(plattform_, this);
+  programmPfad_ = QDir(programmPfad).absolutePath() + QDir::separator();
+  FormCreate();
+  Verbinden();
+}
+
+TForm1::~TForm1() {
+  TOruEditBasis::setFehlerMelder({});
+}
+
+void TForm1::FormCreate() {
+  fall_ = std::make_unique<TLohnGehalt>();
+  const Datum heute = plattform_.Heute();
+  ComboMonat->setCurrentIndex(StartMonat(heute) - 1);
+  ActLoadINIExecute();
+  const QString hilfedatei = programmPfad_ + QText(kHilfedatei);
+  if (!QFileInfo::exists(hilfedatei)) {
+    plattform_.Nachricht(this, Meldung::Art::Hinweis, QText(kHilfedateiNichtGefunden));
+    hilfeFehlt_ = true;
+  }
+  plattform_.HilfeEinrichten(hilfedatei);
+}
+
+void TForm1::Verbinden() {
+  // A field text that cannot be read is reported once the focus change that found it is over,
+  // so that no message box opens in the middle of it.
+  TOruEditBasis::setFehlerMelder([this](const QString& meldung) {
+    QTimer::singleShot(
+        0, this, [this, meldung] { plattform_.Nachricht(this, Meldung::Art::Fehler, meldung); });
+  });
+
+  connect(ComboJahr, &QComboBox::currentTextChanged, this, &TForm1::ActLoadINIExecute);
+  connect(ComboMonat, &QComboBox::currentTextChanged, this, &TForm1::ActLoadINIExecute);
+  connect(OruEdiBGR, &QLineEdit::textChanged, this, &TForm1::OruEdiBGRChange);
+  connect(OruEdiBGR, &TOruEditBasis::verlassen, this, &TForm1::OruEdiBGRExit);
+  const auto filter = [this](QChar& c) { LEdiGebJahrKeyPress(c); };
+  OruEdiBGR->setOnKeyPress(filter);
+  LEdiGebJahr->setOnKeyPress(filter);
+  connect(LEdiStKl, &QLineEdit::textChanged, this, &TForm1::LEdiStKlChange);
+  connect(LEdiKiFB, &QLineEdit::textChanged, this, &TForm1::LEdiKiFBChange);
+  connect(LEdiKinderU25, &QLineEdit::textChanged, this, &TForm1::PVKinderAnzeigen);
+  connect(ChkPPV, &QCheckBox::toggled, this, &TForm1::ChkPPVClick);
+
+  for (QAction* a : {MenAllgStTab, MenBesStTab, MenPKVStatus})
+    connect(a, &QAction::triggered, this, [this, a] { Steuertabelle(a); });
+  for (QAction* a : {MenSVWest, MenSVOst})
+    connect(a, &QAction::triggered, this, [this, a] { Rechtskreis(a); });
+  for (QAction* a : {MenSVGleitzone, MenSVRVGfE, MenPflegeKinderlos, MenFrwTatsBr, MenPVSachsen})
+    connect(a, &QAction::triggered, this, [this, a] { MenuSV(a); });
+
+  connect(LEdiBrutto, &TOruEditBasis::enterGedrueckt, this,
+          [this] { LEdiBruttoKeyDown(Feld::Brutto); });
+  connect(LEdiNetto, &TOruEditBasis::enterGedrueckt, this,
+          [this] { LEdiBruttoKeyDown(Feld::Netto); });
+  connect(BtnBruttoNeu, &QToolButton::clicked, this,
+          [this] { BtnBruttoNeuMouseDown(Feld::Brutto); });
+  connect(BtnNettoNeu, &QToolButton::clicked, this, [this] { BtnBruttoNeuMouseDown(Feld::Netto); });
+
+  connect(BtnNeu, &QToolButton::clicked, this, &TForm1::BtnNeuClick);
+  connect(MenDatNeu, &QAction::triggered, this, &TForm1::BtnNeuClick);
+  connect(BtnSpeichern, &QToolButton::clicked, this, &TForm1::BtnSpeichernClick);
+  connect(BtnDrucken, &QToolButton::clicked, this, &TForm1::ActDruckenExecute);
+  connect(BtnDetailberechnung, &QToolButton::clicked, this, &TForm1::BtnDetailberechnungClick);
+  connect(BtnHilfe, &QToolButton::clicked, this, &TForm1::MenHilfeAufrufenClick);
+  connect(MenHilfeAufrufen, &QAction::triggered, this, &TForm1::MenHilfeAufrufenClick);
+  connect(MenSaveMainOpts, &QAction::triggered, this, &TForm1::MenSaveMainOptsClick);
+  connect(MenLoadMainOpts, &QAction::triggered, this, &TForm1::MenLoadMainOptsClick);
+  connect(MenAbout, &QAction::triggered, this, &TForm1::MenAboutClick);
+  connect(BtnSchliessen, &QToolButton::clicked, this, &QWidget::close);
+  connect(MenClose, &QAction::triggered, this, &QWidget::close);
+
+  connect(FrmAbrechnung, &TFrmAbrechnung::druckenAngefordert, this, &TForm1::ActDruckenExecute);
+  connect(FrmAbrechnung, &TFrmAbrechnung::hilfeAngefordert, this, &TForm1::HilfeZeigen);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  LEdiBrutto->setFocus();
+}
+
+// Closing is always allowed; the payroll case goes with the window.
+void TForm1::closeEvent(QCloseEvent* event) {
+  FrmAbrechnung->hide();
+  event->accept();
+}
+
+void TForm1::BtnNeuClick() {
+  const std::optional<int> altesJahr = Jahr();
+  if (altesJahr && KVZusEingebbar(*altesJahr)) MEdiKVZus->setText(kKVZusVorgabe);
+  LEdiBrutto->clear();
+  LEdiNetto->clear();
+  BtnBruttoNeu->hide();
+  BtnNettoNeu->hide();
+  for (QLabel* l : {LabLSt, LabKiSt, LabSolZ, LabKV, LabRV, LabAV, LabPV})
+    l->setText(QStringLiteral("0,00"));
+  {
+    // The displays follow the new year below, once the rest of the case is reset.
+    const QSignalBlocker ruhe(ComboJahr);
+    waehle(ComboJahr, QString::number(NeuesRechenjahr(plattform_.Heute().jahr)));
+  }
+  for (QAction* a : {MenSVGleitzone, MenSVRVGfE, MenPflegeKinderlos}) a->setChecked(false);
+  LEdiStKl->setText(QStringLiteral("1"));
+  LEdiKiFB->setText(QStringLiteral("0"));
+  LEdiKinderU25->setText(QStringLiteral("0"));
+  LEdiStFB->setText(QStringLiteral("0"));
+  MenBesStTab->setChecked(false);
+  MenPKVStatus->setChecked(false);
+  MenAllgStTab->setChecked(true);
+  LEdiStBrutto->setText(QStringLiteral("0"));
+  LEdiSVBrutto->setText(QStringLiteral("0"));
+  OruEdiBGR->setText(QStringLiteral("1111"));
+  ChkPKV->setChecked(false);
+  ChkPPV->setChecked(false);
+  ChkBruttoUebernahme->setChecked(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{LEdiBrutto, LEdiNetto, LEdiStBrutto,
+                                                    LEdiSVBrutto, ChkBruttoUebernahme})
+    w->setEnabled(true);
+  ActLoadINIExecute();
+  LEdiBrutto->setFocus();
+  FrmAbrechnung->SetzeZeilen(PlatzhalterAbrechnung());
+}
+
+void TForm1::MenSaveMainOptsClick() {}
+void TForm1::MenLoadMainOptsClick() {}
+void TForm1::MenAboutClick() {}
+
+}  // namespace salvaro

@@ -1,0 +1,203 @@
+// The main window: every input of one payroll case, the switches of the menu, the rates of the
+// period beside the inputs, and the results of the last calculation. It owns the payroll case
+// and the statement window. Everything it computes, checks or says comes from the workflow
+// (src/abrechnung); the window reads its controls into Eingaben and shows what comes back.
+//
+// The implementation is split by concern: MainAufbau.cpp builds the controls, MainUnit.cpp holds
+// start-up, "Neue Abrechnung" and closing, MainEingaben.cpp the reactions to the inputs,
+// MainBerechnung.cpp the calculation, MainAbrechnung.cpp the statement, MainHilfe.cpp help.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <optional>
+
+#include "abrechnung/Berechnung.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolButton;
+
+namespace salvaro {
+
+class Plattform;
+class TFrmAbrechnung;
+class TLohnGehalt;
+class TOruAdvEdit;
+class TOruValueEdit;
+class TOruValueLabEdit;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // programmPfad: the directory of the program, where the help file is looked for.
+  TForm1(Plattform& plattform, const QString& programmPfad, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  bool hilfeFehlt() const { return hilfeFehlt_; }
+  const TLohnGehalt& fall() const { return *fall_; }
+
+  // Panels.
+  QFrame* PnlZeitraum;
+  QFrame* PnlGebJahr;
+  QFrame* PnlSteuer;
+  QFrame* PnlSozVers;
+  QFrame* PnlSonderbrutto;
+  QFrame* PnlMain;
+  // Period.
+  QLabel* LabZeitraum;
+  QComboBox* ComboMonat;
+  QComboBox* ComboJahr;
+  // Tax.
+  QLabel* LabGebJahr;
+  TOruAdvEdit* LEdiGebJahr;
+  TOruValueLabEdit* LEdiStKl;
+  TOruValueEdit* LEdiFaktor;
+  TOruValueLabEdit* LEdiKiFB;
+  TOruValueLabEdit* LEdiStFB;
+  QLabel* LabKiLand;
+  QComboBox* ComboKiLand;
+  // Social insurance.
+  QLabel* LabBGR;
+  TOruAdvEdit* OruEdiBGR;
+  TOruValueLabEdit* LabEdiPKV;
+  QCheckBox* ChkPKV;
+  TOruValueLabEdit* LEdiPPV;
+  QCheckBox* ChkPPV;
+  TOruValueLabEdit* LEdiKinderU25;
+  // The special gross fields.
+  TOruValueLabEdit* LEdiStBrutto;
+  TOruValueLabEdit* LEdiSVBrutto;
+  QCheckBox* ChkBruttoUebernahme;
+  // Main panel: gross, results with their rates, net.
+  TOruValueLabEdit* LEdiBrutto;
+  QToolButton* BtnBruttoNeu;
+  QLabel* LabTextLSt;
+  QLabel* LabTextKiSt;
+  QLabel* LabTextSolZ;
+  QLabel* LabTextKV;
+  QLabel* LabTextRV;
+  QLabel* LabTextAV;
+  QLabel* LabTextPV;
+  QLabel* LabLSt;
+  QLabel* LabKiSt;
+  QLabel* LabSolZ;
+  QLabel* LabKV;
+  QLabel* LabRV;
+  QLabel* LabAV;
+  QLabel* LabPV;
+  QLineEdit* MEdiKV;
+  QLineEdit* MEdiKVZus;
+  QLabel* PnlRVSatz;
+  QLabel* PnlAVSatz;
+  QLabel* PnlPVSatz;
+  QLabel* PnlPVKinder;
+  QLabel* LabGesAbz;
+  TOruValueLabEdit* LEdiNetto;
+  QToolButton* BtnNettoNeu;
+  // Menu.
+  QMenu* MenDatei;
+  QMenu* MenSteuern;
+  QMenu* MenSozVers;
+  QMenu* MenRechtskreis;
+  QMenu* MenExtras;
+  QMenu* MenHilfe;
+  QAction* MenDatNeu;
+  QAction* MenClose;
+  QAction* MenAllgStTab;
+  QAction* MenBesStTab;
+  QAction* MenPKVStatus;
+  QAction* MenSVWest;
+  QAction* MenSVOst;
+  QAction* MenSVGleitzone;
+  QAction* MenSVRVGfE;
+  QAction* MenPflegeKinderlos;
+  QAction* MenFrwTatsBr;
+  QAction* MenPVSachsen;
+  QAction* MenSaveMainOpts;
+  QAction* MenLoadMainOpts;
+  QAction* MenHilfeAufrufen;
+  QAction* MenAbout;
+  // Toolbar.
+  QToolButton* BtnNeu;
+  QToolButton* BtnSpeichern;
+  QToolButton* BtnDrucken;
+  QToolButton* BtnDetailberechnung;
+  QToolButton* BtnHilfe;
+  QToolButton* BtnSchliessen;
+  // Status bar.
+  QLabel* StatusCopyright;
+  QLabel* StatusHinweis;
+
+  TFrmAbrechnung* FrmAbrechnung;
+
+  // Reactions, named after their control and event.
+  void ActLoadINIExecute();
+  void OruEdiBGRChange();
+  void OruEdiBGRExit();
+  void LEdiGebJahrKeyPress(QChar& zeichen);
+  void LEdiStKlChange();
+  void LEdiKiFBChange();
+  void ChkPPVClick();
+  void Steuertabelle(QAction* punkt);
+  void Rechtskreis(QAction* punkt);
+  void MenuSV(QAction* punkt);
+  void LEdiBruttoKeyDown(Feld feld);
+  void BtnBruttoNeuMouseDown(Feld feld);
+  void ActBerechnenExecute();
+  void BtnNeuClick();
+  void BtnDetailberechnungClick();
+  void BtnSpeichernClick();
+  void ActDruckenExecute();
+  void MenSaveMainOptsClick();
+  void MenLoadMainOptsClick();
+  void MenHilfeAufrufenClick();
+  void MenAboutClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Aufbauen();
+  void MenueAufbauen();
+  void WerkzeugleisteAufbauen();
+  void Verbinden();
+  void FormCreate();
+
+  // The window's inputs as plain data, and back into the controls after a calculation.
+  Eingaben LiesEingaben() const;
+  void SchreibeEingaben(const Eingaben& e);
+  void ZeigeErgebnis(const Ergebnis& r);
+  void Zeige(const Meldung& m);
+
+  // The year in the year box when the program can calculate it; the month of the month box
+  // (0 for a typed unknown name).
+  std::optional<int> Jahr() const;
+  int Monat() const;
+  // Puts legal area, year, group and month into the payroll case, as the rate displays need
+  // them. Nothing while the year box holds no number.
+  std::optional<int> PeriodeLaden();
+  void KVSatzVorgeben(int jahr, int monat, bool sperren);
+  void ZeigePVSatz(const Satzanzeige& a);
+  void PVKinderAnzeigen();
+
+  // Help at a context, or the message that there is none.
+  void HilfeZeigen(int kontext);
+
+  Plattform& plattform_;
+  QString programmPfad_;
+  std::unique_ptr<TLohnGehalt> fall_;
+  bool hilfeFehlt_ = false;
+  // Which field drives the next calculation (1) - gross-to-net or net-to-gross.
+  int bruttoMarke_ = 0;
+  int nettoMarke_ = 0;
+};
+
+}  // namespace salvaro

@@ -1,0 +1,123 @@
+#include "ui/UAbrechnung.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "abrechnung/Detailabrechnung.h"
+#include "abrechnung/Fensterregeln.h"
+#include "ui/Hilfekontexte.h"
+#include "ui/Plattform.h"
+#include "ui/Symbole.h"
+#include "ui/Text.h"
+
+namespace salvaro {
+
+namespace {
+
+// The statement is laid out in columns of characters: "Courier New" where the system has it,
+// otherwise its fixed-pitch font.
+QFont festbreitenSchrift() {
+  QFont schrift = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFontDatabase::families().contains(QStringLiteral("Courier New")))
+    schrift.setFamily(QStringLiteral("Courier New"));
+  schrift.setPointSize(10);
+  return schrift;
+}
+
+QPushButton* knopf(QWidget* eltern, const char* name, const QString& text, const QIcon& bild,
+                   int hilfeKontext) {
+  auto* b = new QPushButton(bild, text, eltern);
+  b->setObjectName(QLatin1String(name));
+  b->setFixedSize(137, 41);
+  b->setIconSize(QSize(24, 24));
+  b->setAutoDefault(false);
+  SetzeHilfeKontext(b, hilfeKontext);
+  return b;
+}
+
+}  // namespace
+
+TFrmAbrechnung::TFrmAbrechnung(Plattform& plattform, QWidget* parent)
+    : QDialog(parent), plattform_(plattform) {
+  setObjectName(QStringLiteral("FrmAbrechnung"));
+  setWindowTitle(QStringLiteral("Gehaltsabrechnung"));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  resize(800, 600);  // when the user restores it
+  setWindowState(Qt::WindowMaximized);
+
+  MemoAbrechnung = new QPlainTextEdit(this);
+  MemoAbrechnung->setObjectName(QStringLiteral("MemoAbrechnung"));
+  MemoAbrechnung->setFont(festbreitenSchrift());
+  MemoAbrechnung->setLineWrapMode(QPlainTextEdit::NoWrap);
+  MemoAbrechnung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MemoAbrechnung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  PnlUnten = new QFrame(this);
+  PnlUnten->setObjectName(QStringLiteral("PnlUnten"));
+  PnlUnten->setFrameShape(QFrame::StyledPanel);
+  BtnADrucken =
+      knopf(PnlUnten, "BtnADrucken", QStringLiteral("Drucken"), SymbolDrucken(), kHilfeDrucken);
+  BtnAbrSpeichern = knopf(PnlUnten, "BtnAbrSpeichern", QStringLiteral("Speichern"),
+                          SymbolSpeichern(), kHilfeSpeichern);
+  BtnHelp = knopf(PnlUnten, "BtnHelp", QStringLiteral("Hilfe"), SymbolHilfe(), kHilfeAnzeigen);
+  BtnASchliessen =
+      knopf(PnlUnten, "BtnASchliessen", QStringLiteral("Schließen"), SymbolSchliessen(), 0);
+  auto* knoepfe = new QHBoxLayout(PnlUnten);
+  knoepfe->addStretch();
+  for (QPushButton* b : {BtnADrucken, BtnAbrSpeichern, BtnHelp, BtnASchliessen})
+    knoepfe->addWidget(b);
+  knoepfe->addStretch();
+
+  auto* spalte = new QVBoxLayout(this);
+  spalte->setContentsMargins(0, 0, 0, 0);
+  spalte->setSpacing(0);
+  spalte->addWidget(MemoAbrechnung, 1);
+  spalte->addWidget(PnlUnten);
+
+  connect(BtnADrucken, &QPushButton::clicked, this, &TFrmAbrechnung::druckenAngefordert);
+  connect(BtnAbrSpeichern, &QPushButton::clicked, this, &TFrmAbrechnung::BtnAbrSpeichernClick);
+  connect(BtnHelp, &QPushButton::clicked, this,
+          [this] { emit hilfeAngefordert(kHilfeAbrechnungsfenster); });
+  connect(BtnASchliessen, &QPushButton::clicked, this, &QDialog::close);
+
+  SetzeZeilen(PlatzhalterAbrechnung());
+}
+
+std::vector<std::string> TFrmAbrechnung::Zeilen() const {
+  std::vector<std::string> zeilen;
+  for (const QString& z : MemoAbrechnung->toPlainText().split(u'\n')) zeilen.push_back(StdText(z));
+  return zeilen;
+}
+
+void TFrmAbrechnung::SetzeZeilen(const std::vector<std::string>& zeilen) {
+  QStringList text;
+  for (const std::string& z : zeilen) text << QText(z);
+  MemoAbrechnung->setPlainText(text.join(u'\n'));
+}
+
+void TFrmAbrechnung::Speichern(QWidget* eltern, const QString& vorschlag) {
+  const std::vector<std::string> zeilen = Zeilen();
+  if (!IstErstellt(zeilen)) {
+    plattform_.Nachricht(eltern, Meldung::Art::Hinweis, QText(kNichtsZuSpeichern));
+    return;
+  }
+  const std::optional<QString> pfad =
+      plattform_.Speicherpfad(eltern, {QStringLiteral("Gehaltsabrechnung speichern"),
+                                       QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"),
+                                       QStringLiteral("txt"), vorschlag});
+  if (!pfad) return;
+  const std::string fehler = SpeichereAbrechnung(zeilen, QFile::encodeName(*pfad).toStdString());
+  if (!fehler.empty()) plattform_.Nachricht(eltern, Meldung::Art::Fehler, QText(fehler));
+}
+
+void TFrmAbrechnung::BtnAbrSpeichernClick() {
+  Speichern(this, QStringLiteral("Überschrift"));
+}
+
+}  // namespace salvaro

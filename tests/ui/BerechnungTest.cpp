@@ -1,0 +1,281 @@
+// Calculations from the window: gross to net and net to gross with the fields and labels they
+// leave, the recalculation buttons, the refusals and the messages after a calculation.
+#include <QAction>
+#include <QToolButton>
+
+#include "Fenster.h"
+#include "Wachhund.h"
+#include "abrechnung/Detailabrechnung.h"
+#include "abrechnung/Zahlentext.h"
+
+using namespace salvaro;
+
+namespace {
+
+// Compares inside a loop over cases and names the case that failed.
+#define GLEICH(ist, soll, fall)                                 \
+  QVERIFY2((ist) == (soll),                                     \
+           qPrintable(QStringLiteral("%1: \"%2\" statt \"%3\"") \
+                          .arg(fall, QVariant(ist).toString(), QVariant(soll).toString())))
+
+// The first line of the statement with the label in the left or the right column.
+QString zeileMit(const std::vector<std::string>& zeilen, const QString& label) {
+  for (const std::string& z : zeilen) {
+    const QString q = QString::fromStdString(z);
+    if (q.startsWith(label) || q.mid(kSpaltenbreite + 7).startsWith(label)) return q;
+  }
+  return {};
+}
+
+}  // namespace
+
+class BerechnungTest : public QObject {
+  Q_OBJECT
+
+  Wachhund wachhund_;
+
+ private slots:
+  void cleanup() { wachhund_.pruefen(); }
+
+  void bruttoZuNetto() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    w.januar2023();
+    w->MenPflegeKinderlos->trigger();
+    w.plattform.nachrichten.clear();
+    Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
+    QCOMPARE(w.werte(),
+             (QStringList{"-344,00", "-30,96", "0,00", "-243,00", "-279,00", "-39,00", "-45,75"}));
+    QCOMPARE(w->LEdiNetto->text(), QStringLiteral("2018,29"));
+    QCOMPARE(w->LEdiBrutto->text(), QStringLiteral("3000,00"));
+    QCOMPARE(w->LEdiStBrutto->text(), QStringLiteral("3000,00"));
+    QCOMPARE(w->LEdiSVBrutto->text(), QStringLiteral("3000,00"));
+    QCOMPARE(w->LabGesAbz->text(), QStringLiteral("981,71"));
+    QVERIFY(!w->BtnBruttoNeu->isHidden());
+    QVERIFY(w->BtnNettoNeu->isHidden());
+    QVERIFY(w.plattform.nachrichten.isEmpty());
+    const std::vector<std::string> abrechnung = w->FrmAbrechnung->Zeilen();
+    QVERIFY(IstErstellt(abrechnung));
+    QVERIFY(zeileMit(abrechnung, "Brutto ").left(kSpaltenbreite).endsWith(" 3.000,00"));
+    QVERIFY(zeileMit(abrechnung, "Lohnsteuer").contains(QStringLiteral("-344,00")));
+    QVERIFY(zeileMit(abrechnung, "Netto").contains(QStringLiteral("2.018,29")));
+    // The field formats itself when left, as every amount field does.
+    w->LEdiGebJahr->setFocus();
+    QCOMPARE(w->LEdiBrutto->text(), QStringLiteral("3.000,00"));
+  }
+
+  void nettoZuBrutto() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    w.januar2023();
+    w->ChkBruttoUebernahme->setChecked(false);
+    Fenster::eingeben(w->LEdiNetto, QStringLiteral("2000"));
+    QCOMPARE(w->LEdiNetto->text(), QStringLiteral("2000,00"));
+    QVERIFY(w->ChkBruttoUebernahme->isChecked());
+    const QString brutto = w->LEdiBrutto->text();
+    QVERIFY(LiesFeld(brutto.toStdString()) > Money::euro(2500));
+    QCOMPARE(w->LEdiStBrutto->text(), brutto);
+    QVERIFY(w->BtnBruttoNeu->isHidden());
+    QVERIFY(!w->BtnNettoNeu->isHidden());
+    QCOMPARE(w.plattform.nachrichten.size(), 1);  // only the start-up message
+    // The gross found gives the net back.
+    Fenster::eingeben(w->LEdiBrutto, brutto);
+    QCOMPARE(w->LEdiNetto->text(), QStringLiteral("2000,00"));
+    QCOMPARE(w->LEdiBrutto->text(), brutto);
+  }
+
+  void neuBerechnenKnoepfe() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    w.januar2023();
+    Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
+    const QStringList klasse1 = w.werte();
+    const QString netto1 = w->LEdiNetto->text();
+    w->LEdiStKl->setText(QStringLiteral("3"));
+    QTest::mouseClick(w->BtnBruttoNeu, Qt::LeftButton);
+    QVERIFY(w.werte() != klasse1);
+    QVERIFY(LiesFeld(w->LEdiNetto->text().toStdString()) > LiesFeld(netto1.toStdString()));
+    QCOMPARE(w->LEdiBrutto->text(), QStringLiteral("3000,00"));
+    QVERIFY(zeileMit(w->FrmAbrechnung->Zeilen(), "Steuerklasse").endsWith(u'3'));
+    // The net button searches the gross for the net in the field, in the new class.
+    Fenster::eingeben(w->LEdiNetto, QStringLiteral("2000"));
+    const QString brutto3 = w->LEdiBrutto->text();
+    w->LEdiStKl->setText(QStringLiteral("1"));
+    QTest::mouseClick(w->BtnNettoNeu, Qt::LeftButton);
+    QCOMPARE(w->LEdiNetto->text(), QStringLiteral("2000,00"));
+    QVERIFY(LiesFeld(w->LEdiBrutto->text().toStdString()) > LiesFeld(brutto3.toStdString()));
+  }
+
+  // The class field takes any digit; the class calculated is the one the field and the
+  // statement show afterwards.
+  void steuerklasseImFeld_data() {
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<QString>("klasse");
+    QTest::newRow("9") << "9"
+                       << "6";
+    QTest::newRow("0") << "0"
+                       << "1";
+  }
+  void steuerklasseImFeld() {
+    QFETCH(QString, getippt);
+    QFETCH(QString, klasse);
+    Fenster soll;
+    soll.januar2023();
+    soll->LEdiStKl->setText(klasse);
+    Fenster::eingeben(soll->LEdiBrutto, QStringLiteral("3000"));
+    Fenster w;
+    w.januar2023();
+    w->LEdiStKl->setText(getippt);
+    Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
+    QCOMPARE(w->LEdiStKl->text(), klasse);
+    QCOMPARE(w.werte(), soll.werte());
+    QVERIFY(zeileMit(w->FrmAbrechnung->Zeilen(), "Steuerklasse").endsWith(klasse));
+  }
+
+  void verweigerungen() {
+    struct Fall {
+      const char* name;
+      std::function<void(Fenster&)> vorbereiten;
+      bool netto;
+      const char* meldung;  // "" for none
+      Meldung::Art art;
+      bool fokusGruppe, fokusGeburtsjahr;
+    };
+    const auto ohneUebernahme = [](const char* st, const char* sv) {
+      return [st, sv](Fenster& w) {
+        w->ChkBruttoUebernahme->setChecked(false);
+        w->LEdiStBrutto->setText(QString::fromLatin1(st));
+        w->LEdiSVBrutto->setText(QString::fromLatin1(sv));
+      };
+    };
+    const Fall faelle[] = {
+        {"leeres Brutto", [](Fenster& w) { w->LEdiBrutto->clear(); }, false, "",
+         Meldung::Art::Hinweis, false, false},
+        {"ohne Steuerbrutto", ohneUebernahme("", "3000"), false, "Steuerbrutto fehlt",
+         Meldung::Art::Hinweis, false, false},
+        {"ohne beide", ohneUebernahme("", ""), false, "SV-Brutto fehlt", Meldung::Art::Hinweis,
+         false, false},
+        {"Gruppe dreistellig", [](Fenster& w) { w->OruEdiBGR->setText("111"); }, false,
+         "Beitragsgruppe muß immer vierstellig sein!", Meldung::Art::Hinweis, true, false},
+        {"Gruppe dreistellig, netto", [](Fenster& w) { w->OruEdiBGR->setText("111"); }, true,
+         "Beitragsgruppe muß immer vierstellig sein!", Meldung::Art::Hinweis, true, false},
+        {"Geburtsjahr dreistellig", [](Fenster& w) { w->LEdiGebJahr->setText("198"); }, false,
+         "Bitte ein Geburtsjahr eingeben", Meldung::Art::Fehler, false, true},
+        {"Jahr ohne Werte",
+         [](Fenster& w) { w->ComboJahr->setEditText(QString::number(LetztesRechenjahr() + 5)); },
+         false, "Berechnung nur für die Jahre", Meldung::Art::Hinweis, false, false},
+        {"Jahr keine Zahl", [](Fenster& w) { w->ComboJahr->setEditText("20x3"); }, false, "20x3",
+         Meldung::Art::Fehler, false, false},
+        {"Monat unbekannt", [](Fenster& w) { w->ComboMonat->setEditText("Jänner"); }, false,
+         "Jänner", Meldung::Art::Fehler, false, false},
+    };
+    for (const Fall& fall : faelle) {
+      const QString name = QString::fromUtf8(fall.name);
+      Fenster w;
+      QVERIFY(w.zeigen());
+      w.januar2023();
+      w.plattform.nachrichten.clear();
+      QLineEdit* feld = fall.netto ? w->LEdiNetto : w->LEdiBrutto;
+      feld->setFocus();
+      feld->setText(QStringLiteral("3000"));
+      fall.vorbereiten(w);
+      QTest::keyClick(feld, Qt::Key_Return);
+      GLEICH(w.werte(), QStringList(7, QStringLiteral("0,00")), name);
+      GLEICH(IstErstellt(w->FrmAbrechnung->Zeilen()), false, name);
+      if (*fall.meldung == '\0') {
+        GLEICH(w.plattform.nachrichten.size(), 0, name);
+        continue;
+      }
+      GLEICH(w.plattform.nachrichten.size(), 1, name);
+      const FakePlattform::Eintrag& n = w.plattform.nachrichten.front();
+      GLEICH(n.text.contains(QString::fromUtf8(fall.meldung)), true, name);
+      GLEICH(static_cast<int>(n.art), static_cast<int>(fall.art), name);
+      GLEICH(w->OruEdiBGR->hasFocus(), fall.fokusGruppe, name);
+      GLEICH(w->LEdiGebJahr->hasFocus(), fall.fokusGeburtsjahr, name);
+      // Refused, the window calculates again once the input is right.
+      w.januar2023();
+      w->OruEdiBGR->setText(QStringLiteral("1111"));
+      w->LEdiGebJahr->setText(QStringLiteral("1980"));
+      w->ChkBruttoUebernahme->setChecked(true);
+      Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
+      GLEICH(w->LabLSt->text(), QStringLiteral("-341,00"), name);
+      GLEICH(w->BtnNettoNeu->isHidden(), true, name);
+    }
+  }
+
+  // A net the search cannot hit exactly: the results of the last trial are shown, the statement
+  // is built, then the message follows once, with Help only when there is a help file.
+  void zweihundertSchritte() {
+    for (const bool mitHilfe : {false, true}) {
+      Fenster w(mitHilfe);
+      QVERIFY(w.zeigen());
+      w.januar2023();
+      w.plattform.nachrichten.clear();
+      Fenster::eingeben(w->LEdiNetto, QStringLiteral("1508,14"));
+      QCOMPARE(w.plattform.nachrichten.size(), 1);
+      const FakePlattform::Eintrag& n = w.plattform.nachrichten.front();
+      QCOMPARE(n.text, QStringLiteral("Hochrechnung nach 200 Schritten abgebrochen"));
+      QCOMPARE(n.art, mitHilfe ? Meldung::Art::Fehler : Meldung::Art::Hinweis);
+      QCOMPARE(n.hilfeKontext, mitHilfe ? 2001 : 0);
+      QVERIFY(w->LEdiNetto->text() != QStringLiteral("1508,14"));
+      QVERIFY(w->LabLSt->text() != QStringLiteral("0,00"));
+      QVERIFY(IstErstellt(w->FrmAbrechnung->Zeilen()));
+      // The marks are cleared: Enter in the gross field calculates that gross only.
+      const QString brutto = w->LEdiBrutto->text();
+      Fenster::eingeben(w->LEdiBrutto, brutto);
+      QCOMPARE(w->LEdiBrutto->text(), brutto);
+      QCOMPARE(w.plattform.nachrichten.size(), 1);
+    }
+  }
+
+  void geringfuegigkeitsgrenze_data() {
+    QTest::addColumn<QString>("monat");
+    QTest::addColumn<QString>("brutto");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("September darunter") << "September"
+                                        << "450"
+                                        << "";
+    QTest::newRow("September darüber") << "September"
+                                       << "500"
+                                       << "Die Geringfügigkeitsgrenze beträgt 450 Euro";
+    QTest::newRow("Oktober") << "Oktober"
+                             << "500"
+                             << "";
+    QTest::newRow("Oktober darüber") << "Oktober"
+                                     << "600"
+                                     << "Die Geringfügigkeitsgrenze beträgt 520 Euro";
+  }
+  void geringfuegigkeitsgrenze() {
+    QFETCH(QString, monat);
+    QFETCH(QString, brutto);
+    QFETCH(QString, meldung);
+    Fenster w;
+    QVERIFY(w.zeigen());
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2022"));
+    Fenster::waehle(w->ComboMonat, monat);
+    w->OruEdiBGR->setText(QStringLiteral("6500"));
+    w.plattform.nachrichten.clear();
+    Fenster::eingeben(w->LEdiBrutto, brutto);
+    QCOMPARE(w.plattform.texte(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
+    if (!meldung.isEmpty())
+      QCOMPARE(w.plattform.nachrichten.front().art, Meldung::Art::Information);
+    QVERIFY(!w->LEdiNetto->text().isEmpty());
+  }
+
+  // The fields' own conversion error goes to the platform's error box, after the focus change.
+  void feldfehlerUeberDiePlattform() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    w.plattform.nachrichten.clear();
+    w->LEdiStFB->setFocus();
+    w->LEdiStFB->setText(QStringLiteral("-"));
+    w->LEdiBrutto->setFocus();
+    QTRY_COMPARE(w.plattform.nachrichten.size(), 1);
+    QCOMPARE(w.plattform.nachrichten.front().art, Meldung::Art::Fehler);
+    QVERIFY(w.plattform.nachrichten.front().text.contains(u'-'));
+  }
+};
+
+QTEST_MAIN(BerechnungTest)
+
+#include "BerechnungTest.moc"
