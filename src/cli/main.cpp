@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "abrechnung/Datei.h"
-#include "abrechnung/Zahlentext.h"
+#include "abrechnung/Beispiel.h"
 #include "cli/Fall.h"
 #include "cli/Pap.h"
 #include "cli/Rechnen.h"
@@ -51,28 +51,6 @@ void hilfe(std::ostream& aus) {
          "      Engines:";
   for (const std::string& n : salvaro::EngineNamen()) aus << ' ' << n;
   aus << '\n';
-}
-
-// Wage tax, surcharge and church tax of a sample employee.
-int beispiel() {
-  using salvaro::FormatDE;
-  salvaro::LohnsteuerEingabe e;
-  e.RE4 = salvaro::Money::euro(3000);
-  e.STKL = 1;
-  e.LZZ = 2;
-  e.KVZ = salvaro::Money::parse("1.6");
-  e.f = salvaro::Money::euro(1);
-  auto engine = salvaro::EngineFuer(2023, 1);
-  const salvaro::Money lst = engine->LohnsteuerLfd(e);
-  const salvaro::Money solz = engine->SolzLfd();
-  const salvaro::Money kist =
-      engine->KirchensteuerLfd(1, 12, 1, 0, salvaro::Money(), salvaro::Money::euro(99));
-  std::cout << "Januar 2023, Steuerklasse I, Nordrhein-Westfalen\n"
-            << "Brutto               " << FormatDE(e.RE4) << " EUR\n"
-            << "Lohnsteuer           " << FormatDE(lst) << " EUR\n"
-            << "Solidaritätszuschlag " << FormatDE(solz) << " EUR\n"
-            << "Kirchensteuer        " << FormatDE(kist) << " EUR\n";
-  return 0;
 }
 
 int pap(const std::vector<std::string>& args) {
@@ -146,7 +124,10 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   try {
     if (befehl == "pap") return pap(args);
-    if (befehl == "beispiel") return beispiel();
+    if (befehl == "beispiel") {
+      salvaro::Beispielrechnung(std::cout);
+      return 0;
+    }
     if (befehl == "fall") return salvaro::FallBefehl(args, std::cout, std::cerr);
     if (befehl == "rechne") return salvaro::RechneBefehl(args, std::cout, std::cerr, heute());
     if (befehl == "stapel")
