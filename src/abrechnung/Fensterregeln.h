@@ -20,6 +20,9 @@ inline constexpr std::string_view kHilfedateiNichtVorhanden = "Hilfedatei nicht 
 inline constexpr std::string_view kHilfeNichtGeoeffnet =
     "Die Hilfedatei kann nicht geöffnet werden";
 inline constexpr std::string_view kNichtsZuSpeichern = "Es gibt noch nichts zu speichern!";
+inline constexpr std::string_view kEinstellungenGespeichert = "Die Einstellungen wurden gespeichert";
+inline constexpr std::string_view kEinstellungenNichtLesbar =
+    "Die Einstellungsdatei kann nicht gelesen werden; sie bleibt unverändert:";
 
 // The year in the year box when the program can calculate it; nothing for any other text, such
 // as a year still being typed.

@@ -390,7 +390,7 @@ void TForm1::MenueAufbauen() {
                           QStringLiteral("Aktuelle Einstellungen speichern"), false, false, 5010);
   MenLoadMainOpts = punkt(MenExtras, "MenLoadMainOpts",
                           QStringLiteral("Gespeicherte Einstellungen laden"), false, false, 0);
-  MenSaveMainOpts->setEnabled(false);
+  // Loading is offered once a settings file has been found or written.
   MenLoadMainOpts->setEnabled(false);
 
   MenHilfe = leiste->addMenu(QStringLiteral("&Hilfe"));

@@ -47,13 +47,7 @@ void TForm1::ActLoadINIExecute() {
   const std::optional<int> jahr = PeriodeLaden();
   if (!jahr) return;
   const int monat = Monat();
-  if (!KVZusEingebbar(*jahr)) {
-    MEdiKVZus->setEnabled(false);
-    MEdiKVZus->setText(kKVZusVor2015);
-  } else if (!MEdiKVZus->isEnabled()) {
-    MEdiKVZus->setText(kKVZusVorgabe);
-    MEdiKVZus->setEnabled(true);
-  }
+  KVZusVorgeben(*jahr);
   KVSatzVorgeben(*jahr, monat, true);
   const Satzanzeige a = SatzanzeigeFuer(*fall_);
   PnlRVSatz->setText(QText(a.RV));
@@ -63,6 +57,32 @@ void TForm1::ActLoadINIExecute() {
   MenPflegeKinderlos->setEnabled(PVZuschlagMoeglich(*jahr));
   PVKinderAnzeigen();
   LEdiFaktor->setVisible(FaktorSichtbar(*jahr, StdText(LEdiStKl->text())));
+}
+
+// The additional health rate: before 2015 the fixed special contribution; from 2015 the average
+// additional rate of the year, unless the field holds a rate of the user's own (typed or loaded
+// from the settings), which stays through changes of the year and comes back after a year with
+// the fixed rate.
+void TForm1::KVZusVorgeben(int jahr) {
+  if (!KVZusEingebbar(jahr)) {
+    if (MEdiKVZus->isEnabled() && MEdiKVZus->text() != kvZusVorgabe_)
+      kvZusEigen_ = MEdiKVZus->text();
+    MEdiKVZus->setEnabled(false);
+    MEdiKVZus->setText(kKVZusVor2015);
+    kvZusVorgabe_.clear();
+    return;
+  }
+  const QString vorgabe = QText(KVZusVorgabe(jahr));
+  if (!MEdiKVZus->isEnabled()) {
+    MEdiKVZus->setText(kvZusEigen_.value_or(vorgabe));
+    MEdiKVZus->setEnabled(true);
+    kvZusEigen_.reset();
+  } else if (MEdiKVZus->text() != kvZusVorgabe_) {
+    return;
+  } else {
+    MEdiKVZus->setText(vorgabe);
+  }
+  kvZusVorgabe_ = vorgabe;
 }
 
 // From 2009 the general health rate is set by law and follows the health digit of the group;

@@ -54,6 +54,7 @@ void TForm1::FormCreate() {
   fall_ = std::make_unique<TLohnGehalt>();
   const Datum heute = plattform_.Heute();
   ComboMonat->setCurrentIndex(StartMonat(heute) - 1);
+  ActLoadOptExecute();
   ActLoadINIExecute();
   const QString hilfedatei = programmPfad_ + QText(kHilfedatei);
   if (!QFileInfo::exists(hilfedatei)) {
@@ -127,8 +128,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::BtnNeuClick() {
-  const std::optional<int> altesJahr = Jahr();
-  if (altesJahr && KVZusEingebbar(*altesJahr)) MEdiKVZus->setText(kKVZusVorgabe);
+  // The additional rate goes back to the default of the year chosen below.
+  kvZusEigen_.reset();
+  kvZusVorgabe_ = MEdiKVZus->text();
   LEdiBrutto->clear();
   LEdiNetto->clear();
   BtnBruttoNeu->hide();
@@ -162,8 +164,6 @@ void TForm1::BtnNeuClick() {
   FrmAbrechnung->SetzeZeilen(PlatzhalterAbrechnung());
 }
 
-void TForm1::MenSaveMainOptsClick() {}
-void TForm1::MenLoadMainOptsClick() {}
 void TForm1::MenAboutClick() {}
 
 }  // namespace salvaro

@@ -5,7 +5,8 @@
 //
 // The implementation is split by concern: MainAufbau.cpp builds the controls, MainUnit.cpp holds
 // start-up, "Neue Abrechnung" and closing, MainEingaben.cpp the reactions to the inputs,
-// MainBerechnung.cpp the calculation, MainAbrechnung.cpp the statement, MainHilfe.cpp help.
+// MainBerechnung.cpp the calculation, MainAbrechnung.cpp the statement, MainEinstellungen.cpp the
+// settings file, MainHilfe.cpp help.
 #pragma once
 
 #include <QMainWindow>
@@ -155,6 +156,8 @@ class TForm1 : public QMainWindow {
   void BtnDetailberechnungClick();
   void BtnSpeichernClick();
   void ActDruckenExecute();
+  void ActLoadOptExecute();
+  bool ActSaveOptExecute();
   void MenSaveMainOptsClick();
   void MenLoadMainOptsClick();
   void MenHilfeAufrufenClick();
@@ -185,6 +188,7 @@ class TForm1 : public QMainWindow {
   // them. Nothing while the year box holds no number.
   std::optional<int> PeriodeLaden();
   void KVSatzVorgeben(int jahr, int monat, bool sperren);
+  void KVZusVorgeben(int jahr);
   void ZeigePVSatz(const Satzanzeige& a);
   void PVKinderAnzeigen();
 
@@ -198,6 +202,10 @@ class TForm1 : public QMainWindow {
   // Which field drives the next calculation (1) - gross-to-net or net-to-gross.
   int bruttoMarke_ = 0;
   int nettoMarke_ = 0;
+  // The additional health rate the field shows as the year's default (empty while it shows a
+  // rate of the user's own), and the user's own rate while a year with a fixed rate is shown.
+  QString kvZusVorgabe_;
+  std::optional<QString> kvZusEigen_;
 };
 
 }  // namespace salvaro

@@ -229,29 +229,29 @@ class BerechnungTest : public QObject {
   }
 
   void geringfuegigkeitsgrenze_data() {
+    QTest::addColumn<QString>("jahr");
     QTest::addColumn<QString>("monat");
     QTest::addColumn<QString>("brutto");
     QTest::addColumn<QString>("meldung");
-    QTest::newRow("September darunter") << "September"
-                                        << "450"
-                                        << "";
-    QTest::newRow("September darüber") << "September"
-                                       << "500"
-                                       << "Die Geringfügigkeitsgrenze beträgt 450 Euro";
-    QTest::newRow("Oktober") << "Oktober"
-                             << "500"
-                             << "";
-    QTest::newRow("Oktober darüber") << "Oktober"
-                                     << "600"
-                                     << "Die Geringfügigkeitsgrenze beträgt 520 Euro";
+    const QString grenze = QStringLiteral("Die Geringfügigkeitsgrenze beträgt %1 Euro");
+    QTest::newRow("2022 September darunter") << "2022" << "September" << "450" << "";
+    QTest::newRow("2022 September darüber") << "2022" << "September" << "500" << grenze.arg(450);
+    QTest::newRow("2022 Oktober") << "2022" << "Oktober" << "500" << "";
+    QTest::newRow("2022 Oktober darüber") << "2022" << "Oktober" << "600" << grenze.arg(520);
+    QTest::newRow("2024 darunter") << "2024" << "Mai" << "538" << "";
+    QTest::newRow("2024 darüber") << "2024" << "Mai" << "538,01" << grenze.arg(538);
+    QTest::newRow("2025 darüber") << "2025" << "Mai" << "556,01" << grenze.arg(556);
+    QTest::newRow("2026 darunter") << "2026" << "Mai" << "603" << "";
+    QTest::newRow("2026 darüber") << "2026" << "Mai" << "603,01" << grenze.arg(603);
   }
   void geringfuegigkeitsgrenze() {
+    QFETCH(QString, jahr);
     QFETCH(QString, monat);
     QFETCH(QString, brutto);
     QFETCH(QString, meldung);
     Fenster w;
     QVERIFY(w.zeigen());
-    Fenster::waehle(w->ComboJahr, QStringLiteral("2022"));
+    Fenster::waehle(w->ComboJahr, jahr);
     Fenster::waehle(w->ComboMonat, monat);
     w->OruEdiBGR->setText(QStringLiteral("6500"));
     w.plattform.nachrichten.clear();
@@ -260,6 +260,44 @@ class BerechnungTest : public QObject {
     if (!meldung.isEmpty())
       QCOMPARE(w.plattform.nachrichten.front().art, Meldung::Art::Information);
     QVERIFY(!w->LEdiNetto->text().isEmpty());
+  }
+
+  // The care reform of July 2023 from the window: the employee's care share with children under
+  // 25, the surcharge display, and the count in the statement's right column.
+  void kinderUnter25_data() {
+    QTest::addColumn<QString>("monat");
+    QTest::addColumn<QString>("brutto");
+    QTest::addColumn<QString>("kinder");
+    QTest::addColumn<bool>("kinderlos");
+    QTest::addColumn<QString>("pv");
+    QTest::newRow("Juli, zwei Kinder") << "Juli" << "3000" << "2" << false << "-43,50";
+    QTest::newRow("Juli, fünf Kinder") << "Juli" << "4000" << "5" << false << "-28,00";
+    QTest::newRow("Juli, kinderlos") << "Juli" << "4000" << "0" << true << "-92,00";
+    QTest::newRow("Juli, Übergangsbereich") << "Juli" << "1000" << "1" << false << "-11,03";
+    QTest::newRow("Juli, Übergangsbereich kinderlos") << "Juli" << "1000" << "0" << true
+                                                     << "-16,38";
+    // Before July the count of children changes nothing.
+    QTest::newRow("Juni, zwei Kinder") << "Juni" << "3000" << "2" << false << "-45,75";
+  }
+  void kinderUnter25() {
+    QFETCH(QString, monat);
+    QFETCH(QString, brutto);
+    QFETCH(QString, kinder);
+    QFETCH(bool, kinderlos);
+    QFETCH(QString, pv);
+    Fenster w;
+    QVERIFY(w.zeigen());
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2023"));
+    Fenster::waehle(w->ComboMonat, monat);
+    w->LEdiKinderU25->setText(kinder);
+    if (!kinderlos && kinder == QStringLiteral("0")) w->MenPflegeKinderlos->trigger();
+    QCOMPARE(w->PnlPVKinder->isVisible(), kinderlos);
+    if (monat == QStringLiteral("Juli")) QCOMPARE(w->PnlPVKinder->text(), QStringLiteral("+ 0,60"));
+    Fenster::eingeben(w->LEdiBrutto, brutto);
+    QCOMPARE(w->LabPV->text(), pv);
+    const QString zeile = zeileMit(w->FrmAbrechnung->Zeilen(), QStringLiteral("Kinder unter 25"));
+    QCOMPARE(zeile.isEmpty(), kinder == QStringLiteral("0"));
+    if (!zeile.isEmpty()) QVERIFY(zeile.trimmed().endsWith(kinder));
   }
 
   // The fields' own conversion error goes to the platform's error box, after the focus change.

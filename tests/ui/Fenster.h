@@ -36,6 +36,13 @@ struct Fenster {
   }
   TForm1* operator->() const { return f.get(); }
 
+  // Closes the window and starts the program again from the same directory.
+  void neuStarten() {
+    f.reset();
+    plattform.nachrichten.clear();
+    f = std::make_unique<TForm1>(plattform, ordner.path());
+  }
+
   // Shown and active, for tests that type or move the focus.
   bool zeigen() {
     f->show();

@@ -43,11 +43,21 @@ class FensterTest : public QObject {
     Fenster::waehle(w->ComboJahr, QStringLiteral("2015"));
     QVERIFY(w->MEdiKVZus->isEnabled());
     QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 1,60%"));
-    // A typed rate stays while the year changes within the years it can be typed.
+    // The default follows the year's average additional rate.
+    for (const auto& [jahr, satz] : {std::pair{"2024", "+ 1,70%"}, {"2025", "+ 2,50%"},
+                                     {"2026", "+ 2,90%"}, {"2023", "+ 1,60%"}}) {
+      Fenster::waehle(w->ComboJahr, QString::fromLatin1(jahr));
+      QCOMPARE(w->MEdiKVZus->text(), QString::fromLatin1(satz));
+    }
+    // A typed rate stays while the year changes, and comes back after a year with the fixed
+    // special contribution.
     Fenster::waehle(w->ComboJahr, QStringLiteral("2016"));
     w->MEdiKVZus->setText(QStringLiteral("+ 1,30%"));
-    Fenster::waehle(w->ComboJahr, QStringLiteral("2017"));
-    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 1,30%"));
+    for (const char* jahr : {"2017", "2026", "2014", "2025"}) {
+      Fenster::waehle(w->ComboJahr, QString::fromLatin1(jahr));
+      QCOMPARE(w->MEdiKVZus->text(),
+               QString::fromLatin1(QByteArray(jahr) == "2014" ? "+ 0,90%" : "+ 1,30%"));
+    }
     // The additional contribution began in July 2005; the childless surcharge in 2005.
     Fenster::waehle(w->ComboJahr, QStringLiteral("2005"));
     Fenster::waehle(w->ComboMonat, QStringLiteral("Juni"));
@@ -308,7 +318,8 @@ class FensterTest : public QObject {
     // The displays belong to the year now shown.
     QCOMPARE(w->MEdiKVZus->isEnabled(), KVZusEingebbar(jahr.toInt()));
     QCOMPARE(w->MEdiKVZus->text(),
-             QString::fromLatin1(KVZusEingebbar(jahr.toInt()) ? kKVZusVorgabe : kKVZusVor2015));
+             QString::fromStdString(KVZusEingebbar(jahr.toInt()) ? KVZusVorgabe(jahr.toInt())
+                                                                 : kKVZusVor2015));
     QCOMPARE(w->fall().Jahr, jahr.toInt());
   }
 
@@ -320,7 +331,7 @@ class FensterTest : public QObject {
     w->MenDatNeu->trigger();
     QCOMPARE(w->ComboJahr->currentText(), QString::number(LetztesRechenjahr()));
     QVERIFY(w->MEdiKVZus->isEnabled());
-    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 1,60%"));
+    QCOMPARE(w->MEdiKVZus->text(), QString::fromStdString(KVZusVorgabe(LetztesRechenjahr())));
   }
 };
 

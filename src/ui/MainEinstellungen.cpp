@@ -1,0 +1,117 @@
+// The settings file from the main window: loading at start-up and from the menu, saving from the
+// menu. Which key belongs to which input, and where the file lives, is the workflow's
+// (abrechnung/Einstellungen); here the values go into the controls and come back out.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "abrechnung/Einstellungen.h"
+#include "abrechnung/Fensterregeln.h"
+#include "controls/OruAdvEdit.h"
+#include "controls/OruValueEdit.h"
+#include "controls/OruValueLabEdit.h"
+#include "ui/MainUnit.h"
+#include "ui/Plattform.h"
+#include "ui/Text.h"
+
+namespace salvaro {
+
+namespace {
+
+void setze(QLineEdit* feld, const std::string& text) {
+  feld->setText(QText(text));
+}
+
+// A state that is not in the list (a file edited by hand) stands in the box as its text.
+void waehleLand(QComboBox* c, const QString& land) {
+  const int i = c->findText(land, Qt::MatchFixedString);
+  if (i >= 0)
+    c->setCurrentIndex(i);
+  else
+    c->setEditText(land);
+}
+
+}  // namespace
+
+// Puts the stored values into the controls in the order of the file, so that each control's
+// reaction runs on the way (the class shows or hides the factor, the child allowances set the
+// childless switch, which the stored switch then overrides). The rate displays follow with the
+// next change of the period, at start-up right afterwards.
+void TForm1::ActLoadOptExecute() {
+  const std::optional<IniDatei> datei =
+      LiesEinstellungsdatei(EinstellungsdateiZumLesen(StdText(programmPfad_)));
+  if (!datei) return;
+  Eingaben e = LiesEingaben();
+  LadeEinstellungen(*datei, e);
+
+  setze(LEdiGebJahr, e.GebJahr);
+  setze(LEdiStKl, e.StKl);
+  const std::optional<int> jahr = Jahr();
+  LEdiFaktor->setVisible(jahr && FaktorSichtbar(*jahr, e.StKl));
+  setze(LEdiFaktor, e.Faktor);
+  setze(LEdiKiFB, e.KiFB);
+  setze(LEdiStFB, e.StFB);
+  waehleLand(ComboKiLand, QText(e.KiLand));
+  MenPKVStatus->setChecked(e.PKVOhneZuschuss);
+
+  setze(OruEdiBGR, e.BGR);
+  setze(LabEdiPKV, e.PKV);
+  // The stored additional rate is the user's own: it stays through changes of the year.
+  if (MEdiKVZus->isEnabled()) {
+    setze(MEdiKVZus, e.KVZus);
+    kvZusVorgabe_.clear();
+  } else {
+    kvZusEigen_ = QText(e.KVZus);
+  }
+  ChkPKV->setChecked(e.ChkPKV);
+  setze(LEdiPPV, e.PPV);
+  ChkPPV->setChecked(e.ChkPPV);
+  MenSVOst->setChecked(e.Ost);
+  MenSVWest->setChecked(!e.Ost);
+  MenSVGleitzone->setChecked(e.OhneUebergangsbereich);
+  MenSVRVGfE->setChecked(e.RVVerzicht);
+  MenPflegeKinderlos->setChecked(e.PVNichtErhoeht);
+  MenFrwTatsBr->setChecked(e.FrwTatsBrutto);
+  MenPVSachsen->setChecked(e.PVSachsen);
+  setze(LEdiKinderU25, e.KinderUnter25);
+  MenLoadMainOpts->setEnabled(true);
+}
+
+// Writes every key from the controls as they stand; the file's other lines stay. false when the
+// file could not be written (the message has been shown).
+bool TForm1::ActSaveOptExecute() {
+  const std::string pfad = EinstellungsdateiZumSchreiben(StdText(programmPfad_));
+  // A file that exists but cannot be read is not replaced by one with only our keys.
+  IniDatei datei;
+  if (const std::optional<IniDatei> alt = LiesEinstellungsdatei(pfad)) {
+    datei = *alt;
+  } else if (QFileInfo::exists(QText(pfad))) {
+    plattform_.Nachricht(this, Meldung::Art::Fehler,
+                         QText(kEinstellungenNichtLesbar) + QStringLiteral("\n") + QText(pfad));
+    return false;
+  }
+  SpeichereEinstellungen(datei, LiesEingaben());
+  const std::string fehler = SchreibeEinstellungsdatei(pfad, datei);
+  if (!fehler.empty()) {
+    plattform_.Nachricht(this, Meldung::Art::Fehler, QText(fehler));
+    return false;
+  }
+  MenLoadMainOpts->setEnabled(true);
+  return true;
+}
+
+void TForm1::MenLoadMainOptsClick() {
+  ActLoadOptExecute();
+  // Unlike at start-up, nothing else follows: the displays take up the loaded group, legal area
+  // and childless switch now.
+  ActLoadINIExecute();
+}
+
+void TForm1::MenSaveMainOptsClick() {
+  if (ActSaveOptExecute())
+    plattform_.Nachricht(this, Meldung::Art::Hinweis, QText(kEinstellungenGespeichert));
+}
+
+}  // namespace salvaro

@@ -1,0 +1,141 @@
+// The settings file from the window: saving, starting again and finding the inputs back; the
+// load command's enabled state; a file written by hand; a file that cannot be written.
+#include <QAction>
+#include <QDir>
+
+#include "Fenster.h"
+#include "Wachhund.h"
+
+using namespace salvaro;
+
+namespace {
+
+QByteArray inhalt(const QString& pfad) {
+  QFile f(pfad);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreibe(const QString& pfad, const QByteArray& bytes) {
+  QFile f(pfad);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+}  // namespace
+
+class EinstellungenTest : public QObject {
+  Q_OBJECT
+
+  Wachhund wachhund_;
+
+ private slots:
+  void cleanup() { wachhund_.pruefen(); }
+
+  void speichernUndNeuStarten() {
+    Fenster w;
+    const QString datei = w.ordner.filePath(QStringLiteral("SalvaroOpt.ini"));
+    QVERIFY(!w->MenLoadMainOpts->isEnabled());
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2026"));
+    w->LEdiGebJahr->setText(QStringLiteral("1965"));
+    w->LEdiStKl->setText(QStringLiteral("4"));
+    w->LEdiFaktor->setText(QStringLiteral("0,955"));
+    w->LEdiKiFB->setText(QStringLiteral("1,5"));
+    w->MenPflegeKinderlos->trigger();  // the allowances checked it
+    w->LEdiStFB->setText(QStringLiteral("-150,00"));
+    Fenster::waehle(w->ComboKiLand, QStringLiteral("Baden-Württemberg"));
+    w->OruEdiBGR->setText(QStringLiteral("9111"));
+    w->MEdiKVZus->setText(QStringLiteral("+ 2,45%"));
+    w->ChkPKV->setChecked(true);
+    w->LabEdiPKV->setText(QStringLiteral("612,40"));
+    w->MenSVOst->trigger();
+    w->MenPVSachsen->trigger();
+    w->LEdiKinderU25->setText(QStringLiteral("3"));
+    w.plattform.nachrichten.clear();
+    w->MenSaveMainOpts->trigger();
+    QCOMPARE(w.plattform.texte(), QStringList{QStringLiteral("Die Einstellungen wurden gespeichert")});
+    QVERIFY(w->MenLoadMainOpts->isEnabled());
+    // The state's name in the file is Windows-1252.
+    QVERIFY(inhalt(datei).contains("Bundesland=Baden-W\xfcrttemberg\r\n"));
+
+    w.neuStarten();
+    QVERIFY(w->MenLoadMainOpts->isEnabled());
+    QCOMPARE(w->LEdiGebJahr->text(), QStringLiteral("1965"));
+    QCOMPARE(w->LEdiStKl->text(), QStringLiteral("4"));
+    QVERIFY(!w->LEdiFaktor->isHidden());
+    QCOMPARE(w->LEdiFaktor->text(), QStringLiteral("0,955"));
+    QCOMPARE(w->LEdiKiFB->text(), QStringLiteral("1,5"));
+    QCOMPARE(w->LEdiStFB->text(), QStringLiteral("-150,00"));
+    QCOMPARE(w->ComboKiLand->currentText(), QStringLiteral("Baden-Württemberg"));
+    QCOMPARE(w->OruEdiBGR->text(), QStringLiteral("9111"));
+    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,45%"));
+    QVERIFY(w->ChkPKV->isChecked());
+    QCOMPARE(w->LabEdiPKV->text(), QStringLiteral("612,40"));
+    QVERIFY(w->MenSVOst->isChecked() && !w->MenSVWest->isChecked());
+    QVERIFY(w->MenPVSachsen->isChecked());
+    QCOMPARE(w->LEdiKinderU25->text(), QStringLiteral("3"));
+    // The child allowances set the childless switch; the stored switch is what counts.
+    QVERIFY(!w->MenPflegeKinderlos->isChecked());
+    QCOMPARE(w->fall().Rechtskreis, 0);
+    // A stored additional rate is the user's own: it stays when the year changes.
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2024"));
+    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,45%"));
+  }
+
+  // A file written by hand with one section, a comment and a foreign section: the missing keys
+  // take their defaults, and a save keeps every line it does not own.
+  void fremdeZeilenBleiben() {
+    Fenster w;
+    const QString datei = w.ordner.filePath(QStringLiteral("SalvaroOpt.ini"));
+    schreibe(datei, "; von Hand\r\n[Drucker]\r\nName=Büro\r\n[sozvers]\r\nBEITRAGRUPPE=6500\r\n");
+    w.neuStarten();
+    QCOMPARE(w->OruEdiBGR->text(), QStringLiteral("6500"));
+    QCOMPARE(w->LEdiGebJahr->text(), QStringLiteral("1980"));
+    QCOMPARE(w->LabEdiPKV->text(), QStringLiteral("350,00"));
+    QVERIFY(w->MenSVWest->isChecked());
+    QVERIFY(w->MenLoadMainOpts->isEnabled());
+
+    w->LEdiStFB->clear();
+    w->MenSaveMainOpts->trigger();
+    const QByteArray neu = inhalt(datei);
+    QVERIFY(neu.startsWith("; von Hand\r\n[Drucker]\r\nName=Büro\r\n[sozvers]\r\nBEITRAGRUPPE=6500\r\n"));
+    QVERIFY(neu.contains("[Steuer]\r\nGeburtsjahr=1980\r\n"));
+    QVERIFY(neu.contains("Steuerfreibetrag=0\r\n"));
+    QCOMPARE(neu.count("Beitragruppe"), 0);
+  }
+
+  // Loading from the menu brings back the stored inputs over changed ones, and the displays
+  // follow the loaded legal area.
+  void ladenAusDemMenue() {
+    Fenster w;
+    w->MenSVOst->trigger();
+    w->MenSaveMainOpts->trigger();
+    w->MenSVWest->trigger();
+    w->LEdiGebJahr->setText(QStringLiteral("1999"));
+    w.plattform.nachrichten.clear();
+    w->MenLoadMainOpts->trigger();
+    QVERIFY(w.plattform.nachrichten.isEmpty());
+    QVERIFY(w->MenSVOst->isChecked());
+    QCOMPARE(w->fall().Rechtskreis, 0);
+    QCOMPARE(w->LEdiGebJahr->text(), QStringLiteral("1980"));
+  }
+
+  // Where the file cannot be written (here a directory has its name) the error is shown, the
+  // confirmation is not, and the load command stays as it was.
+  void nichtSchreibbar() {
+    Fenster w;
+    QVERIFY(QDir(w.ordner.path()).mkdir(QStringLiteral("SalvaroOpt.ini")));
+    w.neuStarten();
+    QVERIFY(!w->MenLoadMainOpts->isEnabled());
+    w.plattform.nachrichten.clear();
+    w->MenSaveMainOpts->trigger();
+    QCOMPARE(w.plattform.nachrichten.size(), 1);
+    QCOMPARE(w.plattform.nachrichten.front().art, Meldung::Art::Fehler);
+    QVERIFY(!w.plattform.texte().contains(QStringLiteral("Die Einstellungen wurden gespeichert")));
+    QVERIFY(!w->MenLoadMainOpts->isEnabled());
+    QVERIFY(QFileInfo(w.ordner.filePath(QStringLiteral("SalvaroOpt.ini"))).isDir());
+  }
+};
+
+QTEST_MAIN(EinstellungenTest)
+
+#include "EinstellungenTest.moc"
