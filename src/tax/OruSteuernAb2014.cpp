@@ -630,12 +630,7 @@ void OruSteuernAb2014::MSOLZ() {
 
 // Period share of the annual cent amount JW.
 void OruSteuernAb2014::UPANTEIL() {
-  switch (LZZ) {
-    case 1: ANTEIL1 = JW; break;
-    case 2: ANTEIL1 = ab(0, JW / 12); break;
-    case 3: ANTEIL1 = ab(0, JW * 7 / 360); break;
-    default: ANTEIL1 = ab(0, JW / 360); break;
-  }
+  ANTEIL1 = pap::ANTEIL1(JW, LZZ);
 }
 
 Money OruSteuernAb2014::SolzLfd() {

@@ -454,24 +454,8 @@ void OruSteuernBis2007::MSOLZ() {
 // Period shares of the annual cent amount JW: ANTEIL1 cut to whole cents, ANTEIL2 rounded up
 // (for the maxima of the allowances of the period).
 void OruSteuernBis2007::UPANTEIL() {
-  switch (LZZ) {
-    case 1:
-      ANTEIL1 = JW;
-      ANTEIL2 = JW;
-      break;
-    case 2:
-      ANTEIL1 = ab(0, JW / 12);
-      ANTEIL2 = auf(0, JW / 12);
-      break;
-    case 3:
-      ANTEIL1 = ab(0, JW * 7 / 360);
-      ANTEIL2 = auf(0, JW * 7 / 360);
-      break;
-    default:
-      ANTEIL1 = ab(0, JW / 360);
-      ANTEIL2 = auf(0, JW / 360);
-      break;
-  }
+  ANTEIL1 = pap::ANTEIL1(JW, LZZ);
+  ANTEIL2 = pap::ANTEIL2(JW, LZZ);
 }
 
 Money OruSteuernBis2007::SolzLfd() {

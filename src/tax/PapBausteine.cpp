@@ -13,6 +13,27 @@ Money auf(int stellen, Ext e) {
   return Money::runde(Aufrunden(stellen + 1, e));
 }
 
+namespace {
+// The period's share before rounding: a month is a twelfth, a week 7/360, a day 1/360 of a year.
+Ext periodenteil(Money JW, int LZZ) {
+  switch (LZZ) {
+    case 2:
+      return JW / 12;
+    case 3:
+      return JW * 7 / 360;
+    default:
+      return JW / 360;
+  }
+}
+}  // namespace
+
+Money ANTEIL1(Money JW, int LZZ) {
+  return LZZ == 1 ? JW : ab(0, periodenteil(JW, LZZ));
+}
+Money ANTEIL2(Money JW, int LZZ) {
+  return LZZ == 1 ? JW : auf(0, periodenteil(JW, LZZ));
+}
+
 Money cent(Money euro) {
   return Money::runde(euro * 100);
 }

@@ -12,6 +12,12 @@ namespace salvaro::pap {
 Money ab(int stellen, Ext e);
 Money auf(int stellen, Ext e);
 
+// The pay period's share of the annual cent amount JW (the flowcharts' UPANTEIL): ANTEIL1 cut to
+// whole cents, ANTEIL2 rounded up (the older flowcharts use it for the maxima of allowances).
+// LZZ 1 year, 2 month, 3 week, 4 day.
+Money ANTEIL1(Money JW, int LZZ);
+Money ANTEIL2(Money JW, int LZZ);
+
 // Amounts enter the engines in euros and are held in cents.
 Money cent(Money euro);
 Money euro(Money cent);
