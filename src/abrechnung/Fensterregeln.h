@@ -11,9 +11,6 @@
 
 namespace salvaro {
 
-// The help file beside the program.
-inline constexpr std::string_view kHilfedatei = "Salvaro.chm";
-
 // The window's own messages (the calculation's come with its result).
 inline constexpr std::string_view kHilfedateiNichtGefunden = "Hilfedatei nicht gefunden";
 inline constexpr std::string_view kHilfedateiNichtVorhanden = "Hilfedatei nicht vorhanden";

@@ -8,8 +8,10 @@
 #include <iostream>
 
 #include "abrechnung/Beispiel.h"
+#include "ui/Hilfe.h"
 #include "ui/MainUnit.h"
 #include "ui/QtPlattform.h"
+#include "ui/Symbole.h"
 
 namespace {
 
@@ -30,9 +32,13 @@ int main(int argc, char** argv) {
     salvaro::Beispielrechnung(std::cout);
     return 0;
   }
+  for (int i = 1; i < argc; ++i)
+    if (salvaro::IstDebugArgument(argv[i])) salvaro::HilfeProtokollEinschalten(true);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Salvaro"));
   QApplication::setApplicationDisplayName(QStringLiteral("Salvaro"));
+  QApplication::setDesktopFileName(QStringLiteral("salvaro"));
+  QApplication::setWindowIcon(salvaro::SymbolProgramm());
   // Qt's own dialogs in German where the system has Qt's translations.
   QTranslator qtTexte;
   if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -397,9 +397,7 @@ void TForm1::MenueAufbauen() {
   MenHilfe->setObjectName(QStringLiteral("MenHilfe"));
   MenHilfeAufrufen =
       punkt(MenHilfe, "MenHilfeAufrufen", QStringLiteral("Hilfe anzeigen"), false, false, 5012);
-  MenHilfeAufrufen->setShortcut(QKeySequence(Qt::Key_F1));
   MenAbout = punkt(MenHilfe, "MenAbout", QStringLiteral("Über Salvaro..."), false, false, 5011);
-  MenAbout->setEnabled(false);
 
   // The menus of the menu bar open with their own shortcuts as well.
   const struct {

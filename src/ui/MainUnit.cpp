@@ -19,6 +19,8 @@
 #include "controls/OruValueEdit.h"
 #include "controls/OruValueLabEdit.h"
 #include "engine/Gehalt.h"
+#include "ui/Hilfe.h"
+#include "ui/About.h"
 #include "ui/Plattform.h"
 #include "ui/Text.h"
 #include "ui/UAbrechnung.h"
@@ -40,6 +42,7 @@ TForm1::TForm1(Plattform& plattform, const QString& programmPfad, QWidget* paren
     : QMainWindow(parent), plattform_(plattform) {
   setObjectName(QStringLiteral("Form1"));
   Aufbauen();
+  AboutBox = new TAboutBox(plattform_, this);
   FrmAbrechnung = new TFrmAbrechnung(plattform_, this);
   programmPfad_ = QDir(programmPfad).absolutePath() + QDir::separator();
   FormCreate();
@@ -56,12 +59,12 @@ void TForm1::FormCreate() {
   ComboMonat->setCurrentIndex(StartMonat(heute) - 1);
   ActLoadOptExecute();
   ActLoadINIExecute();
-  const QString hilfedatei = programmPfad_ + QText(kHilfedatei);
-  if (!QFileInfo::exists(hilfedatei)) {
+  const QString hilfe = HilfeSuchen(programmPfad_);
+  if (hilfe.isEmpty()) {
     plattform_.Nachricht(this, Meldung::Art::Hinweis, QText(kHilfedateiNichtGefunden));
     hilfeFehlt_ = true;
   }
-  plattform_.HilfeEinrichten(hilfedatei);
+  plattform_.HilfeEinrichten(hilfe);
 }
 
 void TForm1::Verbinden() {
@@ -106,6 +109,7 @@ void TForm1::Verbinden() {
   connect(BtnDetailberechnung, &QToolButton::clicked, this, &TForm1::BtnDetailberechnungClick);
   connect(BtnHilfe, &QToolButton::clicked, this, &TForm1::MenHilfeAufrufenClick);
   connect(MenHilfeAufrufen, &QAction::triggered, this, &TForm1::MenHilfeAufrufenClick);
+  HilfeTasteEinrichten();
   connect(MenSaveMainOpts, &QAction::triggered, this, &TForm1::MenSaveMainOptsClick);
   connect(MenLoadMainOpts, &QAction::triggered, this, &TForm1::MenLoadMainOptsClick);
   connect(MenAbout, &QAction::triggered, this, &TForm1::MenAboutClick);
@@ -114,6 +118,7 @@ void TForm1::Verbinden() {
 
   connect(FrmAbrechnung, &TFrmAbrechnung::druckenAngefordert, this, &TForm1::ActDruckenExecute);
   connect(FrmAbrechnung, &TFrmAbrechnung::hilfeAngefordert, this, &TForm1::HilfeZeigen);
+  connect(AboutBox, &TAboutBox::hilfeAngefordert, this, &TForm1::HilfeZeigen);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -163,7 +168,5 @@ void TForm1::BtnNeuClick() {
   LEdiBrutto->setFocus();
   FrmAbrechnung->SetzeZeilen(PlatzhalterAbrechnung());
 }
-
-void TForm1::MenAboutClick() {}
 
 }  // namespace salvaro

@@ -6,7 +6,7 @@
 // The implementation is split by concern: MainAufbau.cpp builds the controls, MainUnit.cpp holds
 // start-up, "Neue Abrechnung" and closing, MainEingaben.cpp the reactions to the inputs,
 // MainBerechnung.cpp the calculation, MainAbrechnung.cpp the statement, MainEinstellungen.cpp the
-// settings file, MainHilfe.cpp help.
+// settings file, MainHilfe.cpp help, MainInfo.cpp the about box.
 #pragma once
 
 #include <QMainWindow>
@@ -27,6 +27,7 @@ class QToolButton;
 namespace salvaro {
 
 class Plattform;
+class TAboutBox;
 class TFrmAbrechnung;
 class TLohnGehalt;
 class TOruAdvEdit;
@@ -136,6 +137,7 @@ class TForm1 : public QMainWindow {
   QLabel* StatusCopyright;
   QLabel* StatusHinweis;
 
+  TAboutBox* AboutBox;
   TFrmAbrechnung* FrmAbrechnung;
 
   // Reactions, named after their control and event.
@@ -194,6 +196,9 @@ class TForm1 : public QMainWindow {
 
   // Help at a context, or the message that there is none.
   void HilfeZeigen(int kontext);
+  // F1: help for the focused control, or for the menu item under the cursor of an open menu.
+  void HilfeTasteEinrichten();
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   Plattform& plattform_;
   QString programmPfad_;

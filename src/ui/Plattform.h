@@ -11,6 +11,7 @@
 #include "abrechnung/Berechnung.h"
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 namespace salvaro {
@@ -39,6 +40,8 @@ class Plattform {
   virtual void HilfeEinrichten(const QString& datei) = 0;
   // Opens help at a context; false when the help file cannot be opened.
   virtual bool Hilfe(int kontext) = 0;
+  // Opens a web address in the desktop's browser; false when that fails.
+  virtual bool OeffneAdresse(QWidget* eltern, const QUrl& adresse) = 0;
   // Prints the lines of the statement.
   virtual void Drucken(QWidget* eltern, const std::vector<std::string>& zeilen) = 0;
 };

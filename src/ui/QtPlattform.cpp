@@ -2,7 +2,10 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -40,7 +43,10 @@ void QtPlattform::Nachricht(QWidget* eltern, Meldung::Art art, const QString& te
   for (;;) {
     box.exec();
     if (!hilfe || box.clickedButton() != hilfe) break;
-    if (!Hilfe(hilfeKontext)) Nachricht(eltern, Meldung::Art::Fehler, QText(kHilfeNichtGeoeffnet));
+    hilfeEltern_ = &box;
+    const bool geoeffnet = Hilfe(hilfeKontext);
+    hilfeEltern_ = nullptr;
+    if (!geoeffnet) Nachricht(eltern, Meldung::Art::Fehler, QText(kHilfeNichtGeoeffnet));
   }
 }
 
@@ -64,10 +70,38 @@ Datum QtPlattform::Heute() {
   return {d.year(), d.month(), d.day()};
 }
 
-// A compiled help file has no viewer with numeric contexts on this desktop: the file opens in
-// whatever viewer the desktop associates with it, at its start page.
-bool QtPlattform::Hilfe(int /*kontext*/) {
-  return !hilfedatei_.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(hilfedatei_));
+QtPlattform::~QtPlattform() {
+  if (hilfeFenster_ && !hilfeFenster_->parent()) delete hilfeFenster_;
+}
+
+bool QtPlattform::Hilfe(int kontext) {
+  const QString seite = HilfeSeite(kontext);
+  HilfeProtokoll(QStringLiteral("Kontext %1 -> %2").arg(kontext).arg(seite));
+  if (hilfedatei_.isEmpty()) {
+    HilfeProtokoll(QStringLiteral("keine Hilfe vorhanden"));
+    return false;
+  }
+  const QString datei = QFileInfo(hilfedatei_).dir().filePath(seite.section(u'#', 0, 0));
+  if (!QFileInfo(datei).isFile()) {
+    HilfeProtokoll(QStringLiteral("Seite fehlt: ") + datei);
+    return false;
+  }
+  QUrl adresse = QUrl::fromLocalFile(datei);
+  adresse.setFragment(seite.section(u'#', 1));
+  QWidget* eltern = hilfeEltern_ ? hilfeEltern_ : QApplication::activeModalWidget();
+  if (hilfeFenster_ && hilfeFenster_->parentWidget() != eltern) hilfeFenster_->deleteLater();
+  if (!hilfeFenster_ || hilfeFenster_->parentWidget() != eltern) {
+    hilfeFenster_ = new THilfeFenster(eltern);
+    // Without a parent nothing else deletes it.
+    if (!eltern) hilfeFenster_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  hilfeFenster_->Zeige(adresse);
+  HilfeProtokoll(QStringLiteral("angezeigt: ") + adresse.toString());
+  return true;
+}
+
+bool QtPlattform::OeffneAdresse(QWidget* /*eltern*/, const QUrl& adresse) {
+  return QDesktopServices::openUrl(adresse);
 }
 
 void QtPlattform::Drucken(QWidget* /*eltern*/, const std::vector<std::string>& /*zeilen*/) {}

@@ -161,4 +161,22 @@ QIcon SymbolNeuBerechnen() {
   });
 }
 
+// The program's own picture, also installed as salvaro.svg for the desktop: a blue tile with a
+// white euro sign and a strip of paper for the statement.
+QIcon SymbolProgramm() {
+  return zeichne([](QPainter& m) {
+    m.setPen(Qt::NoPen);
+    m.setBrush(kBlau);
+    m.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    m.setBrush(Qt::white);
+    m.drawRect(QRectF(6, 23, 20, 4));
+    QFont schrift = m.font();
+    schrift.setPixelSize(20);
+    schrift.setBold(true);
+    m.setFont(schrift);
+    m.setPen(Qt::white);
+    m.drawText(QRectF(1, 0, 30, 23), Qt::AlignCenter, QStringLiteral("€"));
+  });
+}
+
 }  // namespace salvaro

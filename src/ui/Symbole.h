@@ -13,5 +13,6 @@ QIcon SymbolDetail();
 QIcon SymbolHilfe();
 QIcon SymbolSchliessen();
 QIcon SymbolNeuBerechnen();
+QIcon SymbolProgramm();
 
 }  // namespace salvaro

@@ -1,15 +1,18 @@
 #include "ui/UAbrechnung.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Fensterregeln.h"
+#include "ui/Hilfe.h"
 #include "ui/Hilfekontexte.h"
 #include "ui/Plattform.h"
 #include "ui/Symbole.h"
@@ -85,6 +88,12 @@ TFrmAbrechnung::TFrmAbrechnung(Plattform& plattform, QWidget* parent)
   connect(BtnHelp, &QPushButton::clicked, this,
           [this] { emit hilfeAngefordert(kHilfeAbrechnungsfenster); });
   connect(BtnASchliessen, &QPushButton::clicked, this, &QDialog::close);
+  // F1 explains the focused button, or else the window.
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, [this] {
+    const int kontext = HilfeKontextBei(QApplication::focusWidget());
+    emit hilfeAngefordert(kontext != 0 ? kontext : kHilfeAbrechnungsfenster);
+  });
 
   SetzeZeilen(PlatzhalterAbrechnung());
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <QUrl>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ class FakePlattform : public Plattform {
   QString hilfedatei;
   QList<int> hilfeAufrufe;
   bool hilfeOeffnet = true;
+  QList<QUrl> adressen;  // the web addresses opened
+  bool adresseOeffnet = true;
   QList<std::vector<std::string>> drucke;
 
   void Nachricht(QWidget*, Meldung::Art art, const QString& text, int hilfeKontext) override {
@@ -48,6 +51,10 @@ class FakePlattform : public Plattform {
   bool Hilfe(int kontext) override {
     hilfeAufrufe.append(kontext);
     return hilfeOeffnet;
+  }
+  bool OeffneAdresse(QWidget*, const QUrl& adresse) override {
+    adressen.append(adresse);
+    return adresseOeffnet;
   }
   void Drucken(QWidget*, const std::vector<std::string>& zeilen) override { drucke.append(zeilen); }
 

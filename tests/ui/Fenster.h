@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -28,8 +29,9 @@ struct Fenster {
 
   explicit Fenster(bool mitHilfedatei = false, Datum heute = {2026, 12, 7}) {
     if (mitHilfedatei) {
-      QFile chm(ordner.filePath(QStringLiteral("Salvaro.chm")));
-      chm.open(QIODevice::WriteOnly);
+      QDir(ordner.path()).mkdir(QStringLiteral("hilfe"));
+      QFile start(ordner.filePath(QStringLiteral("hilfe/index.html")));
+      start.open(QIODevice::WriteOnly);
     }
     plattform.heute = heute;
     f = std::make_unique<TForm1>(plattform, ordner.path());

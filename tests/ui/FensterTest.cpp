@@ -29,7 +29,7 @@ class FensterTest : public QObject {
     // No help file beside the program: said once, then remembered.
     QVERIFY(w->hilfeFehlt());
     QCOMPARE(w.plattform.texte(), QStringList{QStringLiteral("Hilfedatei nicht gefunden")});
-    QCOMPARE(w.plattform.hilfedatei, w.ordner.filePath(QStringLiteral("Salvaro.chm")));
+    QCOMPARE(w.plattform.hilfedatei, QString());
     QCOMPARE(w->FrmAbrechnung->Zeilen(), PlatzhalterAbrechnung());
     QVERIFY(w.zeigen());
     QCOMPARE(QApplication::focusWidget(), w->LEdiBrutto);

@@ -1,0 +1,168 @@
+#include "ui/About.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "abrechnung/Detailabrechnung.h"
+#include "abrechnung/Version.h"
+#include "ui/Hilfekontexte.h"
+#include "ui/Plattform.h"
+#include "ui/Text.h"
+#include "ui/UpdatePruefung.h"
+
+namespace salvaro {
+
+namespace {
+
+// The program's picture: a pocket calculator.
+QPixmap programmbild() {
+  QPixmap p(48, 48);
+  p.fill(Qt::transparent);
+  QPainter m(&p);
+  m.setRenderHint(QPainter::Antialiasing);
+  m.setPen(QPen(QColor(0x40, 0x40, 0x48), 1.5));
+  m.setBrush(QColor(0x2F, 0x6F, 0xC0));
+  m.drawRoundedRect(QRectF(8, 2, 32, 44), 4, 4);
+  m.setBrush(QColor(0xD8, 0xF0, 0xD0));
+  m.drawRect(QRectF(12, 6, 24, 10));
+  m.setPen(Qt::NoPen);
+  for (int zeile = 0; zeile < 3; ++zeile)
+    for (int spalte = 0; spalte < 3; ++spalte) {
+      m.setBrush(zeile == 2 && spalte == 2 ? QColor(0xF0, 0xB0, 0x10) : QColor(Qt::white));
+      m.drawRoundedRect(QRectF(12 + spalte * 9, 20 + zeile * 8.5, 6, 6), 1, 1);
+    }
+  m.end();
+  return p;
+}
+
+QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text) {
+  auto* l = new QLabel(text, eltern);
+  l->setObjectName(QLatin1String(name));
+  return l;
+}
+
+QPushButton* knopf(QWidget* eltern, const char* name, const QString& text) {
+  auto* b = new QPushButton(text, eltern);
+  b->setObjectName(QLatin1String(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(Plattform& plattform, QWidget* parent)
+    : QDialog(parent), plattform_(plattform) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("Info"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setFrameShape(QFrame::StyledPanel);
+  Panel1->setFrameShadow(QFrame::Sunken);
+  ProgramIcon = beschriftung(Panel1, "ProgramIcon", QString());
+  ProgramIcon->setPixmap(programmbild());
+  ProgramIcon->setAlignment(Qt::AlignTop);
+  ProductName =
+      beschriftung(Panel1, "ProductName", QStringLiteral("Salvaro    Version ") + QText(kVersion));
+  QFont gross = ProductName->font();
+  gross.setBold(true);
+  gross.setPointSizeF(gross.pointSizeF() * 1.2);
+  ProductName->setFont(gross);
+  Version = beschriftung(Panel1, "Version", QText(kCopyright));
+  Copyright = beschriftung(Panel1, "Copyright", QString::fromLatin1(kSalvaroWebseite));
+  QPalette blau = Copyright->palette();
+  blau.setColor(QPalette::WindowText, Qt::blue);
+  Copyright->setPalette(blau);
+  QFont unterstrichen = Copyright->font();
+  unterstrichen.setUnderline(true);
+  Copyright->setFont(unterstrichen);
+  Copyright->setCursor(Qt::PointingHandCursor);
+  Copyright->installEventFilter(this);
+
+  auto* texte = new QVBoxLayout;
+  texte->setSpacing(10);
+  texte->addWidget(ProductName);
+  texte->addWidget(Version);
+  texte->addWidget(Copyright);
+  texte->addStretch();
+  auto* inhalt = new QHBoxLayout(Panel1);
+  inhalt->setContentsMargins(12, 12, 24, 12);
+  inhalt->setSpacing(16);
+  inhalt->addWidget(ProgramIcon);
+  inhalt->addLayout(texte);
+
+  OKButton = knopf(this, "OKButton", QStringLiteral("OK"));
+  OKButton->setDefault(true);
+  BtnUpdate = knopf(this, "BtnUpdate", QStringLiteral("Auf Updates prüfen"));
+  BtnHilfe = knopf(this, "BtnHilfe", QStringLiteral("Hilfe"));
+  auto* knoepfe = new QHBoxLayout;
+  knoepfe->addWidget(BtnUpdate);
+  knoepfe->addWidget(BtnHilfe);
+  knoepfe->addStretch();
+  knoepfe->addWidget(OKButton);
+
+  auto* spalte = new QVBoxLayout(this);
+  spalte->addWidget(Panel1);
+  spalte->addLayout(knoepfe);
+  // As large as its contents, and no larger or smaller; Qt centres it over its parent.
+  spalte->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BtnUpdate, &QPushButton::clicked, this, &TAboutBox::BtnUpdateClick);
+  connect(BtnHilfe, &QPushButton::clicked, this,
+          [this] { emit hilfeAngefordert(kHilfeHauptfenster); });
+}
+
+void TAboutBox::BtnUpdateClick() {
+  if (pruefungLaeuft_) return;
+  // The window keeps painting while the check waits; it cannot be started twice or the box
+  // closed under it.
+  pruefungLaeuft_ = true;
+  const std::initializer_list<QPushButton*> knoepfe{OKButton, BtnUpdate, BtnHilfe};
+  for (QPushButton* k : knoepfe) k->setEnabled(false);
+  QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+  const UpdateErgebnis ergebnis = PruefeAufUpdate(UpdateServer());
+  QGuiApplication::restoreOverrideCursor();
+  for (QPushButton* k : knoepfe) k->setEnabled(true);
+  pruefungLaeuft_ = false;
+  OKButton->setFocus();
+  plattform_.Nachricht(this, Meldung::Art::Hinweis, ergebnis.meldung);
+}
+
+void TAboutBox::CopyrightClick() {
+  const QUrl adresse(QString::fromLatin1(kSalvaroWebseite));
+  if (!plattform_.OeffneAdresse(this, adresse))
+    plattform_.Nachricht(this, Meldung::Art::Fehler,
+                         QStringLiteral("Die Adresse %1 kann nicht geöffnet werden.")
+                             .arg(adresse.toDisplayString()));
+}
+
+void TAboutBox::reject() {
+  if (!pruefungLaeuft_) QDialog::reject();
+}
+
+bool TAboutBox::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == Copyright && ereignis->type() == QEvent::MouseButtonRelease) {
+    const auto* maus = static_cast<QMouseEvent*>(ereignis);
+    // Released over the address, as a click on a link is.
+    if (maus->button() == Qt::LeftButton &&
+        Copyright->rect().contains(maus->position().toPoint())) {
+      CopyrightClick();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(objekt, ereignis);
+}
+
+}  // namespace salvaro
