@@ -1,6 +1,10 @@
 // The statement from the main window: showing the statement window, saving and printing.
+#include <QFile>
+
+#include "ui/Drucken.h"
 #include "ui/MainUnit.h"
 #include "ui/Plattform.h"
+#include "ui/Text.h"
 #include "ui/UAbrechnung.h"
 
 namespace salvaro {
@@ -17,6 +21,19 @@ void TForm1::BtnSpeichernClick() {
 void TForm1::ActDruckenExecute() {
   QWidget* eltern = FrmAbrechnung->isVisible() ? static_cast<QWidget*>(FrmAbrechnung) : this;
   plattform_.Drucken(eltern, FrmAbrechnung->Zeilen());
+}
+
+// The print of the statement as a PDF file, for sending or archiving without a printer.
+void TForm1::ActPdfExecute() {
+  QWidget* eltern = FrmAbrechnung->isVisible() ? static_cast<QWidget*>(FrmAbrechnung) : this;
+  const std::optional<QString> pfad = plattform_.Speicherpfad(
+      eltern, {QStringLiteral("Abrechnung als PDF speichern"),
+               QStringLiteral("PDF-Dateien (*.pdf);;Alle Dateien (*)"), QStringLiteral("pdf"),
+               QStringLiteral("SalvaroBerechnung.pdf")});
+  if (!pfad) return;
+  const std::string fehler =
+      DruckeAlsPdf(QFile::encodeName(*pfad).toStdString(), FrmAbrechnung->Zeilen());
+  if (!fehler.empty()) plattform_.Nachricht(eltern, Meldung::Art::Fehler, QText(fehler));
 }
 
 }  // namespace salvaro

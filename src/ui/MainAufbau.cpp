@@ -355,6 +355,11 @@ void TForm1::MenueAufbauen() {
   MenDatei->setObjectName(QStringLiteral("MenDatei"));
   MenDatNeu = punkt(MenDatei, "MenDatNeu", QStringLiteral("Neue Abrechnung"), false, false, 5001);
   MenDatei->addSeparator();
+  MenDrucken = punkt(MenDatei, "MenDrucken", QStringLiteral("Abrechnung drucken..."), false,
+                     false, kHilfeDrucken);
+  MenPdf = punkt(MenDatei, "MenPdf", QStringLiteral("Abrechnung als PDF speichern..."), false,
+                 false, kHilfeDrucken);
+  MenDatei->addSeparator();
   MenClose = punkt(MenDatei, "MenClose", QStringLiteral("Programm beenden"), false, false, 5002);
 
   MenSteuern = leiste->addMenu(QStringLiteral("&Steuern"));

@@ -106,6 +106,8 @@ void TForm1::Verbinden() {
   connect(MenDatNeu, &QAction::triggered, this, &TForm1::BtnNeuClick);
   connect(BtnSpeichern, &QToolButton::clicked, this, &TForm1::BtnSpeichernClick);
   connect(BtnDrucken, &QToolButton::clicked, this, &TForm1::ActDruckenExecute);
+  connect(MenDrucken, &QAction::triggered, this, &TForm1::ActDruckenExecute);
+  connect(MenPdf, &QAction::triggered, this, &TForm1::ActPdfExecute);
   connect(BtnDetailberechnung, &QToolButton::clicked, this, &TForm1::BtnDetailberechnungClick);
   connect(BtnHilfe, &QToolButton::clicked, this, &TForm1::MenHilfeAufrufenClick);
   connect(MenHilfeAufrufen, &QAction::triggered, this, &TForm1::MenHilfeAufrufenClick);

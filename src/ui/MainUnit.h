@@ -111,6 +111,8 @@ class TForm1 : public QMainWindow {
   QMenu* MenExtras;
   QMenu* MenHilfe;
   QAction* MenDatNeu;
+  QAction* MenDrucken;
+  QAction* MenPdf;
   QAction* MenClose;
   QAction* MenAllgStTab;
   QAction* MenBesStTab;
@@ -158,6 +160,7 @@ class TForm1 : public QMainWindow {
   void BtnDetailberechnungClick();
   void BtnSpeichernClick();
   void ActDruckenExecute();
+  void ActPdfExecute();
   void ActLoadOptExecute();
   bool ActSaveOptExecute();
   void MenSaveMainOptsClick();

@@ -9,10 +9,13 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
 
 #include "abrechnung/Fensterregeln.h"
+#include "ui/Drucken.h"
 #include "ui/Text.h"
 
 namespace salvaro {
@@ -104,6 +107,14 @@ bool QtPlattform::OeffneAdresse(QWidget* /*eltern*/, const QUrl& adresse) {
   return QDesktopServices::openUrl(adresse);
 }
 
-void QtPlattform::Drucken(QWidget* /*eltern*/, const std::vector<std::string>& /*zeilen*/) {}
+void QtPlattform::Drucken(QWidget* eltern, const std::vector<std::string>& zeilen) {
+  QPrinter drucker(QPrinter::HighResolution);
+  QPrintDialog dialog(&drucker, eltern);
+  if (dialog.exec() != QDialog::Accepted) return;
+  Druckkanal kanal(drucker);
+  if (kanal.Oeffnen()) DruckeAbrechnung(kanal, zeilen);
+  if (!kanal.Schliessen())
+    Nachricht(eltern, Meldung::Art::Fehler, QStringLiteral("Fehler beim Drucken: ") + kanal.Fehler());
+}
 
 }  // namespace salvaro
