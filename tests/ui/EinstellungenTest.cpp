@@ -103,6 +103,23 @@ class EinstellungenTest : public QObject {
     QCOMPARE(neu.count("Beitragruppe"), 0);
   }
 
+  // A damaged file: 100,000 lines, bytes that are no text, a value of 100,000 characters. The
+  // window starts, the unknown lines stay unread, the odd value stands in its field for the
+  // field's own checks.
+  void beschaedigteDatei() {
+    Fenster w;
+    QByteArray gross = "[Steuer]\r\n";
+    const QByteArray muell("=\xff\x81\x00\r\n", 6);
+    for (int i = 0; i < 100000; ++i) gross += "k" + QByteArray::number(i) + muell;
+    gross += "Geburtsjahr=" + QByteArray(100000, '9') + "\r\n[SozVers]\r\nPKVJaNein=ja\r\n";
+    schreibe(w.ordner.filePath(QStringLiteral("SalvaroOpt.ini")), gross);
+    w.neuStarten();
+    QVERIFY(w->LEdiGebJahr->text().startsWith(QStringLiteral("9999")));
+    QCOMPARE(w->OruEdiBGR->text(), QStringLiteral("1111"));
+    QVERIFY(!w->ChkPKV->isChecked());
+    QVERIFY(w.zeigen());
+  }
+
   // Loading from the menu brings back the stored inputs over changed ones, and the displays
   // follow the loaded legal area.
   void ladenAusDemMenue() {
