@@ -52,6 +52,14 @@ Money kvSatz(const std::string& text) {
   return LiesFeld(text.empty() ? text : text.substr(0, text.size() - 1));
 }
 
+// The transition zone runs from the marginal limit + 0.01 up to and including its upper limit;
+// marginal employment keeps its flat rates whatever the pay. The switch "ohne
+// Übergangsbereich" only decides whether the zone's reduced base is used.
+bool entgeltImUebergangsbereich(const TLohnGehalt& f) {
+  return f.Minijob == 0 && f.SVBrutto > f.GleitzoneUntergrenze &&
+         f.SVBrutto <= f.GleitzoneObergrenze;
+}
+
 Meldung fehler(std::string text, Meldung::Fokus fokus = Meldung::Fokus::Keiner) {
   return {Meldung::Art::Fehler, std::move(text), 0, fokus};
 }
@@ -359,7 +367,7 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
     r.push_back(AbrZeile("Arbeitgeber-Zuschuss PKV ", text(f.KVAG), true, false));
   if (f.PVStatus == 3 || f.PVStatus == 4)
     r.push_back(AbrZeile("Arbeitgeber-Zuschuss PPV ", text(f.PVAG), true, false));
-  if (LiesFeld(e.Brutto) < 800)
+  if (entgeltImUebergangsbereich(f))
     r.push_back(AbrZeile("Übergangsbereich", f.Gleitzone == 1 ? "ja" : "nein", false, false));
 
   return FuegeZusammen(l, r, heute.Text());

@@ -227,6 +227,55 @@ TEST(Berechnung, MarginalEmploymentLimitMessage) {
   }
 }
 
+// The statement's transition-zone line follows the zone of the period: from the marginal limit
+// + 0.01 up to and including the upper limit (800, 850, 1,300, 1,600, 2,000 over the years), never
+// for marginal employment; its value tells whether the zone's rule is switched on.
+TEST(Berechnung, TransitionZoneLineByTheZoneOfThePeriod) {
+  struct Fall {
+    const char* jahr;
+    int monat;
+    const char* brutto;
+    const char* bgr;
+    bool ohneUebergangsbereich;
+    const char* zeile;  // the line's value; nullptr: no line
+  };
+  const Fall faelle[] = {
+      {"2004", 1, "400", "1111", false, nullptr},
+      {"2004", 1, "400,01", "1111", false, "ja"},
+      {"2012", 12, "800", "1111", false, "ja"},
+      {"2012", 12, "800,01", "1111", false, nullptr},
+      {"2013", 1, "850", "1111", false, "ja"},
+      {"2013", 1, "450", "1111", false, nullptr},
+      {"2019", 6, "1000", "1111", false, nullptr},
+      {"2019", 7, "1300", "1111", false, "ja"},
+      {"2022", 9, "500", "1111", false, "ja"},
+      {"2022", 10, "500", "1111", false, nullptr},
+      {"2022", 10, "1600", "1111", false, "ja"},
+      {"2022", 10, "1600,01", "1111", false, nullptr},
+      {"2024", 5, "1500", "1111", false, "ja"},
+      {"2024", 5, "2500", "1111", false, nullptr},
+      {"2024", 5, "1500", "1111", true, "nein"},
+      {"2024", 5, "2000", "1111", false, "ja"},
+      {"2024", 5, "2000,01", "1111", false, nullptr},
+      {"2026", 1, "603", "1111", false, nullptr},
+      {"2026", 1, "603,01", "1111", false, "ja"},
+      {"2024", 5, "500", "6500", false, nullptr},
+      {"2024", 5, "500", "6100", false, nullptr},
+  };
+  for (const Fall& f : faelle) {
+    Eingaben e = eingaben(f.jahr, f.monat);
+    e.BGR = f.bgr;
+    e.OhneUebergangsbereich = f.ohneUebergangsbereich;
+    const Ergebnis r = brutto(e, f.brutto);
+    const char* wert = nullptr;
+    for (const std::string& z : r.abrechnung) {
+      if (z.find("Übergangsbereich") == std::string::npos) continue;
+      wert = z.ends_with(" ja") ? "ja" : z.ends_with(" nein") ? "nein" : "?";
+    }
+    EXPECT_STREQ(wert, f.zeile) << f.jahr << "/" << f.monat << " " << f.brutto << " " << f.bgr;
+  }
+}
+
 TEST(Berechnung, ManyDesiredNetsAreFoundExactly) {
   std::mt19937 zufall(20261207);
   std::uniform_int_distribution<std::int64_t> cents(50000, 1000000);
