@@ -7,7 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "abrechnung/Anzeige.h"
 #include "abrechnung/Datei.h"
+#include "abrechnung/Fensterregeln.h"
 
 namespace salvaro {
 
@@ -16,46 +18,123 @@ namespace {
 constexpr const char* kSteuer = "Steuer";
 constexpr const char* kSozVers = "SozVers";
 
-// An integer other than 0 is true, 0 false; anything else keeps the default.
-bool schalter(const IniDatei& d, const char* sektion, const char* schluessel, bool vorgabe) {
-  const std::optional<std::string> w = d.Lies(sektion, schluessel);
-  if (!w || w->empty()) return vorgabe;
-  std::size_t i = (*w)[0] == '-' || (*w)[0] == '+' ? 1 : 0;
-  if (i == w->size() || w->find_first_not_of("0123456789", i) != std::string::npos) return vorgabe;
-  return w->find_first_not_of("0", i) != std::string::npos;
+std::optional<std::string> wennGueltig(const std::string& w, bool gueltig) {
+  return gueltig ? std::optional(w) : std::nullopt;
 }
 
-std::string text(const IniDatei& d, const char* sektion, const char* schluessel,
-                 const std::string& vorgabe) {
-  return d.Lies(sektion, schluessel).value_or(vorgabe);
+// Reads the keys in their order and remembers those whose value could not be read.
+class Leser {
+ public:
+  explicit Leser(const IniDatei& d) : d_(d) {}
+
+  // A text its field holds as it stands, else the default.
+  template <class Pruefung>
+  std::string text(const char* sektion, const char* schluessel, const std::string& vorgabe,
+                   Pruefung haelt) {
+    const std::optional<std::string> w = d_.Lies(sektion, schluessel);
+    if (!w) return vorgabe;
+    if (const std::optional<std::string> gelesen = haelt(*w)) return *gelesen;
+    geladen.ersetzt.push_back(schluessel);
+    return vorgabe;
+  }
+
+  std::string zahl(const char* sektion, const char* schluessel, const std::string& vorgabe,
+                   Zahlfeldgrenzen grenzen) {
+    return text(sektion, schluessel, vorgabe, [grenzen](const std::string& w) {
+      return wennGueltig(w, ZahlfeldHaelt(w, grenzen));
+    });
+  }
+
+  // An integer other than 0 is true, 0 false; anything else keeps the default.
+  bool schalter(const char* sektion, const char* schluessel, bool vorgabe) {
+    const std::optional<std::string> w = d_.Lies(sektion, schluessel);
+    if (!w) return vorgabe;
+    const std::size_t i = !w->empty() && ((*w)[0] == '-' || (*w)[0] == '+') ? 1 : 0;
+    if (i == w->size() || w->find_first_not_of("0123456789", i) != std::string::npos) {
+      geladen.ersetzt.push_back(schluessel);
+      return vorgabe;
+    }
+    return w->find_first_not_of("0", i) != std::string::npos;
+  }
+
+  GeladeneEinstellungen geladen;
+
+ private:
+  const IniDatei& d_;
+};
+
+bool vierZiffern(const std::string& w) {
+  return w.size() == 4 && w.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A state of the list, found without regard to the case of its letters as the window's list
+// finds it; the list's own spelling is kept.
+std::optional<std::string> land(const std::string& w) {
+  const auto klein = [](std::string_view s) {
+    std::string k(s);
+    for (char& c : k)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return k;
+  };
+  for (const std::string_view l : kKiStLaender)
+    if (klein(l) == klein(w)) return std::string(l);
+  return std::nullopt;
+}
+
+// The masked text of the additional rate, "+ 1,60%", completely filled.
+bool zusatzsatz(const std::string& w) {
+  const auto ziffer = [&w](std::size_t i) { return w[i] >= '0' && w[i] <= '9'; };
+  return w.size() == 7 && w.compare(0, 2, "+ ") == 0 && ziffer(2) && w[3] == ',' && ziffer(4) &&
+         ziffer(5) && w[6] == '%';
 }
 
 const char* alsText(bool b) { return b ? "1" : "0"; }
 
 }  // namespace
 
-void LadeEinstellungen(const IniDatei& d, Eingaben& e) {
+GeladeneEinstellungen LadeEinstellungen(const IniDatei& d, Eingaben& e) {
   const Eingaben v;  // the built-in defaults
-  e.GebJahr = text(d, kSteuer, "Geburtsjahr", v.GebJahr);
-  e.StKl = text(d, kSteuer, "Steuerklasse", v.StKl);
-  e.Faktor = text(d, kSteuer, "Faktor", v.Faktor);
-  e.KiFB = text(d, kSteuer, "Kinderfreibetrag", v.KiFB);
-  e.StFB = text(d, kSteuer, "Steuerfreibetrag", "0");
-  e.KiLand = text(d, kSteuer, "Bundesland", v.KiLand);
-  e.PKVOhneZuschuss = schalter(d, kSteuer, "PKVSteuerStatus", false);
-  e.BGR = text(d, kSozVers, "Beitragruppe", v.BGR);
-  e.PKV = text(d, kSozVers, "PKVBetrag", v.PKV);
-  e.KVZus = text(d, kSozVers, "KVZusBeitrag", v.KVZus);
-  e.ChkPKV = schalter(d, kSozVers, "PKVJaNein", false);
-  e.PPV = text(d, kSozVers, "PPVBetrag", v.PPV);
-  e.ChkPPV = schalter(d, kSozVers, "PPVJaNein", false);
-  e.Ost = schalter(d, kSozVers, "RechtskreisOst", false);
-  e.OhneUebergangsbereich = schalter(d, kSozVers, "Gleitzone", false);
-  e.RVVerzicht = schalter(d, kSozVers, "VerzichtRVFreiheit", false);
-  e.PVNichtErhoeht = schalter(d, kSozVers, "PVErhoeht", false);
-  e.FrwTatsBrutto = schalter(d, kSozVers, "FrwTatsBrutto", false);
-  e.PVSachsen = schalter(d, kSozVers, "PVSachsen", false);
-  e.KinderUnter25 = text(d, kSozVers, "KinderUnter25", v.KinderUnter25);
+  Leser l(d);
+  e.GebJahr = l.text(kSteuer, "Geburtsjahr", v.GebJahr,
+                     [](const std::string& w) { return wennGueltig(w, vierZiffern(w)); });
+  e.StKl = l.text(kSteuer, "Steuerklasse", v.StKl, [](const std::string& w) {
+    return wennGueltig(w, w.size() == 1 && ZahlfeldHaelt(w, kGrenzenSteuerklasse));
+  });
+  e.Faktor = l.zahl(kSteuer, "Faktor", v.Faktor, kGrenzenFaktor);
+  e.KiFB = l.zahl(kSteuer, "Kinderfreibetrag", v.KiFB, kGrenzenKinderfreibetrag);
+  e.StFB = l.zahl(kSteuer, "Steuerfreibetrag", "0", kGrenzenSteuerfreibetrag);
+  e.KiLand = l.text(kSteuer, "Bundesland", v.KiLand, land);
+  e.PKVOhneZuschuss = l.schalter(kSteuer, "PKVSteuerStatus", false);
+  e.BGR = l.text(kSozVers, "Beitragruppe", v.BGR,
+                 [](const std::string& w) { return wennGueltig(w, vierZiffern(w)); });
+  e.PKV = l.zahl(kSozVers, "PKVBetrag", v.PKV, kGrenzenPKV);
+  const std::optional<int> jahr = RechenjahrAusText(e.Jahr);
+  const std::string kvZusVorgabe = jahr ? KVZusVorgabe(*jahr) : v.KVZus;
+  e.KVZus = l.text(kSozVers, "KVZusBeitrag", "",
+                   [](const std::string& w) { return wennGueltig(w, zusatzsatz(w)); });
+  l.geladen.kvZusGespeichert = !e.KVZus.empty();
+  if (e.KVZus.empty()) e.KVZus = kvZusVorgabe;
+  e.ChkPKV = l.schalter(kSozVers, "PKVJaNein", false);
+  e.PPV = l.zahl(kSozVers, "PPVBetrag", v.PPV, kGrenzenPPV);
+  e.ChkPPV = l.schalter(kSozVers, "PPVJaNein", false);
+  e.Ost = l.schalter(kSozVers, "RechtskreisOst", false);
+  e.OhneUebergangsbereich = l.schalter(kSozVers, "Gleitzone", false);
+  e.RVVerzicht = l.schalter(kSozVers, "VerzichtRVFreiheit", false);
+  e.PVNichtErhoeht = l.schalter(kSozVers, "PVErhoeht", false);
+  e.FrwTatsBrutto = l.schalter(kSozVers, "FrwTatsBrutto", false);
+  e.PVSachsen = l.schalter(kSozVers, "PVSachsen", false);
+  e.KinderUnter25 = l.text(kSozVers, "KinderUnter25", v.KinderUnter25, [](const std::string& w) {
+    return wennGueltig(w, w.size() <= 1 && ZahlfeldHaelt(w, kGrenzenKinderUnter25));
+  });
+  return l.geladen;
+}
+
+std::optional<std::string> ErsetzteEinstellungenMeldung(const GeladeneEinstellungen& geladen) {
+  if (geladen.ersetzt.empty()) return std::nullopt;
+  std::string text = "Diese Einstellungen waren ungültig und wurden durch ihre Vorgaben ersetzt: ";
+  for (std::size_t i = 0; i < geladen.ersetzt.size(); ++i)
+    text += (i ? ", " : "") + geladen.ersetzt[i];
+  return text;
 }
 
 void SpeichereEinstellungen(IniDatei& d, const Eingaben& e) {

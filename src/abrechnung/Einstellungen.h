@@ -3,7 +3,9 @@
 // case, the period, the tax table and the health rate are not kept.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "abrechnung/Eingaben.h"
 #include "abrechnung/IniDatei.h"
@@ -12,9 +14,21 @@ namespace salvaro {
 
 inline constexpr const char* kEinstellungsdatei = "SalvaroOpt.ini";
 
-// Puts every stored value into the inputs, in the order of the file's tables; a missing key gives
-// its default. Texts go in as they stand (the window's fields and checks judge them later).
-void LadeEinstellungen(const IniDatei& datei, Eingaben& e);
+// What loading found: the keys whose stored value could not be read, in the order of the file's
+// tables, and whether the file holds an additional health rate of the user's own.
+struct GeladeneEinstellungen {
+  std::vector<std::string> ersetzt;
+  bool kvZusGespeichert = false;
+};
+
+// Puts every stored value into the inputs, in the order of the file's tables. A missing key
+// gives its default; so does a value its field would not hold as it stands (letters in an amount,
+// a state not in the list, a tax class outside 1 to 6, a group that is not four digits, a rate
+// that does not fit the mask), and its key is named in ersetzt. A missing or unreadable
+// additional health rate is the default of the year in e.Jahr, as at a fresh start.
+GeladeneEinstellungen LadeEinstellungen(const IniDatei& datei, Eingaben& e);
+// The message after loading that names the replaced keys; nothing when every value was read.
+std::optional<std::string> ErsetzteEinstellungenMeldung(const GeladeneEinstellungen& geladen);
 // Writes every key in the tables' order into the file, keeping its other lines.
 void SpeichereEinstellungen(IniDatei& datei, const Eingaben& e);
 

@@ -33,6 +33,23 @@ std::string BeitragsgruppeVervollstaendigt(std::string_view bgr);
 // exemption go together.
 inline constexpr std::string_view kBGRMitRVVerzicht = "6100";
 
+// The bounds of the window's numeric fields: their decimals, lowest and highest value.
+struct Zahlfeldgrenzen {
+  int kommastellen;
+  int min, max;
+};
+inline constexpr Zahlfeldgrenzen kGrenzenBetrag{2, 0, 1000000};  // gross, net, special gross
+inline constexpr Zahlfeldgrenzen kGrenzenSteuerklasse{0, 1, 6};
+inline constexpr Zahlfeldgrenzen kGrenzenFaktor{3, 0, 1};
+inline constexpr Zahlfeldgrenzen kGrenzenKinderfreibetrag{1, 0, 20};
+inline constexpr Zahlfeldgrenzen kGrenzenSteuerfreibetrag{2, -1000000, 1000000};
+inline constexpr Zahlfeldgrenzen kGrenzenPKV{2, 0, 9999};
+inline constexpr Zahlfeldgrenzen kGrenzenPPV{2, 0, 1000000};
+inline constexpr Zahlfeldgrenzen kGrenzenKinderUnter25{0, 0, 9};
+// Whether a numeric field holds the text as it stands: a number as the calculation reads it,
+// within the bounds and with no more decimals than the field has. An empty text counts as held.
+bool ZahlfeldHaelt(std::string_view text, Zahlfeldgrenzen grenzen);
+
 // The tax class as the calculation takes it: its field accepts any digit, so a class above 6 is
 // class 6 and a class 0 is class 1. Any other text is left for the calculation to judge.
 std::string SteuerklasseBegrenzt(std::string_view stkl);

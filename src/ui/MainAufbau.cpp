@@ -17,6 +17,7 @@
 
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Eingaben.h"
+#include "abrechnung/Fensterregeln.h"
 #include "abrechnung/Version.h"
 #include "controls/OruAdvEdit.h"
 #include "controls/OruValueEdit.h"
@@ -53,15 +54,15 @@ QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text, int
 // A numeric field with its caption, as the form definition sets it up: decimals, bounds (lower
 // before upper), grouping, then the initial text.
 TOruValueLabEdit* zahlfeld(QWidget* eltern, const char* name, const QString& caption, int x, int y,
-                           int b, int kommastellen, double min, double max, bool trz,
-                           const QString& vorgabe, int hilfe) {
+                           int b, Zahlfeldgrenzen grenzen, bool trz, const QString& vorgabe,
+                           int hilfe) {
   auto* f = new TOruValueLabEdit(eltern);
   f->setObjectName(QLatin1String(name));
   f->setGeometry(x, y, b, kZeile);
   f->setCaption(caption);
-  f->setKommastellen(kommastellen);
-  f->setMinValue(min);
-  f->setMaxValue(max);
+  f->setKommastellen(grenzen.kommastellen);
+  f->setMinValue(grenzen.min);
+  f->setMaxValue(grenzen.max);
   f->setDezimalTrz(trz);
   f->setActiveColor(kAktiv);
   f->setText(vorgabe);
@@ -176,23 +177,23 @@ void TForm1::Aufbauen() {
   LabGebJahr->setBuddy(LEdiGebJahr);
 
   PnlSteuer = panel(mitte, "PnlSteuer", kLinks, 42, kBreiteLinks, 136);
-  LEdiStKl = zahlfeld(PnlSteuer, "LEdiStKl", QStringLiteral("Steuerklasse:"), kFeldX, 6, 30, 0, 1,
-                      6, false, QStringLiteral("1"), 4002);
+  LEdiStKl = zahlfeld(PnlSteuer, "LEdiStKl", QStringLiteral("Steuerklasse:"), kFeldX, 6, 30,
+                      kGrenzenSteuerklasse, false, QStringLiteral("1"), 4002);
   LEdiStKl->setValueDouble(1);
   LEdiStKl->setAlignment(Qt::AlignCenter);
   LEdiStKl->setMaxLength(1);
   LEdiFaktor = new TOruValueEdit(PnlSteuer);
   LEdiFaktor->setObjectName(QStringLiteral("LEdiFaktor"));
   LEdiFaktor->setGeometry(kFeldX + 36, 6, 56, kZeile);
-  LEdiFaktor->setKommastellen(3);
-  LEdiFaktor->setMaxValue(1.0);
+  LEdiFaktor->setKommastellen(kGrenzenFaktor.kommastellen);
+  LEdiFaktor->setMaxValue(kGrenzenFaktor.max);
   LEdiFaktor->setText(QStringLiteral("0"));
   LEdiFaktor->setToolTip(QStringLiteral("Faktor bei Steuerklasse 4 (ohne Faktor = Null)"));
   LEdiFaktor->hide();
-  LEdiKiFB = zahlfeld(PnlSteuer, "LEdiKiFB", QStringLiteral("Kinderfreibetrag:"), kFeldX, 34, 56, 1,
-                      0, 20, false, QStringLiteral("0,0"), 4003);
-  LEdiStFB = zahlfeld(PnlSteuer, "LEdiStFB", QStringLiteral("Steuerfreibetrag:"), kFeldX, 62, 92, 2,
-                      -1000000, 1000000, true, QStringLiteral("0,00"), 4004);
+  LEdiKiFB = zahlfeld(PnlSteuer, "LEdiKiFB", QStringLiteral("Kinderfreibetrag:"), kFeldX, 34, 56,
+                      kGrenzenKinderfreibetrag, false, QStringLiteral("0,0"), 4003);
+  LEdiStFB = zahlfeld(PnlSteuer, "LEdiStFB", QStringLiteral("Steuerfreibetrag:"), kFeldX, 62, 92,
+                      kGrenzenSteuerfreibetrag, true, QStringLiteral("0,00"), 4004);
   LabKiLand = beschriftung(PnlSteuer, "LabKiLand", QStringLiteral("Kirchensteuer:"), 8, 86);
   QStringList laender;
   for (const std::string_view land : kKiStLaender) laender << QText(land);
@@ -204,14 +205,14 @@ void TForm1::Aufbauen() {
   LabBGR = beschriftung(PnlSozVers, "LabBGR", QStringLiteral("Beitragsgruppe:"), 8, 6);
   OruEdiBGR = textfeld(PnlSozVers, "OruEdiBGR", kFeldX, 6, 48, QStringLiteral("1111"), 4006);
   LabBGR->setBuddy(OruEdiBGR);
-  LabEdiPKV = zahlfeld(PnlSozVers, "LabEdiPKV", QStringLiteral("PKV Gesamt:"), kFeldX, 34, 70, 2, 0,
-                       9999, true, QStringLiteral("350,00"), 4007);
+  LabEdiPKV = zahlfeld(PnlSozVers, "LabEdiPKV", QStringLiteral("PKV Gesamt:"), kFeldX, 34, 70,
+                       kGrenzenPKV, true, QStringLiteral("350,00"), 4007);
   ChkPKV = haken(PnlSozVers, "ChkPKV", QStringLiteral("PKV"), kFeldX + 78, 34, 4007);
-  LEdiPPV = zahlfeld(PnlSozVers, "LEdiPPV", QStringLiteral("PPV Gesamt:"), kFeldX, 62, 70, 2, 0,
-                     1000000, true, QStringLiteral("50,00"), 4008);
+  LEdiPPV = zahlfeld(PnlSozVers, "LEdiPPV", QStringLiteral("PPV Gesamt:"), kFeldX, 62, 70,
+                     kGrenzenPPV, true, QStringLiteral("50,00"), 4008);
   ChkPPV = haken(PnlSozVers, "ChkPPV", QStringLiteral("PPV"), kFeldX + 78, 62, 4008);
   LEdiKinderU25 = zahlfeld(PnlSozVers, "LEdiKinderU25", QStringLiteral("Kinder unter 25:"), kFeldX,
-                           90, 30, 0, 0, 9, false, QStringLiteral("0"), 4008);
+                           90, 30, kGrenzenKinderUnter25, false, QStringLiteral("0"), 4008);
   LEdiKinderU25->setAlignment(Qt::AlignCenter);
   LEdiKinderU25->setMaxLength(1);
   LEdiKinderU25->setToolTip(
@@ -219,9 +220,9 @@ void TForm1::Aufbauen() {
 
   PnlSonderbrutto = panel(mitte, "PnlSonderbrutto", kLinks, 304, kBreiteLinks, 90);
   LEdiStBrutto = zahlfeld(PnlSonderbrutto, "LEdiStBrutto", QStringLiteral("Steuerbrutto:"), kFeldX,
-                          6, 92, 2, 0, 1000000, true, QStringLiteral("0,00"), 4009);
+                          6, 92, kGrenzenBetrag, true, QStringLiteral("0,00"), 4009);
   LEdiSVBrutto = zahlfeld(PnlSonderbrutto, "LEdiSVBrutto", QStringLiteral("SV-Brutto:"), kFeldX, 34,
-                          92, 2, 0, 1000000, true, QStringLiteral("0,00"), 4010);
+                          92, kGrenzenBetrag, true, QStringLiteral("0,00"), 4010);
   ChkBruttoUebernahme = haken(PnlSonderbrutto, "ChkBruttoUebernahme",
                               QStringLiteral("Werte aus Feld Brutto übernehmen"), 8, 62, 4011);
   ChkBruttoUebernahme->setChecked(true);
@@ -246,9 +247,9 @@ void TForm1::Aufbauen() {
   constexpr int kBetragBreite = 110, kTextX = 130, kZeilenY = 52, kZeilenAbstand = 32;
   LEdiBrutto =
       zahlfeld(PnlMain, "LEdiBrutto", QStringLiteral("Brutto:"), rechterRand - kBetragBreite, 12,
-               kBetragBreite, 2, 0, 1000000, true, QStringLiteral("0,00"), 4012);
+               kBetragBreite, kGrenzenBetrag, true, QStringLiteral("0,00"), 4012);
   LEdiNetto = zahlfeld(PnlMain, "LEdiNetto", QStringLiteral("Netto:"), rechterRand - kBetragBreite,
-                       296, kBetragBreite, 2, 0, 1000000, true, QStringLiteral("0,00"), 4012);
+                       296, kBetragBreite, kGrenzenBetrag, true, QStringLiteral("0,00"), 4012);
   // The recalculation buttons stand before the field's caption.
   BtnBruttoNeu = bildknopf(PnlMain, "BtnBruttoNeu", SymbolNeuBerechnen(),
                            QStringLiteral("Netto neu berechnen"), 26, 0);

@@ -39,12 +39,14 @@ void waehleLand(QComboBox* c, const QString& land) {
 // reaction runs on the way (the class shows or hides the factor, the child allowances set the
 // childless switch, which the stored switch then overrides). The rate displays follow with the
 // next change of the period, at start-up right afterwards.
-void TForm1::ActLoadOptExecute() {
+// Returns the message that names the values replaced by their defaults, for the caller to show
+// once the displays are up to date.
+std::optional<QString> TForm1::ActLoadOptExecute() {
   const std::optional<IniDatei> datei =
       LiesEinstellungsdatei(EinstellungsdateiZumLesen(StdText(programmPfad_)));
-  if (!datei) return;
+  if (!datei) return std::nullopt;
   Eingaben e = LiesEingaben();
-  LadeEinstellungen(*datei, e);
+  const GeladeneEinstellungen geladen = LadeEinstellungen(*datei, e);
 
   setze(LEdiGebJahr, e.GebJahr);
   setze(LEdiStKl, e.StKl);
@@ -58,8 +60,15 @@ void TForm1::ActLoadOptExecute() {
 
   setze(OruEdiBGR, e.BGR);
   setze(LabEdiPKV, e.PKV);
-  // The stored additional rate is the user's own: it stays through changes of the year.
-  if (MEdiKVZus->isEnabled()) {
+  // The stored additional rate is the user's own: it stays through changes of the year. Without
+  // one the field follows the year's default, as at a fresh start.
+  if (!geladen.kvZusGespeichert) {
+    kvZusEigen_.reset();
+    if (MEdiKVZus->isEnabled()) {
+      setze(MEdiKVZus, e.KVZus);
+      kvZusVorgabe_ = MEdiKVZus->text();
+    }
+  } else if (MEdiKVZus->isEnabled()) {
     setze(MEdiKVZus, e.KVZus);
     kvZusVorgabe_.clear();
   } else {
@@ -77,6 +86,13 @@ void TForm1::ActLoadOptExecute() {
   MenPVSachsen->setChecked(e.PVSachsen);
   setze(LEdiKinderU25, e.KinderUnter25);
   MenLoadMainOpts->setEnabled(true);
+  if (const std::optional<std::string> meldung = ErsetzteEinstellungenMeldung(geladen))
+    return QText(*meldung);
+  return std::nullopt;
+}
+
+void TForm1::EinstellungenMelden(const std::optional<QString>& meldung) {
+  if (meldung) plattform_.Nachricht(this, Meldung::Art::Information, *meldung);
 }
 
 // Writes every key from the controls as they stand; the file's other lines stay. false when the
@@ -103,10 +119,11 @@ bool TForm1::ActSaveOptExecute() {
 }
 
 void TForm1::MenLoadMainOptsClick() {
-  ActLoadOptExecute();
+  const std::optional<QString> meldung = ActLoadOptExecute();
   // Unlike at start-up, nothing else follows: the displays take up the loaded group, legal area
   // and childless switch now.
   ActLoadINIExecute();
+  EinstellungenMelden(meldung);
 }
 
 void TForm1::MenSaveMainOptsClick() {

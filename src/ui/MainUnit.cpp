@@ -57,8 +57,9 @@ void TForm1::FormCreate() {
   fall_ = std::make_unique<TLohnGehalt>();
   const Datum heute = plattform_.Heute();
   ComboMonat->setCurrentIndex(StartMonat(heute) - 1);
-  ActLoadOptExecute();
+  const std::optional<QString> einstellungen = ActLoadOptExecute();
   ActLoadINIExecute();
+  EinstellungenMelden(einstellungen);
   const QString hilfe = HilfeSuchen(programmPfad_);
   if (hilfe.isEmpty()) {
     plattform_.Nachricht(this, Meldung::Art::Hinweis, QText(kHilfedateiNichtGefunden));

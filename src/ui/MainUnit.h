@@ -161,7 +161,8 @@ class TForm1 : public QMainWindow {
   void BtnSpeichernClick();
   void ActDruckenExecute();
   void ActPdfExecute();
-  void ActLoadOptExecute();
+  std::optional<QString> ActLoadOptExecute();
+  void EinstellungenMelden(const std::optional<QString>& meldung);
   bool ActSaveOptExecute();
   void MenSaveMainOptsClick();
   void MenLoadMainOptsClick();

@@ -101,15 +101,96 @@ TEST(Einstellungen, MissingKeysAndBooleansGiveDefaults) {
   EXPECT_EQ(e.KinderUnter25, "0") << "a file written before the key existed";
 }
 
+// A value its field would not hold as it stands gives the key's default and is named; a value it
+// holds goes in (a state in the list's own spelling).
+TEST(Einstellungen, UnreadableValuesGiveTheirDefaults) {
+  struct Fall {
+    const char* sektion;
+    const char* schluessel;
+    const char* wert;
+    const char* geladen;  // as the key is written again
+    bool ersetzt;
+  };
+  const Fall faelle[] = {
+      {"Steuer", "Geburtsjahr", "19x0", "1980", true},
+      {"Steuer", "Geburtsjahr", "", "1980", true},
+      {"Steuer", "Geburtsjahr", "1965", "1965", false},
+      {"Steuer", "Steuerklasse", "7", "1", true},
+      {"Steuer", "Steuerklasse", "0", "1", true},
+      {"Steuer", "Steuerklasse", "4", "4", false},
+      {"Steuer", "Faktor", "1,5", "0", true},
+      {"Steuer", "Faktor", "0,9555", "0", true},
+      {"Steuer", "Faktor", "0,955", "0,955", false},
+      {"Steuer", "Kinderfreibetrag", "zwei", "0,0", true},
+      {"Steuer", "Kinderfreibetrag", "1,5", "1,5", false},
+      {"Steuer", "Steuerfreibetrag", "12a", "0", true},
+      {"Steuer", "Steuerfreibetrag", "-1.000.000,00", "-1.000.000,00", false},
+      {"Steuer", "Bundesland", "Atlantis", "Nordrhein-Westfalen", true},
+      {"Steuer", "Bundesland", "bayern", "Bayern", false},
+      {"Steuer", "PKVSteuerStatus", "ja", "0", true},
+      {"SozVers", "Beitragruppe", "111", "1111", true},
+      {"SozVers", "Beitragruppe", "65o0", "1111", true},
+      {"SozVers", "Beitragruppe", "6500", "6500", false},
+      {"SozVers", "PKVBetrag", "350,0x", "350,00", true},
+      {"SozVers", "PKVBetrag", "10000", "350,00", true},
+      {"SozVers", "KVZusBeitrag", "+ 1,3%", "+ 2,90%", true},
+      {"SozVers", "KVZusBeitrag", "\xFF\x81", "+ 2,90%", true},
+      {"SozVers", "KVZusBeitrag", "+ 2,45%", "+ 2,45%", false},
+      {"SozVers", "PPVBetrag", "-5", "50,00", true},
+      {"SozVers", "PPVJaNein", "7", "1", false},
+      {"SozVers", "KinderUnter25", "10", "0", true},
+      {"SozVers", "KinderUnter25", "3", "3", false},
+  };
+  for (const Fall& f : faelle) {
+    Eingaben e;
+    e.Jahr = "2026";
+    const GeladeneEinstellungen g = LadeEinstellungen(
+        IniDatei(std::string("[") + f.sektion + "]\r\n" + f.schluessel + "=" + f.wert + "\r\n"), e);
+    IniDatei wieder;
+    SpeichereEinstellungen(wieder, e);
+    EXPECT_EQ(wieder.Lies(f.sektion, f.schluessel), f.geladen) << f.schluessel << "=" << f.wert;
+    EXPECT_EQ(g.ersetzt,
+              f.ersetzt ? std::vector<std::string>{f.schluessel} : std::vector<std::string>{})
+        << f.schluessel << "=" << f.wert;
+    EXPECT_EQ(ErsetzteEinstellungenMeldung(g).has_value(), f.ersetzt);
+  }
+
+  Eingaben e;
+  const GeladeneEinstellungen g =
+      LadeEinstellungen(IniDatei("[Steuer]\nGeburtsjahr=19x0\nBundesland=Atlantis\n"), e);
+  EXPECT_EQ(ErsetzteEinstellungenMeldung(g),
+            "Diese Einstellungen waren ungültig und wurden durch ihre Vorgaben ersetzt: "
+            "Geburtsjahr, Bundesland");
+}
+
+// Without a stored additional health rate the field has the default of the year shown, as at a
+// fresh start; a stored one is the user's own.
+TEST(Einstellungen, MissingAdditionalRateIsTheDefaultOfTheYear) {
+  for (const auto& [jahr, vorgabe] :
+       {std::pair{"2026", "+ 2,90%"}, {"2024", "+ 1,70%"}, {"2023", "+ 1,60%"}}) {
+    Eingaben e;
+    e.Jahr = jahr;
+    EXPECT_FALSE(
+        LadeEinstellungen(IniDatei("[SozVers]\r\nBeitragruppe=1111\r\n"), e).kvZusGespeichert);
+    EXPECT_EQ(e.KVZus, vorgabe) << jahr;
+  }
+  Eingaben e;
+  e.Jahr = "2026";
+  EXPECT_TRUE(
+      LadeEinstellungen(IniDatei("[SozVers]\r\nKVZusBeitrag=+ 1,60%\r\n"), e).kvZusGespeichert);
+  EXPECT_EQ(e.KVZus, "+ 1,60%");
+}
+
 TEST(Einstellungen, OddFilesLoadAndFailedWritesKeepTheOldFile) {
   // 100,000 lines, invalid bytes and a line of 100,000 characters load without a fault; a value
-  // that its field will not take goes in as it stands.
+  // that its field will not take gives the default.
   std::string gross = "[Steuer]\n";
   for (int i = 0; i < 100000; ++i) gross += "k" + std::to_string(i) + "=\xFF\x81\n";
   gross += "Steuerklasse=" + std::string(100000, '9') + "\n";
   Eingaben e;
-  LadeEinstellungen(IniDatei(gross), e);
-  EXPECT_EQ(e.StKl.size(), 100000u);
+  const GeladeneEinstellungen g = LadeEinstellungen(IniDatei(gross), e);
+  EXPECT_EQ(e.StKl, "1");
+  EXPECT_EQ(g.ersetzt, std::vector<std::string>{"Steuerklasse"});
   EXPECT_EQ(e.BGR, "1111");
 
   const auto dir = std::filesystem::temp_directory_path() /

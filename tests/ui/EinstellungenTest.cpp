@@ -104,8 +104,8 @@ class EinstellungenTest : public QObject {
   }
 
   // A damaged file: 100,000 lines, bytes that are no text, a value of 100,000 characters. The
-  // window starts, the unknown lines stay unread, the odd value stands in its field for the
-  // field's own checks.
+  // window starts, the unknown lines stay unread, the values that cannot be read take their
+  // defaults and one message names them.
   void beschaedigteDatei() {
     Fenster w;
     QByteArray gross = "[Steuer]\r\n";
@@ -114,10 +114,47 @@ class EinstellungenTest : public QObject {
     gross += "Geburtsjahr=" + QByteArray(100000, '9') + "\r\n[SozVers]\r\nPKVJaNein=ja\r\n";
     schreibe(w.ordner.filePath(QStringLiteral("SalvaroOpt.ini")), gross);
     w.neuStarten();
-    QVERIFY(w->LEdiGebJahr->text().startsWith(QStringLiteral("9999")));
+    QCOMPARE(w->LEdiGebJahr->text(), QStringLiteral("1980"));
     QCOMPARE(w->OruEdiBGR->text(), QStringLiteral("1111"));
     QVERIFY(!w->ChkPKV->isChecked());
+    QCOMPARE(w.plattform.texte(),
+             (QStringList{QStringLiteral("Diese Einstellungen waren ungültig und wurden durch ihre "
+                                         "Vorgaben ersetzt: Geburtsjahr, PKVJaNein"),
+                          QStringLiteral("Hilfedatei nicht gefunden")}));
+    QCOMPARE(w.plattform.nachrichten[0].art, Meldung::Art::Information);
     QVERIFY(w.zeigen());
+  }
+
+  // A file without the additional health rate, or with random bytes: the rate of the year shown,
+  // as at a fresh start; December 2026 with 3,000 gross gives the net of 2.9 %. Loading from the
+  // menu names a value it replaced once.
+  void ohneZusatzbeitrag_data() {
+    QTest::addColumn<QByteArray>("datei");
+    QTest::newRow("ohne KVZusBeitrag") << QByteArray("[SozVers]\r\nBeitragruppe=1111\r\n");
+    QByteArray zufall;
+    quint32 x = 20261208;
+    for (int i = 0; i < 4096; ++i) zufall += char((x = x * 1103515245u + 12345u) >> 24);
+    QTest::newRow("Zufallsbytes") << zufall;
+  }
+  void ohneZusatzbeitrag() {
+    QFETCH(QByteArray, datei);
+    Fenster w;
+    schreibe(w.ordner.filePath(QStringLiteral("SalvaroOpt.ini")), datei);
+    w.neuStarten();
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2026"));
+    Fenster::waehle(w->ComboMonat, QStringLiteral("Dezember"));
+    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,90%"));
+    Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
+    QCOMPARE(w->LEdiNetto->text(), QStringLiteral("2028,05"));
+
+    schreibe(w.ordner.filePath(QStringLiteral("SalvaroOpt.ini")),
+             "[SozVers]\r\nKVZusBeitrag=+ x,90%\r\n");
+    w.plattform.nachrichten.clear();
+    w->MenLoadMainOpts->trigger();
+    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,90%"));
+    QCOMPARE(w.plattform.texte(),
+             QStringList{QStringLiteral("Diese Einstellungen waren ungültig und wurden durch ihre "
+                                        "Vorgaben ersetzt: KVZusBeitrag")});
   }
 
   // Loading from the menu brings back the stored inputs over changed ones, and the displays
