@@ -41,7 +41,7 @@ std::vector<std::string> FuegeZusammen(const std::vector<std::string>& links,
                                        const std::vector<std::string>& rechts,
                                        std::string_view datum) {
   const std::string leer(kSpaltenbreite, ' ');
-  const std::string strich(95, '_');
+  const std::string strich(kAbrechnungsbreite, '_');
   std::vector<std::string> z = {Titel(), strich, leer};
   for (std::size_t i = 0; i < std::max(links.size(), rechts.size()); ++i) {
     std::string zeile = i < links.size() ? links[i] : leer;

@@ -13,6 +13,8 @@ inline constexpr std::string_view kCopyright = "© 2004-2026 Salvaro";
 // The statement's title: "Brutto-Netto-Rechner - Salvaro" and the version.
 std::string Titel();
 inline constexpr int kSpaltenbreite = 44;
+// The whole width: the two lists and the 7 blanks between them.
+inline constexpr int kAbrechnungsbreite = 2 * kSpaltenbreite + 7;
 
 // One line: label, then blanks so that the value ends in column 44. With betrag the value is an
 // amount text (thousands points allowed), shown as "#,##0.00", negated with negieren; an empty

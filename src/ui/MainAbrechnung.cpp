@@ -1,7 +1,7 @@
 // The statement from the main window: showing the statement window, saving and printing.
 #include <QFile>
 
-#include "ui/Drucken.h"
+#include "druck/Drucken.h"
 #include "ui/MainUnit.h"
 #include "ui/Plattform.h"
 #include "ui/Text.h"

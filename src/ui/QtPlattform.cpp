@@ -15,7 +15,7 @@
 #include <QUrl>
 
 #include "abrechnung/Fensterregeln.h"
-#include "ui/Drucken.h"
+#include "druck/Drucken.h"
 #include "ui/Text.h"
 
 namespace salvaro {

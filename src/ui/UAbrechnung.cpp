@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -12,6 +11,7 @@
 
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Fensterregeln.h"
+#include "druck/Schrift.h"
 #include "ui/Hilfe.h"
 #include "ui/Hilfekontexte.h"
 #include "ui/Plattform.h"
@@ -21,16 +21,6 @@
 namespace salvaro {
 
 namespace {
-
-// The statement is laid out in columns of characters: "Courier New" where the system has it,
-// otherwise its fixed-pitch font.
-QFont festbreitenSchrift() {
-  QFont schrift = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  if (QFontDatabase::families().contains(QStringLiteral("Courier New")))
-    schrift.setFamily(QStringLiteral("Courier New"));
-  schrift.setPointSize(10);
-  return schrift;
-}
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text, const QIcon& bild,
                    int hilfeKontext) {
@@ -56,7 +46,7 @@ TFrmAbrechnung::TFrmAbrechnung(Plattform& plattform, QWidget* parent)
 
   MemoAbrechnung = new QPlainTextEdit(this);
   MemoAbrechnung->setObjectName(QStringLiteral("MemoAbrechnung"));
-  MemoAbrechnung->setFont(festbreitenSchrift());
+  MemoAbrechnung->setFont(FestbreitenSchrift(10));
   MemoAbrechnung->setLineWrapMode(QPlainTextEdit::NoWrap);
   MemoAbrechnung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   MemoAbrechnung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

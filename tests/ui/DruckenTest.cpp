@@ -1,6 +1,7 @@
-// The printed statement, read back from its PDF: the lines in order, the title in 12 pt after
-// 6 blanks, every other line in 9 pt after 7 blanks, the page break, the menu item with its save
-// dialog, and the failures.
+// The printed statement, read back from its PDF: the lines in order, the title after 6 blanks
+// and every other line after 7 in the proportion 12 to 9, inside margins of 10 mm on A4 and
+// Letter, in a font whose characters advance the same, the page break, the menu item with its
+// save dialog, and the failures.
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -10,17 +11,18 @@
 #include "Fenster.h"
 #include "Wachhund.h"
 #include "abrechnung/Detailabrechnung.h"
-#include "ui/Drucken.h"
+#include "druck/Drucken.h"
 
 using namespace salvaro;
 
 namespace {
 
-// One printed line as pdftotext finds it: page, first word, its left edge and its height.
+// One printed line as pdftotext finds it: page, first word, its left and right edge, its bottom
+// and its height.
 struct Gedruckt {
   int seite;
   QString wort;
-  double x, hoehe;
+  double x, rechts, unten, hoehe;
 };
 
 QList<Gedruckt> lies(const QString& pdf) {
@@ -30,7 +32,7 @@ QList<Gedruckt> lies(const QString& pdf) {
   p.waitForFinished(30000);
   const QString xhtml = QString::fromUtf8(p.readAllStandardOutput());
   static const QRegularExpression wort(
-      QStringLiteral("<page|<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" "
+      QStringLiteral("<page|<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                      "yMax=\"([\\d.]+)\">([^<]*)</word>"));
   QList<Gedruckt> zeilen;
   int seite = 0;
@@ -41,11 +43,12 @@ QList<Gedruckt> lies(const QString& pdf) {
       letztesY = -1;
       continue;
     }
-    const double y = m.captured(3).toDouble();
+    const double y = m.captured(4).toDouble();
     if (std::abs(y - letztesY) < 0.5) continue;  // a further word of the same line
     letztesY = y;
-    zeilen.append({seite, m.captured(4).replace(QStringLiteral("&amp;"), QStringLiteral("&")),
-                   m.captured(1).toDouble(), y - m.captured(2).toDouble()});
+    zeilen.append({seite, m.captured(5).replace(QStringLiteral("&amp;"), QStringLiteral("&")),
+                   m.captured(1).toDouble(), m.captured(3).toDouble(), y,
+                   y - m.captured(2).toDouble()});
   }
   return zeilen;
 }
@@ -78,21 +81,39 @@ class DruckenTest : public QObject {
   }
   void cleanup() { wachhund_.pruefen(); }
 
-  // A statement longer than a page: every line printed once, in order, with its indent, the
-  // title larger; the print goes on on the second page.
+  // A statement longer than a page, on A4 and Letter: every line printed once, in order, with its
+  // indent, the title larger; the print goes on on the second page. The margins are at least
+  // 10 mm; on A4 the 95 columns need a smaller font than 9 pt, on Letter they fit at 9 pt.
+  void zeilenEinzugUndSeiten_data() {
+    QTest::addColumn<int>("papier");
+    QTest::addColumn<double>("seitenbreite");
+    QTest::addColumn<double>("seitenhoehe");
+    QTest::newRow("A4") << int(Papier::A4) << 595.28 << 841.89;
+    QTest::newRow("Letter") << int(Papier::Letter) << 612.0 << 792.0;
+  }
   void zeilenEinzugUndSeiten() {
-    const std::vector<std::string> abrechnung = langeAbrechnung(150);
+    QFETCH(int, papier);
+    QFETCH(double, seitenbreite);
+    QFETCH(double, seitenhoehe);
+    std::vector<std::string> abrechnung = langeAbrechnung(150);
+    abrechnung[5] = std::string(kAbrechnungsbreite - 5, 'W') + "iiii0";  // the widest line
     const QString pdf = ordner_.filePath(QStringLiteral("lang.pdf"));
-    QCOMPARE(DruckeAlsPdf(pdf.toStdString(), abrechnung), std::string());
+    QCOMPARE(DruckeAlsPdf(pdf.toStdString(), abrechnung, Papier(papier)), std::string());
     const QList<Gedruckt> gedruckt = lies(pdf);
     QCOMPARE(gedruckt.size(), int(abrechnung.size()));
-    // A fixed-pitch font is 0.6 em wide: 5.4 pt a character at 9 pt, 7.2 pt at 12 pt. Line 3 has
-    // no blanks of its own, line 1 two: 7 and 9 character widths from the margin; the title's
-    // 6 blanks of 12 pt are 8 widths of 9 pt.
+    // A fixed-pitch font is 0.6 em wide: 5.4 pt a character at 9 pt. Line 3 has no blanks of its
+    // own, line 1 two: 7 and 9 character widths from the margin; the title's 6 blanks of 12 pt
+    // are 8 widths of the body.
     const double breite = (gedruckt[1].x - gedruckt[3].x) / 2;
-    QVERIFY2(std::abs(breite - 5.4) < 0.2, qPrintable(QString::number(breite)));
     const double rand = gedruckt[3].x - 7 * breite;
-    QVERIFY2(std::abs(rand - 15 / 25.4 * 72) < 1, qPrintable(QString::number(rand)));
+    const double mm10 = 10 / 25.4 * 72;
+    QVERIFY2(rand >= mm10 - 0.05 && rand < mm10 + 1.5, qPrintable(QString::number(rand)));
+    QVERIFY2(breite <= 5.4 + 0.01 && breite > 5.4 * 0.95, qPrintable(QString::number(breite)));
+    if (Papier(papier) == Papier::Letter) QVERIFY(std::abs(breite - 5.4) < 0.01);
+    QVERIFY2(gedruckt[5].rechts <= seitenbreite - mm10 + 0.05,
+             qPrintable(QString::number(gedruckt[5].rechts)));
+    // Every character advances the same: "W" and "i" as the blanks.
+    QVERIFY(std::abs(gedruckt[5].rechts - gedruckt[5].x - kAbrechnungsbreite * breite) < 0.3);
     QCOMPARE(gedruckt[0].wort, QStringLiteral("Brutto-Netto-Rechner"));
     QVERIFY(std::abs(gedruckt[0].x - (rand + 8 * breite)) < 0.3);
     for (int i = 1; i < gedruckt.size(); ++i) {
@@ -102,6 +123,7 @@ class DruckenTest : public QObject {
       QVERIFY2(std::abs(gedruckt[i].x - soll) < 0.3,
                qPrintable(QStringLiteral("Zeile %1: x %2 statt %3").arg(i).arg(gedruckt[i].x).arg(soll)));
       QVERIFY(std::abs(gedruckt[0].hoehe / gedruckt[i].hoehe - 12.0 / 9.0) < 0.05);
+      QVERIFY(gedruckt[i].unten <= seitenhoehe - mm10);
     }
     QCOMPARE(gedruckt.front().seite, 1);
     QVERIFY(gedruckt.back().seite >= 2);
