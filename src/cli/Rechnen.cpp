@@ -10,6 +10,7 @@
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Zahlentext.h"
+#include "cli/Pdf.h"
 #include "engine/Gehalt.h"
 
 namespace salvaro {
@@ -292,7 +293,7 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
   Auftrag a;
   a.heute = heute;
   bool json = false, betrag = false;
-  std::string speichern;
+  std::string speichern, pdf, papier;
   try {
     for (std::size_t i = 0; i < args.size(); ++i) {
       std::string_view arg = args[i];
@@ -310,6 +311,10 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
         json = true;
       } else if (arg == "speichern") {
         speichern = wert;
+      } else if (arg == "pdf") {
+        pdf = wert;
+      } else if (arg == "papier") {
+        papier = wert;
       } else {
         SetzeOption(a, arg, wert);
         betrag = betrag || arg == "brutto" || arg == "netto";
@@ -325,7 +330,7 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
   if (!r.gerechnet) return code;
   if (json) {
     aus << AlsJson(a, r);
-  } else if (speichern.empty()) {
+  } else if (speichern.empty() && pdf.empty()) {
     for (const std::string& z : r.abrechnung) aus << z << '\n';
   }
   if (!speichern.empty()) {
@@ -333,6 +338,13 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
     const std::size_t punkt = speichern.find_last_of("./");
     if (punkt == std::string::npos || speichern[punkt] == '/') speichern += ".txt";
     const std::string f = SpeichereAbrechnung(r.abrechnung, speichern);
+    if (!f.empty()) {
+      fehler << f << '\n';
+      return kAbgelehnt;
+    }
+  }
+  if (!pdf.empty()) {
+    const std::string f = SchreibePdf(pdf, r.abrechnung, papier);
     if (!f.empty()) {
       fehler << f << '\n';
       return kAbgelehnt;

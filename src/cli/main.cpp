@@ -27,7 +27,7 @@ constexpr int kFehler = 2;
 void hilfe(std::ostream& aus) {
   aus << "Aufruf:\n"
          "  salvaro-cli rechne (--brutto BETRAG | --netto BETRAG) [Optionen] [--json]\n"
-         "                     [--speichern DATEI]\n"
+         "                     [--speichern DATEI] [--pdf DATEI [--papier A4|Letter]]\n"
          "      rechnet wie das Programmfenster; Optionen (Vorgaben wie im Fenster):\n"
          "      --jahr JJJJ --monat NAME|NR --steuerklasse N --faktor F\n"
          "      --kinderfreibetrag N --kinder-unter-25 N --freibetrag BETRAG (negativ: Hinzurechnung)\n"

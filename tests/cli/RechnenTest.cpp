@@ -1,13 +1,15 @@
-#include "cli/Rechnen.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "Hilfe.h"
+#include "cli/Rechnen.h"
 
 namespace salvaro {
 namespace {
@@ -100,6 +102,68 @@ TEST(Rechne, SavesAsTheWindowWould) {
   EXPECT_NE(inhalt.str().find("Solidarit\xE4tszuschlag"), std::string::npos);
   EXPECT_NE(inhalt.str().find("\r\n"), std::string::npos);
   std::filesystem::remove(pfad.string() + ".txt");
+}
+
+// The output of a command.
+std::string ausgabe(const std::string& befehl) {
+  std::string text;
+  if (FILE* p = ::popen(befehl.c_str(), "r")) {
+    char puffer[4096];
+    for (std::size_t n; (n = std::fread(puffer, 1, sizeof puffer, p)) > 0;) text.append(puffer, n);
+    ::pclose(p);
+  }
+  return text;
+}
+
+// The print as a PDF from the program itself: one page whose every word lies at least 10 mm
+// (28.3 pt) inside each edge, on A4 (the default of the C locale) and on Letter. A build without
+// Qt says that it cannot and fails.
+TEST(Rechne, PdfInsideTheMarginsOfA4AndLetter) {
+  const std::string pdf = (std::filesystem::temp_directory_path() /
+                           ("salvaro-rechne-" + std::to_string(::getpid()) + ".pdf"))
+                              .string();
+  const std::string aufruf = std::string("LC_ALL=C ") + SALVARO_CLI +
+                             " rechne --brutto 2500 --jahr 2026 --monat 1 --pdf " + pdf;
+#ifndef SALVARO_MIT_PDF
+  EXPECT_NE(ausgabe(aufruf + " 2>&1").find("keine PDF-Datei"), std::string::npos);
+  EXPECT_NE(std::system(aufruf.c_str()), 0);
+#else
+  if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext fehlt";
+  struct Fall {
+    const char* option;
+    double breite, hoehe;
+  };
+  for (const Fall& f : {Fall{"", 595.28, 841.89}, Fall{" --papier Letter", 612, 792}}) {
+    ASSERT_EQ(std::system((aufruf + f.option).c_str()), 0) << f.option;
+    const std::string bbox = ausgabe("pdftotext -bbox " + pdf + " -");
+    const std::regex seite(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
+    const std::regex wort(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">)re");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(bbox, m, seite)) << bbox;
+    EXPECT_NEAR(std::stod(m[1]), f.breite, 0.5) << f.option;
+    EXPECT_NEAR(std::stod(m[2]), f.hoehe, 0.5) << f.option;
+    EXPECT_EQ(std::distance(std::sregex_iterator(bbox.begin(), bbox.end(), seite),
+                            std::sregex_iterator()),
+              1)
+        << f.option;
+    const double rand = 28.3;
+    double rechts = 0;
+    int woerter = 0;
+    for (auto i = std::sregex_iterator(bbox.begin(), bbox.end(), wort); i != std::sregex_iterator();
+         ++i, ++woerter) {
+      const double x0 = std::stod((*i)[1]), y0 = std::stod((*i)[2]), x1 = std::stod((*i)[3]),
+                   y1 = std::stod((*i)[4]);
+      EXPECT_TRUE(x0 >= rand && y0 >= rand && x1 <= f.breite - rand && y1 <= f.hoehe - rand)
+          << f.option << ": " << (*i)[0];
+      rechts = std::max(rechts, x1);
+    }
+    EXPECT_GT(woerter, 60) << f.option;
+    // The right column is not cut short: it ends near the right margin.
+    EXPECT_GT(rechts, f.breite - 3 * rand) << f.option;
+  }
+  std::filesystem::remove(pdf);
+#endif
 }
 
 TEST(Stapel, OneCalculationPerRowAndErrorsPerRow) {
