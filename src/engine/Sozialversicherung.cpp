@@ -294,7 +294,9 @@ Money TLohnGehalt::BerechneRVAN() const {
 
 Money TLohnGehalt::BerechneRVAG() const {
   Money rvag = Anteil(ArbeitgeberBasis(BemRV, grenzeRV_), RVSatz / 2);
-  if (MitArbeitnehmerbasis() && Minijob == 0 && RVVolleBeitraege == 0)
+  // The reduced base lowers the insured employee's share only: where the employee is free of
+  // the branch (digit 3), the employer's isolated half stays on the actual pay.
+  if (MitArbeitnehmerbasis() && Minijob == 0 && RVVolleBeitraege == 0 && !RVANFrei())
     rvag = Anteil(BemRV, RVSatz) - RVAN;
   if (RVVerzichtMinijob() || BGRRV == 5)
     rvag = RundeCent(BemRV * werte_->RVPauschalsatz.in(Monat) / 100);
@@ -322,7 +324,9 @@ Money TLohnGehalt::BerechneAVAN() const {
 
 Money TLohnGehalt::BerechneAVAG() const {
   if (AVAGFrei()) return Money();
-  if (MitArbeitnehmerbasis()) return Anteil(BemRV, AVSatz) - AVAN;
+  // As in pension insurance: an employee free of the branch (digit 2) leaves the employer's half
+  // on the actual pay.
+  if (MitArbeitnehmerbasis() && !AVANFrei()) return Anteil(BemRV, AVSatz) - AVAN;
   return Anteil(ArbeitgeberBasis(BemRV, grenzeRV_), AVSatz / 2);
 }
 
