@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <iterator>
 
 namespace salvaro {
 
@@ -127,41 +128,82 @@ constexpr Uebergangsbereich kUebergangsbereich[] = {
 
 struct Zusatzversorgung {
   int jahr;
-  Jahreswert<Money> grenzbetrag;
   Money kvw, rzvk, steuerfreiProzent;
 };
 
 // clang-format off
-// The threshold of the additional contribution follows the public-service pay rises. Before 2008
-// the 2008 value is used; 2023 had no pay rise, so the value of April 2022 still applies, and is
-// kept for the years after it until their values are known.
 constexpr Zusatzversorgung kZusatzversorgung[] = {
-  // jahr   threshold                    kvw rate  RZVK rate  tax-free % of the pension ceiling
-    {2004, 6100.22_m,                   1.00_m,   2.50_m,    1_m},
-    {2005, 6100.22_m,                   1.00_m,   2.50_m,    1_m},
-    {2006, 6100.22_m,                   1.00_m,   2.50_m,    1_m},
-    {2007, 6100.22_m,                   1.00_m,   2.50_m,    1_m},
-    {2008, 6100.22_m,                   1.00_m,   2.50_m,    1_m},
-    {2009, 6100.22_m,                   3.00_m,   2.50_m,    1_m},
-    {2010, 6173.42_m,                   3.00_m,   3.50_m,    1_m},
-    {2011, {6210.46_m, 6241.52_m, 8},   3.00_m,   3.50_m,    1_m},
-    {2012, {6210.46_m, 6459.97_m, 3},   3.00_m,   3.50_m,    1_m},
-    {2013, {6550.41_m, 6642.11_m, 8},   3.00_m,   3.50_m,    1_m},
-    {2014, 6841.37_m,                   3.00_m,   3.50_m,    2_m},
-    {2015, {6841.37_m, 7005.57_m, 3},   3.25_m,   3.50_m,    2_m},
-    {2016, {7005.57_m, 7173.70_m, 3},   3.25_m,   3.50_m,    2_m},
-    {2017, {7173.70_m, 7342.28_m, 2},   3.25_m,   3.50_m,    2_m},
-    {2018, {7342.28_m, 7554.47_m, 3},   3.25_m,   3.50_m,    2_m},
-    {2019, {7554.47_m, 7766.66_m, 4},   3.25_m,   3.50_m,    2_m},
-    {2020, {7766.66_m, 7841.56_m, 3},   3.25_m,   3.50_m,    3_m},
-    {2021, {7841.56_m, 7951.34_m, 4},   3.25_m,   3.50_m,    3_m},
-    {2022, {7951.34_m, 8094.46_m, 4},   3.25_m,   3.50_m,    3_m},
-    {2023, 8094.46_m,                   3.25_m,   3.50_m,    3_m},
-    {2024, 8094.46_m,                   3.25_m,   3.50_m,    3_m},
-    {2025, 8094.46_m,                   3.25_m,   3.50_m,    3_m},
-    {2026, 8094.46_m,                   3.25_m,   3.50_m,    3_m},
+  // jahr   kvw rate  RZVK rate  tax-free % of the pension ceiling
+    {2004, 1.00_m,   2.50_m,    1_m},
+    {2005, 1.00_m,   2.50_m,    1_m},
+    {2006, 1.00_m,   2.50_m,    1_m},
+    {2007, 1.00_m,   2.50_m,    1_m},
+    {2008, 1.00_m,   2.50_m,    1_m},
+    {2009, 3.00_m,   2.50_m,    1_m},
+    {2010, 3.00_m,   3.50_m,    1_m},
+    {2011, 3.00_m,   3.50_m,    1_m},
+    {2012, 3.00_m,   3.50_m,    1_m},
+    {2013, 3.00_m,   3.50_m,    1_m},
+    {2014, 3.00_m,   3.50_m,    2_m},
+    {2015, 3.25_m,   3.50_m,    2_m},
+    {2016, 3.25_m,   3.50_m,    2_m},
+    {2017, 3.25_m,   3.50_m,    2_m},
+    {2018, 3.25_m,   3.50_m,    2_m},
+    {2019, 3.25_m,   3.50_m,    2_m},
+    {2020, 3.25_m,   3.50_m,    3_m},
+    {2021, 3.25_m,   3.50_m,    3_m},
+    {2022, 3.25_m,   3.50_m,    3_m},
+    {2023, 3.25_m,   3.50_m,    3_m},
+    {2024, 3.25_m,   3.50_m,    3_m},
+    {2025, 3.25_m,   3.50_m,    3_m},
+    {2026, 3.25_m,   3.50_m,    3_m},
 };
 // clang-format on
+
+struct ZVGrenze {
+  int jahr, monat;  // in force from this month until the next row
+  Money grenze;
+  Money imSonderzahlungsmonat;  // 0: the month's threshold applies in the bonus month too
+};
+
+// clang-format off
+// The threshold of the additional contribution changes with the public-service pay rises. Before
+// 2008 the 2008 value is used; 2023 had no pay rise. From March 2024 the bonus month has its own
+// threshold: the amount before rounding times 1 plus the bonus share of pay group 15 (51.78 %;
+// 85 % from 2026).
+constexpr ZVGrenze kZVGrenzen[] = {
+  // jahr  month  threshold     in the bonus month
+    {2004, 1,     6100.22_m,    0_m},
+    {2010, 1,     6173.42_m,    0_m},
+    {2011, 1,     6210.46_m,    0_m},
+    {2011, 8,     6241.52_m,    0_m},
+    {2012, 1,     6210.46_m,    0_m},
+    {2012, 3,     6459.97_m,    0_m},
+    {2013, 1,     6550.41_m,    0_m},
+    {2013, 8,     6642.11_m,    0_m},
+    {2014, 1,     6841.37_m,    0_m},
+    {2015, 3,     7005.57_m,    0_m},
+    {2016, 3,     7173.70_m,    0_m},
+    {2017, 2,     7342.28_m,    0_m},
+    {2018, 3,     7554.47_m,    0_m},
+    {2019, 4,     7766.66_m,    0_m},
+    {2020, 3,     7841.56_m,    0_m},
+    {2021, 4,     7951.34_m,    0_m},
+    {2022, 4,     8094.46_m,    0_m},
+    {2024, 3,     8778.71_m,    13324.33_m},  // 1.133 x 7,748.20
+    {2025, 4,     9042.08_m,    13724.06_m},  // 1.133 x 7,980.65
+    {2026, 5,     9295.26_m,    17196.22_m},  // 1.133 x 8,204.11
+};
+// clang-format on
+
+constexpr bool zvGrenzenAufsteigend() {
+  for (std::size_t i = 1; i < std::size(kZVGrenzen); ++i) {
+    const ZVGrenze &a = kZVGrenzen[i - 1], &b = kZVGrenzen[i];
+    if (a.jahr * 12 + a.monat >= b.jahr * 12 + b.monat) return false;
+  }
+  return true;
+}
+static_assert(zvGrenzenAufsteigend(), "the thresholds follow one another by start month");
 
 struct Krankenversicherung {
   int jahr;
@@ -303,7 +345,6 @@ constexpr std::array<Beitragsjahr, kJahre> zusammensetzen() {
         .mehrfachbeschaeftigungAb2012 = j >= kMehrfachbeschaeftigungAb,
         .ZwanzigstelBezugsgroesse = r.ZwanzigstelBezugsgroesse,
         .versorgungsFreibetrag = j >= kVersorgungsFreibetragAb,
-        .ZVGrenzbetrag = v.grenzbetrag,
         .ZVZusatzSatzKvw = v.kvw,
         .ZVZusatzSatzRzvk = v.rzvk,
         .ZVSteuerfreiProzent = v.steuerfreiProzent,
@@ -319,6 +360,14 @@ constexpr std::array<Beitragsjahr, kJahre> kBeitragsjahre = zusammensetzen();
 const Beitragsjahr* BeitragsjahrFuer(int jahr) {
   if (jahr < kErstesJahr || jahr > kLetztesJahr) return nullptr;
   return &kBeitragsjahre[static_cast<std::size_t>(jahr - kErstesJahr)];
+}
+
+Money ZVGrenzbetrag(int jahr, int monat) {
+  const ZVGrenze* gilt = &kZVGrenzen[0];
+  for (const ZVGrenze& g : kZVGrenzen)
+    if (g.jahr * 12 + g.monat <= jahr * 12 + monat) gilt = &g;
+  const bool sonderzahlung = monat == kMonatJahressonderzahlung && gilt->imSonderzahlungsmonat > 0;
+  return sonderzahlung ? gilt->imSonderzahlungsmonat : gilt->grenze;
 }
 
 std::optional<Money> Geringfuegigkeitsgrenze(int jahr, int monat) {

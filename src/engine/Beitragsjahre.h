@@ -78,11 +78,19 @@ struct Beitragsjahr {
   Money ZwanzigstelBezugsgroesse;
   bool versorgungsFreibetrag;
 
-  // Supplementary public-service pension: the pay threshold of the additional contribution, the
-  // additional rates of the kvw and the RZVK, the tax-free percent of the pension ceiling.
-  Jahreswert<Money> ZVGrenzbetrag;
+  // Supplementary public-service pension: the additional rates of the kvw and the RZVK, the
+  // tax-free percent of the pension ceiling (the threshold follows the pay rises: ZVGrenzbetrag).
   Money ZVZusatzSatzKvw, ZVZusatzSatzRzvk, ZVSteuerfreiProzent;
 };
+
+// The month the public-service annual bonus is paid with: the supplementary pension then counts
+// twice the pay and has a threshold of its own.
+inline constexpr int kMonatJahressonderzahlung = 11;
+
+// The pay threshold above which the supplementary pension charges its additional 9 % in the
+// given month (1.133 times pay group 15, step 6, of the municipal pay table; in the month of the
+// annual bonus that amount with the bonus share of the pay group added).
+Money ZVGrenzbetrag(int jahr, int monat);
 
 // The row of a year, or nullptr for a year without values.
 const Beitragsjahr* BeitragsjahrFuer(int jahr);

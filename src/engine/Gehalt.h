@@ -238,6 +238,8 @@ class TLohnGehalt {
   bool AVAGFrei() const;
   bool RVANFrei() const;
   bool RVAGFrei() const;
+  bool KVANFrei() const;
+  bool PVFrei() const;
 
   EngineQuelle engineQuelle_;
   const Beitragsjahr* werte_ = nullptr;

@@ -18,9 +18,9 @@ void TLohnGehalt::BerechneZusatzversorgung() {
   if (ZVArt == "keine") return keine();
   const Beitragsjahr& w = *werte_;
 
-  // The pay counts up to 2.5 pension ceilings, in November (with the Christmas bonus) up to 5.
+  // The pay counts up to 2.5 pension ceilings, in the month of the annual bonus up to 5.
   Money grenze = Money::runde(BBGRV * 2.5_x);
-  if (Monat == 11) grenze = grenze + grenze;
+  if (Monat == kMonatJahressonderzahlung) grenze = grenze + grenze;
   const Money entgelt = std::min(ZVEntgelt, grenze);
 
   if (ZVArt == "kvw") {
@@ -39,7 +39,7 @@ void TLohnGehalt::BerechneZusatzversorgung() {
   ZVUmlage = RundeCent(entgelt * ZVSatz / 100);
 
   // 9 % on the pay above the threshold.
-  const Money schwelle = w.ZVGrenzbetrag.in(Monat);
+  const Money schwelle = ZVGrenzbetrag(Jahr, Monat);
   ZVGrenzbeitrag = ZVGrenzbeitragPflicht != 0 && entgelt > schwelle
                        ? RundeCent((entgelt - schwelle) * 9 / 100)
                        : Money();

@@ -128,6 +128,13 @@ Ext TLohnGehalt::PVSatzAG() const {
   return PVSachsen == 1 && BGRPV != 2 ? (PVSatz - 1_m) / 2 : PVSatz / 2;
 }
 
+// No statutory health insurance, marginal employment, or a private premium the employer
+// subsidises (or none at all).
+bool TLohnGehalt::KVANFrei() const {
+  return (BGRKV == 0 && (KVStatus == 0 || KVStatus == 5)) || BGRKV == 6 || KVStatus == 4 ||
+         KVStatus == 9 || Minijob == 1;
+}
+
 Money TLohnGehalt::BerechneKVAN() const {
   const KvZusatz regel = werte_->kvZusatz.in(Monat);
   const Ext g = regel == KvZusatz::Paritaetisch ? KVZusBeitrag / 2 : Ext(KVZusBeitrag);
@@ -214,8 +221,7 @@ Money TLohnGehalt::BerechneKVAN() const {
       kvan = Money();
   }
 
-  if (BGRKV == 0 && (KVStatus == 0 || KVStatus == 5)) kvan = Money();
-  if (BGRKV == 6 || KVStatus == 4 || KVStatus == 9 || Minijob == 1) kvan = Money();
+  if (KVANFrei()) kvan = Money();
   return kvan;
 }
 
@@ -294,7 +300,9 @@ Money TLohnGehalt::BerechneRVAN() const {
 
 Money TLohnGehalt::BerechneRVAG() const {
   Money rvag = Anteil(ArbeitgeberBasis(BemRV, grenzeRV_), RVSatz / 2);
-  if (MitArbeitnehmerbasis() && Minijob == 0 && RVVolleBeitraege == 0)
+  // The reduced base lowers the insured employee's share only: where the employee is free of
+  // the branch (digit 3), the employer's isolated half stays on the actual pay.
+  if (MitArbeitnehmerbasis() && Minijob == 0 && RVVolleBeitraege == 0 && !RVANFrei())
     rvag = Anteil(BemRV, RVSatz) - RVAN;
   if (RVVerzichtMinijob() || BGRRV == 5)
     rvag = RundeCent(BemRV * werte_->RVPauschalsatz.in(Monat) / 100);
@@ -322,8 +330,17 @@ Money TLohnGehalt::BerechneAVAN() const {
 
 Money TLohnGehalt::BerechneAVAG() const {
   if (AVAGFrei()) return Money();
-  if (MitArbeitnehmerbasis()) return Anteil(BemRV, AVSatz) - AVAN;
+  // As in pension insurance: an employee free of the branch (digit 2) leaves the employer's half
+  // on the actual pay.
+  if (MitArbeitnehmerbasis() && !AVANFrei()) return Anteil(BemRV, AVSatz) - AVAN;
   return Anteil(ArbeitgeberBasis(BemRV, grenzeRV_), AVSatz / 2);
+}
+
+// Care insurance has no shares in marginal employment, without health insurance, without care
+// insurance, or with a private care status that pays none.
+bool TLohnGehalt::PVFrei() const {
+  return PVStatus == 5 || PVStatus == 9 || BGRRV == 5 || BGRKV == 6 || Minijob == 1 ||
+         (BGRKV == 0 && (PVStatus == 0 || PVStatus == 9)) || (BGRPV == 0 && PVStatus == 0);
 }
 
 Money TLohnGehalt::BerechnePVAN() const {
@@ -363,9 +380,7 @@ Money TLohnGehalt::BerechnePVAN() const {
     if (Versorgungsart == 2 && BemKV < ZwanzigstelBezugsgroesse) pvan = Money();
   }
 
-  if (PVStatus == 5 || PVStatus == 9 || BGRRV == 5 || BGRKV == 6 || Minijob == 1) pvan = Money();
-  if (BGRKV == 0 && (PVStatus == 0 || PVStatus == 9)) pvan = Money();
-  if (BGRPV == 0 && PVStatus == 0) pvan = Money();
+  if (PVFrei()) pvan = Money();
   return pvan;
 }
 
@@ -392,10 +407,7 @@ Money TLohnGehalt::BerechnePVAG() const {
     }
   }
 
-  if (BGRRV == 5 || BGRKV == 6 || PVStatus == 5 || PVStatus == 9 || Minijob == 1) pvag = Money();
-  if (BGRKV == 0 && (PVStatus == 0 || PVStatus == 9)) pvag = Money();
-  if (BGRPV == 0 && PVStatus == 0) pvag = Money();
-  if (VersorgungsRegel()) pvag = Money();
+  if (PVFrei() || VersorgungsRegel()) pvag = Money();
   return pvag;
 }
 
@@ -431,24 +443,36 @@ void TLohnGehalt::BerechneEinmalbezugSV() {
       KVANEB = Anteil(EBBemKV, KVSatz / 2 + KVZusBeitrag / 2);
       break;
   }
-  if (KVStatus != 0 || BGRKV == 9 || BGRKV == 0) KVANEB = Money();
+  // As on the regular pay, marginal employment and health digit 0 leave the employee nothing.
+  if (KVStatus != 0 || BGRKV == 9 || KVANFrei()) KVANEB = Money();
 
   const Ext d = regel == KvZusatz::Paritaetisch ? KVZusBeitrag / 2 : Ext();
   KVAGEB = kvPflicht ? RundeCent(EBBemKV * (KVSatz / 2 + d) / 100) : Money();
+  // The employer's flat health rate of marginal employment, taken as on the regular pay.
+  if (BGRKV == 6 && kvPflicht) KVAGEB = Anteil(EBBemKV, werte_->KVPauschalsatz.in(Monat));
   if (KVStatus != 0 || BGRKV == 0) KVAGEB = Money();
 
   // Pension and unemployment: the contribution group frees the same side as on the regular pay.
   RVANEB = AntBBGRV > 0 && !RVANFrei() ? Anteil(EBBemRV, RVSatz / 2) : Money();
   RVAGEB = !RVAGFrei() ? Anteil(EBBemRV, RVSatz / 2) : Money();
+  // Marginal employment: the employer's flat pension rate; with the opt-in the employee pays the
+  // rest of the full rate, the minimum base being a rule of the regular pay.
+  if (RVVerzichtMinijob() || BGRRV == 5) {
+    const Money p = werte_->RVPauschalsatz.in(Monat);
+    RVAGEB = RundeCent(EBBemRV * p / 100);
+    if (RVVerzichtMinijob() && AntBBGRV > 0) RVANEB = RundeCent(EBBemRV * (RVSatz - p) / 100);
+  }
+  if (RVAGFrei()) RVAGEB = Money();
   AVANEB = AntBBGRV > 0 && !AVANFrei() ? Anteil(EBBemRV, AVSatz / 2) : Money();
   AVAGEB = !AVAGFrei() ? Anteil(EBBemRV, AVSatz / 2) : Money();
   if (BGRAV == 0 && AVStatus == 0) AVANEB = AVAGEB = Money();
 
+  // Care follows the exclusions of the regular pay: nothing in marginal employment or without
+  // health insurance.
   PVANEB = AntBBGKV > 0 ? Anteil(EBBemKV, PVSatzAN() + PVZuschlag() - PVAbschlag()) : Money();
-  if (BGRKV == 9 || PVStatus == 9) PVANEB = Money();
+  if (BGRKV == 9 || PVFrei()) PVANEB = Money();
   PVAGEB = Anteil(EBBemKV, PVSatzAG());
-  if (PVStatus != 0 || BGRKV == 9) PVAGEB = Money();
-  if (BGRPV == 0 && PVStatus == 0) PVANEB = PVAGEB = Money();
+  if (PVStatus != 0 || BGRKV == 9 || PVFrei()) PVAGEB = Money();
 }
 
 void TLohnGehalt::BerechneUmlagen() {

@@ -7,11 +7,8 @@
 namespace salvaro {
 
 using namespace literale;
-using pap::ab;
-using pap::auf;
 using pap::cent;
 using pap::euro;
-using pap::Runde;
 using pap::Rundung;
 
 namespace {
@@ -60,6 +57,12 @@ constexpr pap::Tarif kTarif2005{
     .mindestSatz = 0.15_x,
 };
 
+// The engines of 2004 and 2005 store the argument of each rounding step.
+constexpr pap::Tarif gespeichertGerundet(pap::Tarif t) {
+  t.gespeichertRunden = true;
+  return t;
+}
+
 // 2007 added the 45 % zone from 250,001 and with it the third class V/VI limit of 200,000.
 constexpr pap::Tarif tarif2007() {
   pap::Tarif t = kTarif2005;
@@ -73,7 +76,8 @@ constexpr JahrBis2007 kJahre[] = {
     {
         .name = "OruSteuern2004",
         .jahr = 2004,
-        .tarif = kTarif2004,
+        .tarif = gespeichertGerundet(kTarif2004),
+        .gespeichertRunden = true,
         .versorgung = Versorgungsfreibetrag::AusPeriodenbezug,
         .tabellen = false,
         .VBSatz = 0.4_x,
@@ -103,7 +107,8 @@ constexpr JahrBis2007 kJahre[] = {
     {
         .name = "OruSteuern2005",
         .jahr = 2005,
-        .tarif = kTarif2005,
+        .tarif = gespeichertGerundet(kTarif2005),
+        .gespeichertRunden = true,
         .versorgung = Versorgungsfreibetrag::AusJahresbezug,
         .tabellen = false,
         .VBSatz = 0.4_x,
@@ -134,6 +139,7 @@ constexpr JahrBis2007 kJahre[] = {
         .name = "OruSteuern2006",
         .jahr = 2006,
         .tarif = kTarif2005,
+        .gespeichertRunden = false,
         .versorgung = Versorgungsfreibetrag::AusJahresbezug,
         .tabellen = true,
         .VBSatz = 0_x,
@@ -164,6 +170,7 @@ constexpr JahrBis2007 kJahre[] = {
         .name = "OruSteuern2007",
         .jahr = 2007,
         .tarif = tarif2007(),
+        .gespeichertRunden = false,
         .versorgung = Versorgungsfreibetrag::AusJahresbezug,
         .tabellen = true,
         .VBSatz = 0_x,
@@ -192,6 +199,13 @@ constexpr JahrBis2007 kJahre[] = {
     },
 };
 
+constexpr bool tarifRundetWieDasJahr() {
+  for (const JahrBis2007& j : kJahre)
+    if (j.tarif.gespeichertRunden != j.gespeichertRunden) return false;
+  return true;
+}
+static_assert(tarifRundetWieDasJahr(), "the tariff of a year rounds as the year's other steps");
+
 }  // namespace
 
 std::span<const JahrBis2007> JahreBis2007() {
@@ -202,6 +216,16 @@ const JahrBis2007* JahrBis2007NachName(std::string_view name) {
   for (const JahrBis2007& j : kJahre)
     if (j.name == name) return &j;
   return nullptr;
+}
+
+Money OruSteuernBis2007::ab(int stellen, Ext e) const {
+  return pap::ab(stellen, e, w_->gespeichertRunden);
+}
+Money OruSteuernBis2007::auf(int stellen, Ext e) const {
+  return pap::auf(stellen, e, w_->gespeichertRunden);
+}
+Money OruSteuernBis2007::Runde(Rundung r, Ext e) const {
+  return pap::Runde(r, e, w_->gespeichertRunden);
 }
 
 bool OruSteuernBis2007::NimmtEingabe(std::string_view name) const {
@@ -431,7 +455,7 @@ void OruSteuernBis2007::UPEVP() {
     if (VSP2 > VHB) VSP2 = VHB;
     VSPN = Runde(w.VSPNRundung, VSP1 + VSP2);
   }
-  VSP = pap::VorsorgepauschaleAlt(ZRE4VP, KZTAB, KRV == 1, w.vorsorgeAlt);
+  VSP = pap::VorsorgepauschaleAlt(ZRE4VP, KZTAB, KRV == 1, w.vorsorgeAlt, w.gespeichertRunden);
   if (VSPN > VSP) VSP = VSPN;
 }
 
@@ -454,8 +478,8 @@ void OruSteuernBis2007::MSOLZ() {
 // Period shares of the annual cent amount JW: ANTEIL1 cut to whole cents, ANTEIL2 rounded up
 // (for the maxima of the allowances of the period).
 void OruSteuernBis2007::UPANTEIL() {
-  ANTEIL1 = pap::ANTEIL1(JW, LZZ);
-  ANTEIL2 = pap::ANTEIL2(JW, LZZ);
+  ANTEIL1 = pap::ANTEIL1(JW, LZZ, w_->gespeichertRunden);
+  ANTEIL2 = pap::ANTEIL2(JW, LZZ, w_->gespeichertRunden);
 }
 
 Money OruSteuernBis2007::SolzLfd() {

@@ -33,6 +33,9 @@ struct JahrBis2007 {
   std::string_view name;
   int jahr;
   pap::Tarif tarif;
+  // 2004 and 2005: every rounding step takes its argument stored as an amount (pap::Argument);
+  // the tariff carries the same switch.
+  bool gespeichertRunden;
   // Pension allowance and age relief: fixed rates and maxima, or from 2006 the tables by the year
   // the pension began and by AJAHR.
   Versorgungsfreibetrag versorgung;
@@ -103,6 +106,10 @@ class OruSteuernBis2007 : public OruSteuern {
   void UPANTEIL();
   // Annual tax of the pay RE4 (period amounts, annualising, table allowances when wanted).
   void Jahressteuer(bool mitTabellenfreibetraegen);
+  // The rounding steps of the year (see JahrBis2007::gespeichertRunden).
+  Money ab(int stellen, Ext e) const;
+  Money auf(int stellen, Ext e) const;
+  Money Runde(pap::Rundung r, Ext e) const;
 
   const JahrBis2007* w_;
 

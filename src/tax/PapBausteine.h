@@ -8,15 +8,21 @@
 
 namespace salvaro::pap {
 
-// The flowcharts' setScale(n, ROUND_DOWN) and setScale(n, ROUND_UP) on the unstored value.
-Money ab(int stellen, Ext e);
-Money auf(int stellen, Ext e);
+// The value a rounding step works on. The flowcharts from 2006 round the exact value; the engines
+// of 2004 and 2005 hand it to their rounding operations as an amount, so it is stored first (to
+// 1/10,000, nearest, ties to even) and a value a hair below a whole euro lands on it.
+Ext Argument(bool gespeichert, Ext e);
+
+// The flowcharts' setScale(n, ROUND_DOWN) and setScale(n, ROUND_UP), on the unstored value unless
+// `gespeichert`.
+Money ab(int stellen, Ext e, bool gespeichert = false);
+Money auf(int stellen, Ext e, bool gespeichert = false);
 
 // The pay period's share of the annual cent amount JW (the flowcharts' UPANTEIL): ANTEIL1 cut to
 // whole cents, ANTEIL2 rounded up (the older flowcharts use it for the maxima of allowances).
 // LZZ 1 year, 2 month, 3 week, 4 day.
-Money ANTEIL1(Money JW, int LZZ);
-Money ANTEIL2(Money JW, int LZZ);
+Money ANTEIL1(Money JW, int LZZ, bool gespeichert = false);
+Money ANTEIL2(Money JW, int LZZ, bool gespeichert = false);
 
 // Amounts enter the engines in euros and are held in cents.
 Money cent(Money euro);
@@ -33,7 +39,7 @@ enum class Rundung {
   AufEuro,        // up to the next whole unit (the flowcharts' ROUND_UP)
   AufrundenEuro,  // up to the next whole unit when at least one hundredth is present
 };
-Money Runde(Rundung r, Ext e);
+Money Runde(Rundung r, Ext e, bool gespeichert = false);
 
 // Income-tax tariff of one year. Zone 2 from zone2Ab: Y = (X - s1) / 10,000 cut to six decimals,
 // ST = (Y * a1 + c1) * Y; zone 3 from zone3Ab: Y = (X - s2) / 10,000, ST = (Y * a2 + c2) * Y + k2;
@@ -54,6 +60,8 @@ struct Tarif {
   Ext satz5_6, mindestSatz;
   // From 2026 the scaled wages of the minimum tax (1.25 X and 0.75 X) are whole euros.
   bool x56GanzeEuro = false;
+  // 2004 and 2005: every rounding step stores its argument first (see Argument).
+  bool gespeichertRunden = false;
 };
 
 // Income tax of the income X of one tariff share (whole euros, before the splitting factor).
@@ -72,6 +80,6 @@ struct VorsorgeAltRundung {
   Rundung restHaelfte;  // half of what exceeds the second part
 };
 Money VorsorgepauschaleAlt(Money ZRE4VP, int KZTAB, bool ohneRentenversicherung,
-                           const VorsorgeAltRundung& r);
+                           const VorsorgeAltRundung& r, bool gespeichert = false);
 
 }  // namespace salvaro::pap

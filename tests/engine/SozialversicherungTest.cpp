@@ -222,6 +222,40 @@ TEST(Sozialversicherung, OneTimePayment) {
   EXPECT_EQ(wieder.EBBemRV, 0_m);
 }
 
+TEST(Sozialversicherung, OneTimePaymentOfMarginalAndHealthFreeEmployment) {
+  // As on the regular pay: no employee health or care share in marginal employment or without
+  // health insurance; the employer's flat rates of marginal employment (13 % and 15 %, 11 % and
+  // 12 % until June 2006); with the pension opt-in the employee pays the rest of the full rate.
+  struct Fall {
+    const char* bgr;
+    int jahr, monat, verzicht;
+    Money brutto;
+    Anteile eb;
+  };
+  for (const Fall& f : {
+           Fall{"6500", 2023, 5, 0, 300_m, {0_m, 26_m, 0_m, 30_m, 0_m, 0_m, 0_m, 0_m}},
+           {"6500", 2006, 3, 0, 300_m, {0_m, 22_m, 0_m, 24_m, 0_m, 0_m, 0_m, 0_m}},
+           {"0500", 2023, 5, 0, 300_m, {0_m, 0_m, 0_m, 30_m, 0_m, 0_m, 0_m, 0_m}},
+           {"6100", 2023, 5, 1, 300_m, {0_m, 26_m, 7.20_m, 30_m, 0_m, 0_m, 0_m, 0_m}},
+           {"0111", 2023, 5, 0, 3000_m, {0_m, 0_m, 18.60_m, 18.60_m, 2.60_m, 2.60_m, 0_m, 0_m}},
+       }) {
+    const TLohnGehalt lg = Rechne(
+        {.jahr = f.jahr, .monat = f.monat, .bgr = f.bgr, .brutto = f.brutto}, [&](TLohnGehalt& lg) {
+          lg.SetVerzichtRVFreiheit(f.verzicht);
+          lg.SetEBSVBrutto(200_m);
+        });
+    const std::string was = std::string(f.bgr) + " " + std::to_string(f.jahr);
+    EXPECT_EQ(lg.KVANEB, f.eb.KVAN) << was;
+    EXPECT_EQ(lg.KVAGEB, f.eb.KVAG) << was;
+    EXPECT_EQ(lg.RVANEB, f.eb.RVAN) << was;
+    EXPECT_EQ(lg.RVAGEB, f.eb.RVAG) << was;
+    EXPECT_EQ(lg.AVANEB, f.eb.AVAN) << was;
+    EXPECT_EQ(lg.AVAGEB, f.eb.AVAG) << was;
+    EXPECT_EQ(lg.PVANEB, f.eb.PVAN) << was;
+    EXPECT_EQ(lg.PVAGEB, f.eb.PVAG) << was;
+  }
+}
+
 TEST(Sozialversicherung, LeviesChamberAndTopUp) {
   EXPECT_EQ(Rechne({}).InsoUmlage, 1.80_m);
   EXPECT_EQ(Rechne({.jahr = 2011, .kvZus = 0.9_m}).InsoUmlage, 0_m);

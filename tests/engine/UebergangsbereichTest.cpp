@@ -111,6 +111,33 @@ TEST(Uebergangsbereich, SharesInTheZone) {
   EXPECT_EQ(voll.RVAN, 93_m);
 }
 
+TEST(Uebergangsbereich, EmployerOfAnEmployeeFreeOfABranchPaysHalfOnTheActualPay) {
+  // The reduced base serves the insured employee; where the group frees the employee only
+  // (unemployment digit 2, pension digit 3) the employer pays half the rate on the actual pay, as
+  // below and above the zone. The other branches keep the zone's split.
+  struct Fall {
+    int jahr, monat;
+    const char* bgr;
+    Money brutto, RVAN, RVAG, AVAN, AVAG;
+  };
+  for (const Fall& f : {
+           Fall{2023, 1, "3121", 591.89_m, 9.03_m, 72.74_m, 0_m, 7.69_m},
+           {2023, 1, "3311", 591.89_m, 0_m, 55.05_m, 1.26_m, 10.17_m},
+           {2024, 6, "1321", 1000_m, 0_m, 93_m, 0_m, 13_m},
+           {2022, 9, "1121", 1000_m, 85.64_m, 93_m, 0_m, 12_m},  // before October 2022
+       }) {
+    const TLohnGehalt lg = Rechne(f.jahr, f.monat, f.bgr, f.brutto, [](TLohnGehalt& lg) {
+      lg.SetKVSatz(14.0_m);
+      lg.SetPVErhoeht(0);
+    });
+    SCOPED_TRACE(std::string(f.bgr) + " " + std::to_string(f.jahr) + "/" + std::to_string(f.monat));
+    EXPECT_EQ(lg.RVAN, f.RVAN);
+    EXPECT_EQ(lg.RVAG, f.RVAG);
+    EXPECT_EQ(lg.AVAN, f.AVAN);
+    EXPECT_EQ(lg.AVAG, f.AVAG);
+  }
+}
+
 TEST(Uebergangsbereich, SecondEmploymentSharesTheReducedBaseOfTheTotal) {
   // Set after the gross: the case applies it anyway.
   const TLohnGehalt lg = Rechne(2023, 5, "1111", 600_m, [](TLohnGehalt& lg) {

@@ -80,13 +80,58 @@ TEST(Zusatzversorgung, SchemeWithoutRateChargesNothing) {
 }
 
 TEST(Zusatzversorgung, PayLimitDoublesInNovemberAndInputIsKept) {
-  for (int monat : {10, 11}) {
-    const TLohnGehalt lg = Rechne(2023, monat, [](TLohnGehalt& lg) {
+  // 2.5 pension ceilings, twice that in the month of the annual bonus.
+  struct Fall {
+    int jahr, monat;
+    Money entgelt, umlage;
+  };
+  for (const Fall& f : {
+           Fall{2023, 10, 20000_m, 775.63_m},  // 18,250 = 2.5 x 7,300
+           {2023, 11, 20000_m, 850_m},
+           {2024, 10, 40000_m, 802.19_m},  // 18,875 = 2.5 x 7,550
+           {2024, 11, 40000_m, 1604.38_m},
+           {2025, 10, 40000_m, 855.31_m},  // 20,125 = 2.5 x 8,050
+           {2026, 10, 40000_m, 897.81_m},  // 21,125 = 2.5 x 8,450
+           {2026, 11, 40000_m, 1700_m},    // the whole pay, below 42,250
+       }) {
+    const TLohnGehalt lg = Rechne(f.jahr, f.monat, [&](TLohnGehalt& lg) {
       lg.ZVArt = "RZVK";
-      lg.ZVEntgelt = 20000_m;
+      lg.ZVEntgelt = f.entgelt;
     });
-    EXPECT_EQ(lg.ZVUmlage, monat == 10 ? 775.63_m : 850_m) << monat;
-    EXPECT_EQ(lg.ZVEntgelt, 20000_m) << "the limit does not overwrite the input";
+    EXPECT_EQ(lg.ZVUmlage, f.umlage) << f.jahr << "/" << f.monat;
+    EXPECT_EQ(lg.ZVEntgelt, f.entgelt) << "the limit does not overwrite the input";
+  }
+}
+
+TEST(Zusatzversorgung, ThresholdFollowsThePayRisesAndTheBonusMonth) {
+  // 9 % of the pay above 1.133 times pay group 15, step 6, from the month of each pay rise; from
+  // 2024 the month of the annual bonus (November) has a threshold of its own.
+  struct Fall {
+    int jahr, monat;
+    Money entgelt, grenzbeitrag;
+  };
+  for (const Fall& f : {
+           Fall{2016, 2, 9000_m, 179.50_m},  // 7,005.57
+           {2016, 3, 9000_m, 164.37_m},      // 7,173.70
+           {2023, 11, 9000_m, 81.50_m},      // 8,094.46 also in the bonus month
+           {2024, 2, 9000_m, 81.50_m},       // 8,094.46
+           {2024, 6, 9000_m, 19.92_m},       // 8,778.71
+           {2024, 6, 8778.71_m, 0_m},
+           {2024, 11, 15000_m, 150.81_m},  // 13,324.33
+           {2025, 3, 9000_m, 19.92_m},
+           {2025, 4, 10000_m, 86.21_m},    // 9,042.08
+           {2025, 11, 15000_m, 114.83_m},  // 13,724.06
+           {2026, 4, 10000_m, 86.21_m},
+           {2026, 5, 10000_m, 63.43_m},    // 9,295.26
+           {2026, 11, 20000_m, 252.34_m},  // 17,196.22
+       }) {
+    const TLohnGehalt lg = Rechne(f.jahr, f.monat, [&](TLohnGehalt& lg) {
+      lg.ZVArt = "VBL";
+      lg.ZVSatzIndividuell = 6.45_m;
+      lg.ZVEntgelt = f.entgelt;
+      lg.ZVGrenzbeitragPflicht = 1;
+    });
+    EXPECT_EQ(lg.ZVGrenzbeitrag, f.grenzbeitrag) << f.jahr << "/" << f.monat;
   }
 }
 

@@ -144,6 +144,51 @@ TEST(EnginesBis2013, TariffZoneBorders2004And2005) {
   }
 }
 
+TEST(EnginesBis2013, RoundingStepsOf2004And2005TakeTheStoredAmount) {
+  // 2004 and 2005 store each rounding step's argument to four decimals before cutting it: in the
+  // third zone of 2005, X 19,151 gives Y 0.6412 and RW x Y + 989 = 2,619.99997802..., stored
+  // 2,620.0000, so the tax is 2,620. 2006 has the same tariff but cuts the exact value.
+  struct Tarif {
+    int jahr;
+    Money X, ST;
+  };
+  for (const Tarif& f : {Tarif{2005, 19151_m, 2620_m},
+                         {2005, 18707_m, 2501_m},   // 2,500.99998069...
+                         {2005, 19150_m, 2619_m},   // 2,619.77... is cut as before
+                         {2004, 44796_m, 11457_m},  // 11,456.99998959...
+                         {2006, 19151_m, 2619_m}}) {
+    EXPECT_EQ(pap::UPTAB(zeile(f.jahr).tarif, f.X), f.ST) << f.jahr << " X " << f.X.text4();
+  }
+
+  // Whole calculations whose taxable income lands on those X: class I, 22,108 a year or 1,842.33
+  // a month (22,108.04 annualised) less 956 table allowances and the lump sum 2,001; class III
+  // 43,296 a year less 992 and 4,002, split in two.
+  struct Fall {
+    const char* was;
+    int jahr;
+    LohnsteuerEingabe e;
+    Money lst, solz, BK;
+  };
+  for (const Fall& f : {
+           Fall{"annual class I", 2005, lohn(22108_m, 1, 1), 2620_m, 144.10_m, 262000_m},
+           Fall{"monthly class I", 2005, lohn(1842.33_m, 1), 218.33_m, 12_m, 21833_m},
+           Fall{"annual class III", 2005, lohn(43296_m, 3, 1), 5240_m, 288.20_m, 524000_m},
+           Fall{"annual class I", 2004, lohn(47753_m, 1, 1), 11457_m, 630.13_m, 1145700_m},
+       }) {
+    auto e = engine(f.jahr);
+    EXPECT_EQ(e->LohnsteuerLfd(f.e), f.lst) << f.was << " " << f.jahr;
+    EXPECT_EQ(e->SolzLfd(), f.solz) << f.was << " " << f.jahr;
+    e->KirchensteuerLfd(1, 12, 1, 0, 0_m, 0_m);
+    EXPECT_EQ(e->Ausgaben().BK, f.BK) << f.was << " " << f.jahr;
+  }
+
+  // The one-time payment of 2005: 20,000 a year plus 2,108 taxes 2,620 against 2,063.
+  auto e = engine(2005);
+  e->LohnsteuerLfd(lohn(1666.67_m, 1));
+  EXPECT_EQ(e->LohnsteuerEB(2108_m, 20000_m, 0_m, 0_m), 557_m);
+  EXPECT_EQ(e->SolzEB(), 30.63_m);
+}
+
 TEST(EnginesBis2013, OlderProvisionLumpSumWithTheRoundingsOfEachYear) {
   // 20 % of the pay; the base amount 3,068 less 16 % of the pay in full, the next 1,334 in full,
   // half of the rest up to 667; without statutory pension insurance at most 1,134.
