@@ -89,7 +89,8 @@ void DruckeAbrechnung(Druckkanal& kanal, const std::vector<std::string>& zeilen)
   }
 }
 
-std::string DruckeAlsPdf(const std::string& pfad, const std::vector<std::string>& zeilen) {
+std::string DruckeAlsPdf(const std::string& pfad, const std::vector<std::string>& zeilen,
+                         Schreibschutz schutz) {
   QBuffer puffer;
   puffer.open(QIODevice::WriteOnly);
   {
@@ -104,8 +105,9 @@ std::string DruckeAlsPdf(const std::string& pfad, const std::vector<std::string>
     DruckeAbrechnung(kanal, zeilen);
     if (!kanal.Schliessen()) return StdText(kanal.Fehler());
   }
-  return SchreibeDateiAtomar(pfad, std::string_view(puffer.data().constData(),
-                                                    static_cast<std::size_t>(puffer.size())));
+  return SchreibeDateiAtomar(
+      pfad, std::string_view(puffer.data().constData(), static_cast<std::size_t>(puffer.size())),
+      schutz);
 }
 
 }  // namespace salvaro

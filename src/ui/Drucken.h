@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "abrechnung/Datei.h"
+
 class QPagedPaintDevice;
 
 namespace salvaro {
@@ -44,6 +46,7 @@ void DruckeAbrechnung(Druckkanal& kanal, const std::vector<std::string>& zeilen)
 
 // The same print as a PDF file (A4). "" on success, otherwise the German error message; the file
 // is written through a temporary file, so an existing one stays as it was on failure.
-std::string DruckeAlsPdf(const std::string& pfad, const std::vector<std::string>& zeilen);
+std::string DruckeAlsPdf(const std::string& pfad, const std::vector<std::string>& zeilen,
+                         Schreibschutz schutz = Schreibschutz::Verweigern);
 
 }  // namespace salvaro
