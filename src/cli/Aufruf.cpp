@@ -36,7 +36,8 @@ const std::vector<Befehl>& befehle() {
        "Abrechnung wie im Fenster gespeichert (Windows-1252, CR LF). Die Meldungen des Fensters\n"
        "stehen auf der Fehlerausgabe. Beträge deutsch (3.000,50) oder mit Dezimalpunkt\n"
        "(3000.50), höchstens zwei Nachkommastellen; ein Punkt ist nur Tausenderpunkt vor genau\n"
-       "drei Ziffern nach einer ersten Gruppe aus einer bis drei Ziffern, die nicht 0 ist.",
+       "drei Ziffern nach einer ersten Gruppe aus einer bis drei Ziffern, die nicht mit 0\n"
+       "beginnt.",
        {{"--brutto BETRAG", "Bruttolohn des Monats (Brutto zu Netto)"},
         {"--netto BETRAG", "gewünschtes Netto (Netto zu Brutto)"},
         {"--jahr JJJJ", "Abrechnungsjahr (Vorgabe 2023)"},
