@@ -16,24 +16,34 @@
 
 namespace {
 
-const std::filesystem::path& ordner() {
-  static const std::filesystem::path o = [] {
-    std::string vorlage =
-        (std::filesystem::temp_directory_path() / "fuzz-optionen-XXXXXX").string();
-    if (!::mkdtemp(vorlage.data())) std::abort();
-    std::atexit([] { std::filesystem::remove_all(ordner()); });
-    return std::filesystem::path(vorlage);
-  }();
-  return o;
-}
+// A directory for one input that saves, made on first use and removed when the input is done
+// (libFuzzer may end without atexit).
+class Ordner {
+ public:
+  Ordner() = default;
+  ~Ordner() {
+    if (!pfad_.empty()) std::filesystem::remove_all(pfad_);
+  }
+  Ordner(const Ordner&) = delete;
+  Ordner& operator=(const Ordner&) = delete;
+  bool leer() const { return pfad_.empty() || std::filesystem::is_empty(pfad_); }
+  // A file name inside it: no separator, never "." or "..".
+  std::string darin(std::string name) {
+    if (name.empty()) return name;
+    if (pfad_.empty()) {
+      std::string vorlage =
+          (std::filesystem::temp_directory_path() / "fuzz-optionen-XXXXXX").string();
+      if (!::mkdtemp(vorlage.data())) std::abort();
+      pfad_ = vorlage;
+    }
+    for (char& c : name)
+      if (c == '/' || c == '\0') c = '_';
+    return (pfad_ / ("s" + name)).string();
+  }
 
-// A file name inside the directory: no separator, never "." or "..".
-std::string imOrdner(std::string name) {
-  if (name.empty()) return name;
-  for (char& c : name)
-    if (c == '/' || c == '\0') c = '_';
-  return (ordner() / ("s" + name)).string();
-}
+ private:
+  std::filesystem::path pfad_;
+};
 
 }  // namespace
 
@@ -42,9 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
   std::vector<std::string> args;
   std::istringstream ein(std::string(reinterpret_cast<const char*>(daten), laenge));
   bool speichern = false;
+  Ordner ordner;
   for (std::string z; std::getline(ein, z);) {
-    if (!args.empty() && args.back() == "--speichern") z = imOrdner(z);
-    if (z.rfind("--speichern=", 0) == 0) z = "--speichern=" + imOrdner(z.substr(12));
+    if (!args.empty() && args.back() == "--speichern") z = ordner.darin(z);
+    if (z.rfind("--speichern=", 0) == 0) z = "--speichern=" + ordner.darin(z.substr(12));
     speichern = speichern || z.rfind("--speichern", 0) == 0;
     args.push_back(z);
   }
@@ -56,13 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
   }
   const int code = salvaro::RechneBefehl(args, aus, fehler, {2026, 12, 7});
   if (code < salvaro::kErfolg || code > salvaro::kNichtGeschrieben) std::abort();
-  if (speichern) {
-    const bool gespeichert = !std::filesystem::is_empty(ordner());
-    if ((code == salvaro::kErfolg || code == salvaro::kUngeloest) && !salvaro::WillHilfe(args) &&
-        !gespeichert)
-      std::abort();
-    for (const auto& e : std::filesystem::directory_iterator(ordner()))
-      std::filesystem::remove_all(e.path());
-  }
+  if (speichern && (code == salvaro::kErfolg || code == salvaro::kUngeloest) &&
+      !salvaro::WillHilfe(args) && ordner.leer())
+    std::abort();
   return 0;
 }
