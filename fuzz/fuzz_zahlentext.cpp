@@ -6,8 +6,35 @@
 
 #include "abrechnung/Zahlentext.h"
 
+namespace {
+
+// An amount as the command line reads it: what it accepts formats, with thousands points or
+// without, to a text it reads back as the same amount.
+void befehlszeile(std::string_view text) {
+  for (const int stellen : {2, 3}) {
+    salvaro::Money m;
+    try {
+      m = salvaro::LiesZahlentext(text, stellen);
+    } catch (const salvaro::KonvertierungsFehler&) {
+      continue;
+    }
+    for (const bool gruppiert : {true, false}) {
+      std::string bild = salvaro::FormatBild(m, stellen, gruppiert);
+      if (salvaro::LiesZahlentext(bild, stellen) != m) std::abort();
+      // With two decimals a decimal point is never taken for a thousands point.
+      if (!gruppiert && stellen == 2) {
+        bild[bild.find(',')] = '.';
+        if (salvaro::LiesZahlentext(bild, stellen) != m) std::abort();
+      }
+    }
+  }
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t laenge) {
   const std::string_view text(reinterpret_cast<const char*>(daten), laenge);
+  befehlszeile(text);
   salvaro::Money m;
   try {
     m = salvaro::LiesFeld(text);

@@ -236,17 +236,30 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
   Money netto = NettoFormel(fall, eingabe);
   Money brutto = eingabe;
   r.schritte = 1;
+  bool sprunghaft = false;
   if (e.NettoMarke == 1) {
     const Money ziel = betrag(e.Netto);
-    const Hochrechnung h = NettoZuBrutto(ziel, netto, e.StKl == "6", [&fall](Money g) {
+    const auto nettoFuer = [&fall](Money g) {
       fall.SetStBrutto(g);
       fall.SetSVBrutto(g);
       fall.Berechne();
       return NettoFormel(fall, g);
-    });
+    };
+    const Hochrechnung h = NettoZuBrutto(ziel, netto, e.StKl == "6", nettoFuer);
+    r.schritte = h.schritte;
+    if (h.unerreichbar) {
+      r.meldungen.push_back(fehler("Dieses Netto ergibt sich aus keinem Brutto ab 0,00"));
+      e.BruttoMarke = e.NettoMarke = 0;
+      return r;
+    }
+    if (!h.geloest) {
+      sprunghaft = !NettoGleichmaessigUm(h.brutto, nettoFuer);
+      // The case shows the closest trial, which need not be the last one.
+      nettoFuer(h.brutto);
+      r.ungeloest = true;
+    }
     brutto = h.brutto;
     netto = h.netto;
-    r.schritte = h.schritte;
   }
 
   // What the window shows.
@@ -276,8 +289,14 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
   r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute);
   r.gerechnet = true;
 
-  if (r.schritte == kMaxBerechnungsschritte)
-    r.meldungen.push_back({Meldung::Art::Fehler, "Hochrechnung nach 200 Schritten abgebrochen", 2001});
+  if (r.ungeloest) {
+    std::string text = "Hochrechnung nach 200 Schritten abgebrochen";
+    if (sprunghaft)
+      text +=
+          "\nDas Netto steigt hier nicht gleichmäßig mit dem Brutto; dieses Netto ist "
+          "möglicherweise nicht genau erreichbar.";
+    r.meldungen.push_back({Meldung::Art::Fehler, text, 2001});
+  }
   if (auto m = Geringfuegigkeitspruefung(e, fall)) r.meldungen.push_back(*m);
   return r;
 }

@@ -49,6 +49,7 @@ struct Ergebnis {
   std::string GesAbz;  // total of the statutory deductions, plain form
   Money brutto, netto;  // the gross calculated with and its net
   int schritte = 0;     // calculations made
+  bool ungeloest = false;  // the net-to-gross search ended without an exact net: the closest shown
   Satzanzeige saetze;
   std::vector<std::string> abrechnung;  // the statement
   std::vector<Meldung> meldungen;       // to show after the results, in this order

@@ -53,6 +53,14 @@ char32_t naechstesZeichen(std::string_view s, std::size_t& i) {
   return c;
 }
 
+// The byte of a character in Windows-1252; 0 for one the code page lacks (NUL is 0 as well).
+unsigned char cp1252Byte(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
+  for (int k = 0; k < 32; ++k)
+    if (kObereSteuerzeichen[k] == c && c != 0) return static_cast<unsigned char>(0x80 + k);
+  return 0;
+}
+
 }  // namespace
 
 std::string NachCp1252(std::string_view utf8) {
@@ -60,16 +68,46 @@ std::string NachCp1252(std::string_view utf8) {
   aus.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
     const char32_t c = naechstesZeichen(utf8, i);
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      aus += static_cast<char>(c);
-      continue;
-    }
-    char ersatz = '?';
-    for (int k = 0; k < 32; ++k)
-      if (kObereSteuerzeichen[k] == c && c != 0) ersatz = static_cast<char>(0x80 + k);
-    aus += ersatz;
+    const unsigned char b = cp1252Byte(c);
+    aus += b != 0 || c == 0 ? static_cast<char>(b) : '?';
   }
   return aus;
+}
+
+std::vector<std::string> NichtInCp1252(std::string_view utf8) {
+  std::u32string gesehen;
+  std::vector<std::string> aus;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const char32_t c = naechstesZeichen(utf8, i);
+    if ((cp1252Byte(c) != 0 || c == 0) || gesehen.find(c) != std::u32string::npos) continue;
+    gesehen += c;
+    schreibeUtf8(aus.emplace_back(), c);
+  }
+  return aus;
+}
+
+bool IstUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t laenge = b >= 0xC2 && b <= 0xDF   ? 2
+                               : b >= 0xE0 && b <= 0xEF ? 3
+                               : b >= 0xF0 && b <= 0xF4 ? 4
+                                                        : 0;
+    if (laenge == 0 || i + laenge > s.size()) return false;
+    for (std::size_t k = 1; k < laenge; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    const auto z = static_cast<unsigned char>(s[i + 1]);
+    // Overlong three- and four-byte forms, surrogates and code points above U+10FFFF.
+    if ((b == 0xE0 && z < 0xA0) || (b == 0xED && z > 0x9F) || (b == 0xF0 && z < 0x90) ||
+        (b == 0xF4 && z > 0x8F))
+      return false;
+    i += laenge;
+  }
+  return true;
 }
 
 std::string AusCp1252(std::string_view bytes) {

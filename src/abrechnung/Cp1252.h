@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace salvaro {
 
@@ -12,5 +13,10 @@ namespace salvaro {
 std::string NachCp1252(std::string_view utf8);
 // Windows-1252 to UTF-8; an unassigned byte becomes U+FFFD.
 std::string AusCp1252(std::string_view bytes);
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool IstUtf8(std::string_view bytes);
+// The characters of a UTF-8 text that Windows-1252 cannot hold, each once (in UTF-8), in the
+// order they first appear; a malformed byte counts as U+FFFD.
+std::vector<std::string> NichtInCp1252(std::string_view utf8);
 
 }  // namespace salvaro

@@ -1,14 +1,88 @@
 // Writing files so that a crash or a full disk never leaves a half-written file: the bytes go to
-// a temporary file beside the target, which then replaces the target in one rename.
+// a temporary file beside the target, which then replaces the target in one rename. And the
+// German sentences for what went wrong with a file.
 #pragma once
 
+#include <array>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 
 namespace salvaro {
 
-// Returns an empty string on success, otherwise a German description of the failure; an
-// existing file at the path is then left as it was.
-std::string SchreibeDateiAtomar(const std::string& pfad, std::string_view inhalt);
+// The reason for a failed file operation in German ("keine Berechtigung", "der Datenträger ist
+// voll" ...); the system's own text only for the rare causes without a sentence of ours.
+std::string DateiGrund(int fehlernummer);
+// Why a file could not be opened for reading: a missing file and a missing directory on its way
+// are told apart ("sie existiert nicht", "das Verzeichnis "D" existiert nicht").
+std::string LeseGrund(const std::string& pfad, int fehlernummer);
+// "Die Datei "P" kann nicht gelesen werden: <reason>."
+std::string LeseFehler(const std::string& pfad, int fehlernummer);
+// 0 when the file can be opened for reading, otherwise the error number (EISDIR for a directory).
+int LeseFehlernummer(const std::string& pfad);
+
+// A stream buffer that writes to a file descriptor in chunks of 64 KiB. After a failed write it
+// takes nothing more; the stream on it turns bad and Fehlernummer() says why.
+class DateiPuffer : public std::streambuf {
+ public:
+  explicit DateiPuffer(int fd = -1);
+  // Starts over on another descriptor, the error forgotten.
+  void Beginne(int fd);
+  int Fehlernummer() const { return fehlernummer_; }
+
+ protected:
+  int_type overflow(int_type zeichen) override;
+  std::streamsize xsputn(const char* daten, std::streamsize anzahl) override;
+  int sync() override;
+
+ private:
+  bool leere();
+  bool schreibe(const char* daten, std::size_t anzahl);
+  int fd_;
+  int fehlernummer_ = 0;
+  std::array<char, 65536> puffer_;
+};
+
+// Whether an existing file is marked read-only for this user (for root: no write bit at all).
+bool IstSchreibgeschuetzt(const std::string& pfad);
+
+// What happens to an existing file that the user may not write.
+enum class Schreibschutz { Verweigern, Ersetzen };
+
+// A file written through a temporary file beside its target: Oeffne, write to Strom(), then
+// Uebernimm (fsync and rename) or Verwirf (or destroy it) to leave the old file as it was.
+// A symbolic link is written through: the temporary file lies beside the link's target, which
+// is replaced. An existing file keeps its permissions. The temporary files are named
+// ".NAME.salvaro-XXXXXX"; one left by an interrupted earlier save of the same file is removed.
+class AtomareDatei {
+ public:
+  AtomareDatei();
+  ~AtomareDatei();
+  AtomareDatei(const AtomareDatei&) = delete;
+  AtomareDatei& operator=(const AtomareDatei&) = delete;
+
+  // "" when the temporary file is open, otherwise the German message.
+  std::string Oeffne(const std::string& pfad, Schreibschutz schutz = Schreibschutz::Verweigern);
+  std::ostream& Strom() { return strom_; }
+  // Writes what is buffered, syncs and renames; "" on success, otherwise the German message
+  // (the temporary file is then removed and the old file left as it was).
+  std::string Uebernimm();
+  void Verwirf();
+
+ private:
+  std::string pfad_;  // as the caller named it, for the messages
+  std::string ziel_;  // the file the rename replaces (a link's target)
+  std::string temp_;  // the temporary file
+  int fd_ = -1;
+  bool neu_ = true;  // no file at ziel_ when opened
+  DateiPuffer puffer_;
+  std::ostream strom_;
+};
+
+// Writes the whole content through AtomareDatei. Returns an empty string on success, otherwise
+// a German description of the failure; an existing file at the path is then left as it was.
+std::string SchreibeDateiAtomar(const std::string& pfad, std::string_view inhalt,
+                                Schreibschutz schutz = Schreibschutz::Verweigern);
 
 }  // namespace salvaro

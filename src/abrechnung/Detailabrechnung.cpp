@@ -63,8 +63,9 @@ std::string AlsDatei(const std::vector<std::string>& zeilen) {
   return text;
 }
 
-std::string SpeichereAbrechnung(const std::vector<std::string>& zeilen, const std::string& pfad) {
-  return SchreibeDateiAtomar(pfad, AlsDatei(zeilen));
+std::string SpeichereAbrechnung(const std::vector<std::string>& zeilen, const std::string& pfad,
+                                Schreibschutz schutz) {
+  return SchreibeDateiAtomar(pfad, AlsDatei(zeilen), schutz);
 }
 
 }  // namespace salvaro

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "abrechnung/Datei.h"
+
 namespace salvaro {
 
 // The maker's copyright notice of the status bar, the placeholder and the footer.
@@ -34,7 +36,9 @@ std::vector<std::string> FuegeZusammen(const std::vector<std::string>& links,
 // The statement as the saved file holds it: each line in Windows-1252 followed by CR LF.
 std::string AlsDatei(const std::vector<std::string>& zeilen);
 // Writes the file through a temporary file and a rename. Returns an empty string on success,
-// otherwise the German error message; an existing file is then left as it was.
-std::string SpeichereAbrechnung(const std::vector<std::string>& zeilen, const std::string& pfad);
+// otherwise the German error message; an existing file is then left as it was, and so is one
+// marked read-only unless schutz says to replace it.
+std::string SpeichereAbrechnung(const std::vector<std::string>& zeilen, const std::string& pfad,
+                                Schreibschutz schutz = Schreibschutz::Verweigern);
 
 }  // namespace salvaro

@@ -195,11 +195,12 @@ std::optional<IniDatei> LiesEinstellungsdatei(const std::string& pfad) {
   return IniDatei(inhalt.str());
 }
 
-std::string SchreibeEinstellungsdatei(const std::string& pfad, const IniDatei& datei) {
+std::string SchreibeEinstellungsdatei(const std::string& pfad, const IniDatei& datei,
+                                      Schreibschutz schutz) {
   std::error_code ec;
   const std::filesystem::path verzeichnis = std::filesystem::path(pfad).parent_path();
   if (!verzeichnis.empty()) std::filesystem::create_directories(verzeichnis, ec);
-  return SchreibeDateiAtomar(pfad, datei.Bytes());
+  return SchreibeDateiAtomar(pfad, datei.Bytes(), schutz);
 }
 
 }  // namespace salvaro

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "abrechnung/Datei.h"
 #include "abrechnung/Eingaben.h"
 #include "abrechnung/IniDatei.h"
 
@@ -42,6 +43,7 @@ std::string EinstellungsdateiZumSchreiben(const std::string& programmVerzeichnis
 std::optional<IniDatei> LiesEinstellungsdatei(const std::string& pfad);
 // Writes the file through a temporary file and a rename (creating its directory); "" on success,
 // otherwise the German error message.
-std::string SchreibeEinstellungsdatei(const std::string& pfad, const IniDatei& datei);
+std::string SchreibeEinstellungsdatei(const std::string& pfad, const IniDatei& datei,
+                                      Schreibschutz schutz = Schreibschutz::Verweigern);
 
 }  // namespace salvaro

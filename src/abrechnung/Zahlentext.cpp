@@ -1,12 +1,25 @@
 #include "abrechnung/Zahlentext.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace salvaro {
 
 KonvertierungsFehler::KonvertierungsFehler(std::string_view text, bool ganzzahl)
     : std::runtime_error("'" + std::string(text) + "' ist kein gültiger " +
                          (ganzzahl ? "ganzzahliger Wert" : "Gleitkommawert")) {}
+
+namespace {
+const char* const kStellenwoerter[] = {"keine", "eine", "zwei", "drei", "vier"};
+}  // namespace
+
+NachkommaFehler::NachkommaFehler(std::string_view text, int nachkommastellen)
+    : KonvertierungsFehler(
+          Meldungstext{"'" + std::string(text) + "' hat mehr als " +
+                       (nachkommastellen >= 0 && nachkommastellen <= 4
+                            ? std::string(kStellenwoerter[nachkommastellen])
+                            : std::to_string(nachkommastellen)) +
+                       (nachkommastellen == 1 ? " Nachkommastelle" : " Nachkommastellen")}) {}
 
 std::string OhneTausenderPunkt(std::string_view text, int maxPunkte) {
   std::string s(text);
@@ -43,6 +56,71 @@ Money LiesBetrag(std::string_view text) {
 }
 
 Money LiesFeld(std::string_view text) { return LiesBetrag(OhneTausenderPunkt(text)); }
+
+namespace {
+
+bool nurZiffern(std::string_view t) {
+  return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// "1.000", "12.345.678": the digits without their points; nothing when the text is not grouped so.
+std::optional<std::string> ohneTausenderGruppen(std::string_view s) {
+  std::size_t punkt = s.find('.');
+  if (punkt == std::string_view::npos || punkt == 0 || punkt > 3 || s[0] == '0' ||
+      !nurZiffern(s.substr(0, punkt)))
+    return std::nullopt;
+  std::string ziffern(s.substr(0, punkt));
+  while (punkt != std::string_view::npos) {
+    const std::size_t naechster = s.find('.', punkt + 1);
+    const std::string_view gruppe = s.substr(punkt + 1, naechster - punkt - 1);
+    if (gruppe.size() != 3 || !nurZiffern(gruppe)) return std::nullopt;
+    ziffern += gruppe;
+    punkt = naechster;
+  }
+  return ziffern;
+}
+
+}  // namespace
+
+Money LiesZahlentext(std::string_view text, int nachkommastellen) {
+  std::string_view s = text;
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  std::string vorzeichen;
+  if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
+    vorzeichen = s.front();
+    s.remove_prefix(1);
+  }
+  std::string_view ganz = s, bruch;
+  bool mitBruch = false;
+  if (const std::size_t komma = s.find(','); komma != std::string_view::npos) {
+    ganz = s.substr(0, komma);
+    bruch = s.substr(komma + 1);
+    mitBruch = true;
+  } else if (const std::size_t punkt = s.find('.'); punkt != std::string_view::npos) {
+    if (!ohneTausenderGruppen(s) && s.find('.', punkt + 1) == std::string_view::npos) {
+      ganz = s.substr(0, punkt);
+      bruch = s.substr(punkt + 1);
+      mitBruch = true;
+    }
+  }
+  std::string ziffern(ganz);
+  if (ganz.find('.') != std::string_view::npos) {
+    const std::optional<std::string> ohne = ohneTausenderGruppen(ganz);
+    if (!ohne) throw KonvertierungsFehler(text);
+    ziffern = *ohne;
+  }
+  if (nurZiffern(bruch) && static_cast<int>(bruch.size()) > nachkommastellen)
+    throw NachkommaFehler(text, nachkommastellen);
+  if (ziffern.empty() && bruch.empty()) throw KonvertierungsFehler(text);
+  if (!ziffern.empty() && !nurZiffern(ziffern)) throw KonvertierungsFehler(text);
+  if (mitBruch && !bruch.empty() && !nurZiffern(bruch)) throw KonvertierungsFehler(text);
+  try {
+    return LiesBetrag(vorzeichen + ziffern + (mitBruch ? "," + std::string(bruch) : ""));
+  } catch (const KonvertierungsFehler&) {
+    throw KonvertierungsFehler(text);
+  }
+}
 
 int LiesGanzzahl(std::string_view text) {
   std::string_view s = text;

@@ -14,6 +14,18 @@ namespace salvaro {
 class KonvertierungsFehler : public std::runtime_error {
  public:
   explicit KonvertierungsFehler(std::string_view text, bool ganzzahl = false);
+
+ protected:
+  struct Meldungstext {
+    std::string text;
+  };
+  explicit KonvertierungsFehler(const Meldungstext& m) : std::runtime_error(m.text) {}
+};
+
+// An amount with more decimals than it may have ("3000,999").
+class NachkommaFehler : public KonvertierungsFehler {
+ public:
+  NachkommaFehler(std::string_view text, int nachkommastellen);
 };
 
 // Deletes the first "." up to maxPunkte times (thousands points of a typed amount).
@@ -24,6 +36,13 @@ std::string OhneTausenderPunkt(std::string_view text, int maxPunkte = 2);
 Money LiesBetrag(std::string_view text);
 // A field text as the program reads amounts: thousands points removed, then LiesBetrag.
 Money LiesFeld(std::string_view text);
+// An amount as typed on the command line or in a CSV file, German ("3.000,50") or plain
+// ("3000.50"). A point is a thousands point only after a first group of one to three digits that
+// does not start with 0, followed by groups of exactly three digits ("1.000", "12.345.678");
+// otherwise a single point is the decimal point ("0.125", "1234.5"). Beside a comma, points must
+// be thousands points. More decimals than nachkommastellen throw NachkommaFehler; anything else
+// that is not a number throws KonvertierungsFehler.
+Money LiesZahlentext(std::string_view text, int nachkommastellen);
 // A whole number ("2023"); throws KonvertierungsFehler for anything else.
 int LiesGanzzahl(std::string_view text);
 

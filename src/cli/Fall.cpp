@@ -1,6 +1,7 @@
 #include "cli/Fall.h"
 
 #include <charconv>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -9,6 +10,7 @@
 #include <variant>
 
 #include "abrechnung/Berechnung.h"
+#include "cli/Aufruf.h"
 #include "engine/Gehalt.h"
 #include "money/Money.h"
 
@@ -118,6 +120,54 @@ const std::vector<Option>& optionen() {
   return o;
 }
 
+// The defined range of an input. Amounts are never negative (the tax allowance is: a negative
+// one is an addition amount), rates lie between 0 and 100 percent, switches are 0 or 1.
+struct Bereich {
+  double min, max;
+};
+constexpr double kOhneGrenze = 1e9;  // an amount or count with no limit of its own
+
+Bereich bereichVon(const Option& o) {
+  static const std::map<std::string_view, Bereich> bereiche = {
+      {"Rechtskreis", {0, 1}},   {"Monat", {1, 12}},      {"StTage", {1, 30}},
+      {"SVTage", {1, 30}},       {"Gleitzone", {0, 1}},   {"RVVolleBeitraege", {0, 1}},
+      {"PVErhoeht", {0, 1}},     {"PVSachsen", {0, 1}},   {"VerzichtRVFreiheit", {0, 1}},
+      {"FrwTatsBrutto", {0, 1}}, {"KVStatus", {0, 5}},    {"PVStatus", {0, 5}},
+      {"PKV", {0, 2}},           {"StKl", {0, 6}},        {"Faktor", {0, 1}},
+      {"KiStLand", {0, 18}},     {"Konfession", {1, 4}},  {"KRV", {0, 2}},
+      {"KiFB", {0, 99}},         {"StFB", {-1e9, 1e9}},   {"GebJahr", {1850, 2100}},
+      {"Mehrfachbesch", {0, 1}}, {"Aufstockung", {0, 1}}, {"KinderUnter25", {0, 99}},
+      {"VJAHR", {0, 9999}},      {"ZMVB", {0, 12}},       {"JahresHochrechnung", {0, 1}},
+      {"EBVormonate", {0, 1}},   {"VorTage", {0, 366}},   {"ZVGrenzbeitragPflicht", {0, 1}},
+  };
+  if (o.name == "Jahr") return {double(ErstesRechenjahr()), double(LetztesRechenjahr())};
+  if (const auto it = bereiche.find(o.name); it != bereiche.end()) return it->second;
+  const std::string_view n = o.name;
+  const bool satz = n.size() >= 4 && (n.substr(n.size() - 4) == "Satz" || n == "KVZusBeitrag");
+  if (o.art == Art::Betrag) return satz ? Bereich{0, 100} : Bereich{0, kOhneGrenze};
+  return {0, kOhneGrenze};
+}
+
+std::string zahlText(double z) {
+  char t[32];
+  std::snprintf(t, sizeof t, "%.10g", z);
+  return t;
+}
+
+void pruefeBereich(const Option& o, const Wert& w, const std::string& text) {
+  if (o.art == Art::Text) return;
+  const double z = o.art == Art::Ganzzahl ? als<int>(w)
+                   : o.art == Art::Kommazahl
+                       ? static_cast<double>(als<float>(w))
+                       : static_cast<double>(als<Money>(w).raw()) / Money::kScale;
+  const Bereich b = bereichVon(o);
+  if (z >= b.min && z <= b.max) return;
+  const std::string was = "--" + std::string(o.name) + ": '" + text + "' ";
+  if (b.max == kOhneGrenze) throw std::invalid_argument(was + "darf nicht negativ sein");
+  throw std::invalid_argument(was + "liegt nicht zwischen " + zahlText(b.min) + " und " +
+                              zahlText(b.max));
+}
+
 Wert lies(const Option& o, const std::string& text) {
   const auto fehler = [&] {
     return std::invalid_argument("--" + std::string(o.name) + ": '" + text + "' ist keine " +
@@ -151,6 +201,10 @@ Wert lies(const Option& o, const std::string& text) {
 }  // namespace
 
 int FallBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
+  if (WillHilfe(args)) {
+    BefehlsHilfe(aus, "fall");
+    return kErfolg;
+  }
   std::map<std::string_view, Wert> werte;
   try {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -168,24 +222,33 @@ int FallBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ost
       for (const Option& o : optionen())
         if (o.name == name) option = &o;
       if (!option) throw std::invalid_argument("unbekannte Option --" + name);
-      werte[option->name] = lies(*option, text);
+      const Wert wert = lies(*option, text);
+      pruefeBereich(*option, wert, text);
+      werte[option->name] = wert;
     }
     if (!werte.count("Jahr")) throw std::invalid_argument("--Jahr fehlt");
   } catch (const std::invalid_argument& f) {
     fehler << "salvaro-cli fall: " << f.what() << '\n';
-    return 2;
+    return kFalscheEingabe;
   }
 
   TLohnGehalt fall;
   try {
     // The window's legal area is West; a case without the option is calculated for it too.
     if (!werte.count("Rechtskreis")) fall.SetRechtskreis(1);
+    // The month's parameters (the health rate among them) are loaded by SetMonat only: a case
+    // without the option is January's, as printed, not the bare year defaults.
+    if (!werte.count("Monat")) werte["Monat"] = 1;
     for (const Option& o : optionen())
       if (auto it = werte.find(o.name); it != werte.end()) o.setze(fall, it->second);
     fall.Berechne();
   } catch (const std::exception& f) {
     fehler << "salvaro-cli fall: " << f.what() << '\n';
-    return 2;
+    // A setter refuses what it cannot take (a contribution group that is not four digits): bad
+    // input. A period without values or an overflow: the calculation is refused.
+    const bool eingabe = dynamic_cast<const std::invalid_argument*>(&f) != nullptr &&
+                         dynamic_cast<const ZeitraumFehler*>(&f) == nullptr;
+    return eingabe ? kFalscheEingabe : kAbgelehnt;
   }
 
   const TLohnGehalt& l = fall;

@@ -1,12 +1,16 @@
 #include "cli/Pap.h"
 
+#include <cerrno>
 #include <charconv>
+#include <fstream>
 #include <istream>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <vector>
 
+#include "abrechnung/Datei.h"
+#include "cli/Aufruf.h"
 #include "tax/EngineWahl.h"
 
 namespace salvaro {
@@ -27,6 +31,29 @@ bool istEingabe(std::string_view name) {
   return false;
 }
 
+// The ranges the flowcharts define for their inputs; amounts in cents are never negative.
+struct Bereich {
+  std::string_view name;
+  Money min, max;
+};
+constexpr Money kGross = Money::euro(100000000000);  // no upper limit of its own
+constexpr Bereich kBereiche[] = {
+    {"AF", Money(), Money::euro(1)},         {"ALTER1", Money(), Money::euro(1)},
+    {"ALV", Money(), Money::euro(1)},        {"F", Money(), Money::euro(1)},
+    {"KRV", Money(), Money::euro(2)},        {"KVZ", Money(), Money::euro(100)},
+    {"LZZ", Money::euro(1), Money::euro(4)}, {"PKV", Money(), Money::euro(2)},
+    {"PVA", Money(), Money::euro(4)},        {"PVS", Money(), Money::euro(1)},
+    {"PVZ", Money(), Money::euro(1)},        {"STKL", Money(), Money::euro(6)},
+    {"ZMVB", Money(), Money::euro(12)},      {"AJAHR", Money(), Money::euro(9999)},
+    {"VJAHR", Money(), Money::euro(9999)},
+};
+
+Bereich bereichVon(std::string_view name) {
+  for (const Bereich& b : kBereiche)
+    if (b.name == name) return b;
+  return {name, Money(), kGross};
+}
+
 std::vector<std::string_view> teile(std::string_view zeile) {
   std::vector<std::string_view> felder;
   std::size_t start = 0;
@@ -42,6 +69,13 @@ std::vector<std::string_view> teile(std::string_view zeile) {
 std::string_view ohneZeilenende(std::string_view s) {
   while (!s.empty() && (s.back() == '\r' || s.back() == '\n')) s.remove_suffix(1);
   return s;
+}
+
+std::string centText(Money cent) {
+  if (cent.raw() % Money::kScale == 0) return std::to_string(cent.raw() / Money::kScale);
+  std::string t = cent.text4();
+  while (t.back() == '0') t.pop_back();
+  return t;
 }
 
 // Amounts in cents as the flowchart takes them, integers or decimals.
@@ -77,6 +111,18 @@ class Zeile {
     if (ec != std::errc() || ende != text.data() + text.size()) throw fehler(name, text);
     return wert;
   }
+  // A given value outside the input's defined range (a missing one is 0 and not checked).
+  void pruefeBereich(const std::string& name) const {
+    const std::string_view text = roh(name);
+    if (text.empty()) return;
+    const Bereich b = bereichVon(name);
+    const Money wert = betrag(name);
+    if (wert >= b.min && wert <= b.max) return;
+    const std::string ort =
+        "Zeile " + std::to_string(nummer_) + ", Spalte " + name + ": '" + std::string(text) + "' ";
+    if (b.max == kGross) throw PapFehler(ort + "darf nicht negativ sein");
+    throw PapFehler(ort + "liegt nicht zwischen " + centText(b.min) + " und " + centText(b.max));
+  }
   bool nichtNull(const std::string& name) const {
     const std::string_view text = roh(name);
     if (text.empty()) return false;
@@ -95,13 +141,6 @@ class Zeile {
   int nummer_;
   const std::map<std::string, std::string_view>& werte_;
 };
-
-std::string centText(Money cent) {
-  if (cent.raw() % Money::kScale == 0) return std::to_string(cent.raw() / Money::kScale);
-  std::string t = cent.text4();
-  while (t.back() == '0') t.pop_back();
-  return t;
-}
 
 // Runs the engine's operations in the payroll case's calling order.
 std::vector<std::optional<Money>> rechne(OruSteuern& engine, const Zeile& z) {
@@ -178,13 +217,16 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
   if (!std::getline(ein, kopf)) throw PapFehler("Zeile 1: die Kopfzeile fehlt");
   const std::string_view kopfText = ohneZeilenende(kopf);
   const std::vector<std::string_view> spalten = teile(kopfText);
+  // A spreadsheet's ";" list would be one column of which nothing is read.
+  if (spalten.size() == 1 && kopfText.find(';') != std::string_view::npos)
+    throw PapFehler("Zeile 1: die Spalten der Kopfzeile sind nicht durch Kommas getrennt");
   aus << kopfText;
   for (std::string_view a : kPapAusgaben) aus << ",our_" << a;
   aus << '\n';
 
   std::string zeile;
   int nummer = 1;
-  while (std::getline(ein, zeile)) {
+  while (aus && std::getline(ein, zeile)) {
     ++nummer;
     const std::string_view text = ohneZeilenende(zeile);
     if (text.empty()) continue;
@@ -203,6 +245,7 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
                            ((name == "WFUNDF" || name == "HINZUR") && engine->NimmtEingabe("LZZFREIB"));
       if (!bekannt && z.nichtNull(name)) fremd.push_back(name);
       else z.betrag(name);  // every input column must be a number
+      z.pruefeBereich(name);
     }
     // The engines take one signed allowance per period and per year.
     if ((z.nichtNull("LZZFREIB") || z.nichtNull("WFUNDF")) &&
@@ -229,6 +272,65 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
     aus << '\n';
   }
   return summe;
+}
+
+int PapBefehl(const std::vector<std::string>& args, std::istream& ein, std::ostream& aus,
+              std::ostream& fehler) {
+  if (WillHilfe(args)) {
+    BefehlsHilfe(aus, "pap");
+    return kErfolg;
+  }
+  std::string engine, eingabe, ausgabe;
+  bool mitAusgabe = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if ((a == "--engine" || a == "--input" || a == "--output") && i + 1 < args.size()) {
+      (a == "--engine" ? engine : a == "--input" ? eingabe : ausgabe) = args[++i];
+      mitAusgabe = mitAusgabe || a == "--output";
+    } else {
+      fehler << "salvaro-cli pap: unbekannte oder unvollständige Option '" << a << "'\n";
+      BefehlsHilfe(fehler, "pap");
+      return kFalscheEingabe;
+    }
+  }
+  if (engine.empty()) {
+    fehler << "salvaro-cli pap: --engine fehlt\n";
+    BefehlsHilfe(fehler, "pap");
+    return kFalscheEingabe;
+  }
+  if (mitAusgabe && ausgabe.empty()) {
+    fehler << "salvaro-cli pap: --output braucht einen Dateinamen\n";
+    return kFalscheEingabe;
+  }
+  std::ifstream datei;
+  if (!eingabe.empty()) {
+    if (const std::string f = OeffneEingabe(datei, eingabe); !f.empty()) {
+      fehler << "salvaro-cli pap: " << f << '\n';
+      return kFalscheEingabe;
+    }
+  }
+  Ausgabe ziel(aus);
+  if (const std::string f = ziel.Oeffne(ausgabe); !f.empty()) {
+    fehler << "salvaro-cli pap: " << f << '\n';
+    return kNichtGeschrieben;
+  }
+  PapZusammenfassung summe;
+  try {
+    summe = Pap(eingabe.empty() ? ein : datei, ziel.Strom(), engine);
+  } catch (const PapFehler& f) {
+    fehler << "salvaro-cli pap: " << f.what() << '\n';
+    return kFalscheEingabe;  // an output file stays as it was
+  }
+  if (ziel.Schliesse(fehler, "pap") != kErfolg) return kNichtGeschrieben;
+  fehler << summe.zeilen << " Zeilen gerechnet";
+  if (summe.uebersprungen > 0) {
+    fehler << ", " << summe.uebersprungen << " übersprungen (Eingaben, die " << engine
+           << " nicht kennt:";
+    for (const std::string& n : summe.fremdeEingaben) fehler << ' ' << n;
+    fehler << ')';
+  }
+  fehler << '\n';
+  return kErfolg;
 }
 
 }  // namespace salvaro

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace salvaro {
 
@@ -26,7 +27,13 @@ struct PapZusammenfassung {
 inline constexpr std::string_view kPapAusgaben[] = {"LSTLZZ", "SOLZLZZ", "BK",    "STS", "SOLZS",
                                                     "BKS",    "STV",     "SOLZV", "BKV"};
 
-// Throws PapFehler for an unknown engine or a malformed row.
+// Throws PapFehler for an unknown engine or a malformed row. Stops at a row when aus has
+// turned bad.
 PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view engineName);
+
+// "salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI]": input from the file or from
+// ein, output to the file (written only when every row was good) or to aus; the exit code.
+int PapBefehl(const std::vector<std::string>& args, std::istream& ein, std::ostream& aus,
+              std::ostream& fehler);
 
 }  // namespace salvaro

@@ -2,14 +2,19 @@
 
 #include <algorithm>
 #include <cctype>
-#include <istream>
+#include <chrono>
 #include <fstream>
+#include <istream>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
 
 #include "abrechnung/Anzeige.h"
+#include "abrechnung/Cp1252.h"
+#include "abrechnung/Datei.h"
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Zahlentext.h"
+#include "cli/Aufruf.h"
 #include "cli/Pdf.h"
 #include "engine/Gehalt.h"
 
@@ -27,8 +32,9 @@ OptionsFehler fehlerIn(std::string_view name, const std::string& text) {
   return OptionsFehler("--" + std::string(name) + ": " + text);
 }
 
-Money betragIm(std::string_view name, std::string_view wert, Money min, Money max) {
-  const Money m = LiesBetragOption(name, wert);
+Money betragIm(std::string_view name, std::string_view wert, Money min, Money max,
+               int nachkommastellen = 2) {
+  const Money m = LiesBetragOption(name, wert, nachkommastellen);
   if (m < min || m > max)
     throw fehlerIn(name, "'" + std::string(wert) + "' liegt nicht zwischen " + FormatDE(min) +
                              " und " + FormatDE(max));
@@ -65,24 +71,6 @@ const std::vector<std::string_view> kSchalter = {
     "pkv-ohne-zuschuss", "ost",        "besondere-tabelle", "ohne-uebergangsbereich",
     "rv-verzicht",       "pv-nicht-erhoeht", "pv-sachsen", "frw-tats-brutto"};
 
-std::string jsonText(std::string_view s) {
-  std::string j = "\"";
-  for (const char c : s) {
-    if (c == '"' || c == '\\') {
-      j += '\\';
-      j += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      static constexpr char kHex[] = "0123456789abcdef";
-      j += "\\u00";
-      j += kHex[(c >> 4) & 0xF];
-      j += kHex[c & 0xF];
-    } else {
-      j += c;
-    }
-  }
-  return j + "\"";
-}
-
 Datum liesDatum(std::string_view wert) {
   // JJJJ-MM-TT
   if (wert.size() != 10 || wert[4] != '-' || wert[7] != '-')
@@ -112,16 +100,9 @@ bool IstSchalter(std::string_view name) {
   return std::find(kSchalter.begin(), kSchalter.end(), name) != kSchalter.end();
 }
 
-Money LiesBetragOption(std::string_view name, std::string_view wert) {
-  std::string text(wert);
-  // Without a comma a point is the decimal point, unless three digits follow it (thousands).
-  if (text.find(',') == std::string::npos) {
-    const std::size_t punkt = text.rfind('.');
-    const bool tausender = punkt != std::string::npos && text.size() - punkt == 4;
-    if (!tausender && punkt != std::string::npos) text[punkt] = ',';
-  }
+Money LiesBetragOption(std::string_view name, std::string_view wert, int nachkommastellen) {
   try {
-    return LiesFeld(text);
+    return LiesZahlentext(wert, nachkommastellen);
   } catch (const KonvertierungsFehler& f) {
     throw fehlerIn(name, f.what());
   }
@@ -160,7 +141,8 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   } else if (name == "steuerklasse") {
     e.StKl = std::to_string(ganzzahlIm(name, wert, 1, 6));
   } else if (name == "faktor") {
-    e.Faktor = amount(Money(), Money::euro(1));
+    // The factor of tax class IV has three decimals.
+    e.Faktor = SchlichterText(betragIm(name, wert, Money(), Money::euro(1), 3));
   } else if (name == "kinderfreibetrag") {
     e.KiFB = amount(Money(), Money::euro(20));
   } else if (name == "kinder-unter-25") {
@@ -224,41 +206,58 @@ void Vervollstaendige(Auftrag& a) {
   }
 }
 
-std::string AlsJson(const Auftrag& a, const Ergebnis& r) {
-  const Eingaben& e = a.eingaben;
-  std::ostringstream j;
-  j << "{\n";
-  const auto feld = [&j](std::string_view n, std::string_view w) {
-    j << "  " << jsonText(n) << ": " << jsonText(w) << ",\n";
-  };
-  feld("Abrechnungsmonat", e.Monat + " " + e.Jahr);
-  feld("Brutto", e.Brutto);
-  feld("Steuerbrutto", e.StBrutto);
-  feld("SVBrutto", e.SVBrutto);
-  feld("Lohnsteuer", r.LSt);
-  feld("Kirchensteuer", r.KiSt);
-  feld("Solidaritaetszuschlag", r.SolZ);
-  feld("Krankenversicherung", r.KV);
-  feld("Rentenversicherung", r.RV);
-  feld("Arbeitslosenversicherung", r.AV);
-  feld("Pflegeversicherung", r.PV);
-  feld("SummeGesetzlicheAbzuege", FormatDE(LiesFeld(r.GesAbz)));
-  feld("Netto", e.Netto);
-  feld("RVSatz", r.saetze.RV);
-  feld("AVSatz", r.saetze.AV);
-  feld("PVSatz", r.saetze.PV);
-  feld("KVSatz", e.KV);
-  feld("KVZusatz", e.KVZus);
-  j << "  \"Berechnungsschritte\": " << r.schritte << ",\n  \"Meldungen\": [";
-  for (std::size_t i = 0; i < r.meldungen.size(); ++i)
-    j << (i ? ", " : "") << jsonText(r.meldungen[i].text);
-  j << "]\n}\n";
-  return j.str();
+double AlsJsonZahl(Money betrag) {
+  return static_cast<double>(betrag.raw()) / static_cast<double>(Money::kScale);
 }
 
 namespace {
 
-constexpr int kAbgelehnt = 2;
+// A rate display ("18,60%", "+ 1,60%") as its number in percent.
+double satz(std::string_view anzeige) {
+  std::string zahl;
+  for (const char c : anzeige)
+    if (c != '%' && c != '+' && c != ' ') zahl += c;
+  return AlsJsonZahl(LiesFeld(zahl));
+}
+
+// The keys in their order; amounts are numbers in euros (deductions negative), rates numbers in
+// percent. Further keys belong here, beside these.
+nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
+  const Eingaben& e = a.eingaben;
+  const auto betrag = [](const std::string& text) { return AlsJsonZahl(LiesFeld(text)); };
+  nlohmann::ordered_json j;
+  j["Abrechnungsmonat"] = e.Monat + " " + e.Jahr;
+  j["Brutto"] = betrag(e.Brutto);
+  j["Steuerbrutto"] = betrag(e.StBrutto);
+  j["SVBrutto"] = betrag(e.SVBrutto);
+  j["Lohnsteuer"] = betrag(r.LSt);
+  j["Kirchensteuer"] = betrag(r.KiSt);
+  j["Solidaritaetszuschlag"] = betrag(r.SolZ);
+  j["Krankenversicherung"] = betrag(r.KV);
+  j["Rentenversicherung"] = betrag(r.RV);
+  j["Arbeitslosenversicherung"] = betrag(r.AV);
+  j["Pflegeversicherung"] = betrag(r.PV);
+  j["SummeGesetzlicheAbzuege"] = AlsJsonZahl(-LiesFeld(r.GesAbz));
+  j["Netto"] = betrag(e.Netto);
+  j["RVSatz"] = satz(r.saetze.RV);
+  j["AVSatz"] = satz(r.saetze.AV);
+  j["PVSatz"] = satz(r.saetze.PV);
+  j["KVSatz"] = satz(e.KV);
+  j["KVZusatz"] = satz(e.KVZus);
+  j["Berechnungsschritte"] = r.schritte;
+  j["Meldungen"] = nlohmann::ordered_json::array();
+  for (const Meldung& m : r.meldungen) j["Meldungen"].push_back(m.text);
+  return j;
+}
+
+}  // namespace
+
+std::string AlsJson(const Auftrag& a, const Ergebnis& r) {
+  return jsonErgebnis(a, r).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
+         "\n";
+}
+
+namespace {
 
 // One calculation; messages go to fehler. Returns the exit code.
 int rechne(Auftrag& a, Ergebnis& r, std::ostream& fehler) {
@@ -277,19 +276,24 @@ int rechne(Auftrag& a, Ergebnis& r, std::ostream& fehler) {
     r = Berechne(a.eingaben, fall, a.heute);
   } catch (const KonvertierungsFehler& f) {
     fehler << f.what() << '\n';
-    return kAbgelehnt;
+    return kFalscheEingabe;
   } catch (const RechenFehler& f) {
     fehler << "Rechenfehler: " << f.what() << '\n';
     return kAbgelehnt;
   }
   for (const Meldung& m : r.meldungen) fehler << m.text << '\n';
-  return r.gerechnet ? 0 : kAbgelehnt;
+  if (!r.gerechnet) return kAbgelehnt;
+  return r.ungeloest ? kUngeloest : kErfolg;
 }
 
 }  // namespace
 
 int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler,
                  const Datum& heute) {
+  if (WillHilfe(args)) {
+    BefehlsHilfe(aus, "rechne");
+    return kErfolg;
+  }
   Auftrag a;
   a.heute = heute;
   bool json = false, betrag = false;
@@ -310,10 +314,15 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
       if (arg == "json") {
         json = true;
       } else if (arg == "speichern") {
+        if (wert.empty()) throw OptionsFehler("--speichern braucht einen Dateinamen");
         speichern = wert;
       } else if (arg == "pdf") {
+        if (wert.empty()) throw OptionsFehler("--pdf braucht einen Dateinamen");
         pdf = wert;
       } else if (arg == "papier") {
+        const std::string w = kleingeschrieben(wert);
+        if (w != "a4" && w != "letter")
+          throw OptionsFehler("--papier: '" + wert + "' ist weder A4 noch Letter");
         papier = wert;
       } else {
         SetzeOption(a, arg, wert);
@@ -323,7 +332,7 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
     if (!betrag) throw OptionsFehler("--brutto oder --netto fehlt");
   } catch (const OptionsFehler& f) {
     fehler << "salvaro-cli rechne: " << f.what() << '\n';
-    return kAbgelehnt;
+    return kFalscheEingabe;
   }
   Ergebnis r;
   const int code = rechne(a, r, fehler);
@@ -339,23 +348,21 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
     if (punkt == std::string::npos || speichern[punkt] == '/') speichern += ".txt";
     const std::string f = SpeichereAbrechnung(r.abrechnung, speichern);
     if (!f.empty()) {
-      fehler << f << '\n';
-      return kAbgelehnt;
+      fehler << "salvaro-cli rechne: " << f << '\n';
+      return kNichtGeschrieben;
     }
   }
   if (!pdf.empty()) {
     const std::string f = SchreibePdf(pdf, r.abrechnung, papier);
     if (!f.empty()) {
-      fehler << f << '\n';
-      return kAbgelehnt;
+      fehler << "salvaro-cli rechne: " << f << '\n';
+      return kNichtGeschrieben;
     }
   }
   return code;
 }
 
-namespace {
-
-std::vector<std::string> teileCsv(const std::string& zeile, char trenner) {
+std::vector<std::string> TeileCsv(const std::string& zeile, char trenner) {
   std::vector<std::string> felder(1);
   bool zitat = false;
   for (std::size_t i = 0; i < zeile.size(); ++i) {
@@ -380,6 +387,8 @@ std::vector<std::string> teileCsv(const std::string& zeile, char trenner) {
   return felder;
 }
 
+namespace {
+
 std::string csvFeld(const std::string& s, char trenner) {
   if (s.find_first_of(std::string("\"\n") + trenner) == std::string::npos) return s;
   std::string z = "\"";
@@ -397,41 +406,208 @@ std::string ausgabeBetrag(const std::string& angezeigt, char trenner) {
   }();
 }
 
+// A message shows a NUL byte of the input instead of ending at it.
+std::string sichtbar(std::string text) {
+  for (std::size_t p = text.find('\0'); p != std::string::npos; p = text.find('\0', p + 2))
+    text.replace(p, 1, "\\0");
+  return text;
+}
+
+// A row is held in memory only up to this length; beyond it the row is refused.
+constexpr std::size_t kMaxZeile = 64 * 1024;
+
+enum class Zeilenart { Zeile, ZuLang, Ende };
+
+// One physical line without its "\n"; a line longer than kMaxZeile is read to its end but not
+// kept. Text that is not UTF-8 is Windows-1252 (umlauts of a file saved by a spreadsheet).
+Zeilenart liesZeile(std::streambuf& ein, std::string& zeile) {
+  zeile.clear();
+  using T = std::char_traits<char>;
+  T::int_type c = ein.sbumpc();
+  if (T::eq_int_type(c, T::eof())) return Zeilenart::Ende;
+  bool zuLang = false;
+  for (; !T::eq_int_type(c, T::eof()) && c != '\n'; c = ein.sbumpc()) {
+    if (zeile.size() < kMaxZeile)
+      zeile += T::to_char_type(c);
+    else
+      zuLang = true;
+  }
+  if (zuLang) return Zeilenart::ZuLang;
+  if (!IstUtf8(zeile)) zeile = AusCp1252(zeile);
+  return Zeilenart::Zeile;
+}
+
+bool leer(const std::string& zeile) {
+  return zeile.empty() || zeile == "\r";
+}
+
+std::string mitPunkten(std::size_t n) {
+  return FormatBild(Money::euro(static_cast<std::int64_t>(n)), 0, true);
+}
+
+// The rows still to come from here (lines that are not blank), when the stream can go back to
+// where it is; 0 otherwise.
+std::size_t zeilenBisZumEnde(std::istream& ein) {
+  const std::istream::pos_type hier = ein.tellg();
+  if (hier == std::istream::pos_type(-1)) return 0;
+  std::size_t n = 0;
+  bool inhalt = false;
+  std::streambuf& sb = *ein.rdbuf();
+  for (auto c = sb.sbumpc(); c != std::char_traits<char>::eof(); c = sb.sbumpc()) {
+    if (c == '\n') {
+      n += inhalt;
+      inhalt = false;
+    } else if (c != '\r') {
+      inhalt = true;
+    }
+  }
+  n += inhalt;
+  ein.clear();
+  ein.seekg(hier);
+  return n;
+}
+
+// The progress line on a terminal: at most four updates a second, erased before a message.
+class Fortschritt {
+ public:
+  Fortschritt(std::ostream& fehler, bool an, std::size_t gesamt)
+      : fehler_(fehler), an_(an), gesamt_(gesamt), start_(Uhr::now()), zuletzt_(start_) {}
+  void Zeile(std::size_t fertig) {
+    if (!an_) return;
+    const Uhr::time_point jetzt = Uhr::now();
+    if (jetzt - zuletzt_ < std::chrono::milliseconds(250)) return;
+    zuletzt_ = jetzt;
+    fehler_ << "\r\033[K"
+            << FortschrittsText(fertig, gesamt_,
+                                std::chrono::duration<double>(jetzt - start_).count())
+            << std::flush;
+    sichtbar_ = true;
+  }
+  void Loesche() {
+    if (!sichtbar_) return;
+    fehler_ << "\r\033[K";
+    sichtbar_ = false;
+  }
+
+ private:
+  using Uhr = std::chrono::steady_clock;
+  std::ostream& fehler_;
+  bool an_;
+  std::size_t gesamt_;
+  Uhr::time_point start_, zuletzt_;
+  bool sichtbar_ = false;
+};
+
 }  // namespace
+
+std::string FortschrittsText(std::size_t fertig, std::size_t gesamt, double sekunden) {
+  std::string t = mitPunkten(fertig);
+  if (gesamt > 0) t += " von " + mitPunkten(gesamt);
+  t += " Zeilen";
+  if (sekunden <= 0 || fertig == 0) return t;
+  const double jeSekunde = static_cast<double>(fertig) / sekunden;
+  t += ", " + mitPunkten(static_cast<std::size_t>(jeSekunde + 0.5)) + " Zeilen/s";
+  if (gesamt > fertig) {
+    const auto rest =
+        static_cast<long long>(static_cast<double>(gesamt - fertig) / jeSekunde + 0.5);
+    char dauer[32];
+    if (rest >= 3600)
+      std::snprintf(dauer, sizeof dauer, "%lld:%02lld:%02lld", rest / 3600, rest / 60 % 60,
+                    rest % 60);
+    else
+      std::snprintf(dauer, sizeof dauer, "%lld:%02lld", rest / 60, rest % 60);
+    t += std::string(", noch ") + dauer;
+  }
+  return t;
+}
+
+std::string StapelZusammenfassung(const StapelSumme& s) {
+  std::string t = std::to_string(s.zeilen) + " Zeilen gerechnet";
+  if (s.fehlerhaft) t += ", " + std::to_string(s.fehlerhaft) + " mit Fehler";
+  if (s.abgelehnt) t += ", " + std::to_string(s.abgelehnt) + " abgelehnt";
+  if (s.ungeloest)
+    t += ", " + std::to_string(s.ungeloest) +
+         (s.ungeloest == 1 ? " Hochrechnung" : " Hochrechnungen") + " ohne genaues Ergebnis";
+  return t;
+}
 
 int StapelBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler,
                  const Datum& heute, bool fortschrittAnzeigen) {
-  if (args.size() != 1) {
-    fehler << "salvaro-cli stapel: Aufruf: salvaro-cli stapel EINGABE.csv\n";
-    return kAbgelehnt;
+  if (WillHilfe(args)) {
+    BefehlsHilfe(aus, "stapel");
+    return kErfolg;
   }
-  std::ifstream datei(args[0], std::ios::binary);
-  if (!datei) {
-    fehler << "salvaro-cli stapel: die Datei \"" << args[0] << "\" kann nicht gelesen werden\n";
-    return kAbgelehnt;
+  std::string eingabe, ausgabe;
+  bool mitAusgabe = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--ausgabe" && i + 1 < args.size()) {
+      ausgabe = args[++i];
+      mitAusgabe = true;
+    } else if (a.rfind("--ausgabe=", 0) == 0) {
+      ausgabe = a.substr(10);
+      mitAusgabe = true;
+    } else if (a.rfind("--", 0) != 0 && eingabe.empty()) {
+      eingabe = a;
+    } else {
+      fehler << "salvaro-cli stapel: unbekannte oder unvollständige Option '" << a << "'\n";
+      eingabe.clear();
+      break;
+    }
   }
-  return Stapel(datei, aus, fehler, heute, fortschrittAnzeigen);
+  if (eingabe.empty() || (mitAusgabe && ausgabe.empty())) {
+    fehler << "salvaro-cli stapel: Aufruf: salvaro-cli stapel EINGABE.csv [--ausgabe DATEI]\n";
+    return kFalscheEingabe;
+  }
+  std::ifstream datei;
+  if (const std::string f = OeffneEingabe(datei, eingabe); !f.empty()) {
+    fehler << "salvaro-cli stapel: " << f << '\n';
+    return kFalscheEingabe;
+  }
+  Ausgabe ziel(aus);
+  if (const std::string f = ziel.Oeffne(ausgabe); !f.empty()) {
+    fehler << "salvaro-cli stapel: " << f << '\n';
+    return kNichtGeschrieben;
+  }
+  const StapelSumme summe = Stapel(datei, ziel.Strom(), fehler, heute, fortschrittAnzeigen);
+  if (summe.code == kFalscheEingabe) return summe.code;  // the old output file stays as it was
+  if (ziel.Schliesse(fehler, "stapel") != kErfolg || summe.code == kNichtGeschrieben)
+    return kNichtGeschrieben;
+  fehler << StapelZusammenfassung(summe) << '\n';
+  return summe.code;
 }
 
-int Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Datum& heute,
-           bool fortschrittAnzeigen) {
-  std::vector<std::string> zeilen;
-  for (std::string z; std::getline(ein, z);)
-    if (!z.empty() && z != "\r") zeilen.push_back(z);
-  if (zeilen.empty()) {
-    fehler << "salvaro-cli stapel: Zeile 1: die Kopfzeile fehlt\n";
-    return kAbgelehnt;
+StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Datum& heute,
+                   bool fortschrittAnzeigen) {
+  StapelSumme summe;
+  std::streambuf& quelle = *ein.rdbuf();
+  std::string zeile;
+  int nummer = 0;  // physical line number, blank lines counted
+  Zeilenart art = Zeilenart::Ende;
+  do {
+    art = liesZeile(quelle, zeile);
+    // A byte-order mark (an editor's UTF-8 marker) is no part of the first column's name.
+    if (++nummer == 1 && zeile.rfind("\xEF\xBB\xBF", 0) == 0) zeile.erase(0, 3);
+  } while (art == Zeilenart::Zeile && leer(zeile));
+  if (art != Zeilenart::Zeile || leer(zeile)) {
+    fehler << "salvaro-cli stapel: Zeile " << nummer << ": "
+           << (art == Zeilenart::ZuLang ? "die Zeile ist länger als 64 KiB" : "die Kopfzeile fehlt")
+           << '\n';
+    summe.code = kFalscheEingabe;
+    return summe;
   }
-  const char trenner = zeilen[0].find(';') != std::string::npos ? ';' : ',';
-  std::vector<std::string> kopf = teileCsv(zeilen[0], trenner);
+  const char trenner = zeile.find(';') != std::string::npos ? ';' : ',';
+  std::vector<std::string> kopf = TeileCsv(zeile, trenner);
   for (std::string& k : kopf) {
     while (!k.empty() && k.front() == ' ') k.erase(0, 1);
     while (!k.empty() && k.back() == ' ') k.pop_back();
     if (k.rfind("--", 0) == 0) k.erase(0, 2);
     const auto& optionen = RechneOptionen();
     if (std::find(optionen.begin(), optionen.end(), k) == optionen.end()) {
-      fehler << "salvaro-cli stapel: Zeile 1: unbekannte Spalte '" << k << "'\n";
-      return kAbgelehnt;
+      fehler << "salvaro-cli stapel: Zeile " << nummer << ": unbekannte Spalte '" << sichtbar(k)
+             << "'\n";
+      summe.code = kFalscheEingabe;
+      return summe;
     }
   }
   static constexpr const char* kErgebnisse[] = {
@@ -443,43 +619,66 @@ int Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Dat
   for (const char* e : kErgebnisse) aus << trenner << e;
   aus << '\n';
 
-  int fehlerhaft = 0;
-  const std::size_t anzahl = zeilen.size() - 1;
-  const bool balken = fortschrittAnzeigen && anzahl > 1000;
-  for (std::size_t n = 1; n < zeilen.size(); ++n) {
-    const std::vector<std::string> felder = teileCsv(zeilen[n], trenner);
-    const std::string ort = "Zeile " + std::to_string(n + 1);
+  Fortschritt fortschritt(fehler, fortschrittAnzeigen,
+                          fortschrittAnzeigen ? zeilenBisZumEnde(ein) : 0);
+  while (aus && (art = liesZeile(quelle, zeile)) != Zeilenart::Ende) {
+    ++nummer;
+    if (art == Zeilenart::Zeile && leer(zeile)) continue;
+    ++summe.zeilen;
+    const std::string ort = "Zeile " + std::to_string(nummer);
+    std::vector<std::string> felder;
     Auftrag a;
     a.heute = heute;
     Ergebnis r;
     std::string meldung;
-    bool ok = true;
-    if (felder.size() != kopf.size()) {
-      meldung = ort + ": " + std::to_string(felder.size()) + " Spalten statt " +
-                std::to_string(kopf.size());
+    bool ok = true, betrag = false;
+    int code = kFalscheEingabe;
+    if (art == Zeilenart::ZuLang) {
+      meldung = ort + ": die Zeile ist länger als 64 KiB";
       ok = false;
+    } else {
+      felder = TeileCsv(zeile, trenner);
+      if (felder.size() != kopf.size()) {
+        meldung = ort + ": " + std::to_string(felder.size()) + " Spalten statt " +
+                  std::to_string(kopf.size());
+        ok = false;
+      }
     }
     for (std::size_t i = 0; ok && i < kopf.size(); ++i) {
       if (felder[i].empty()) continue;
       try {
-        SetzeOption(a, kopf[i], felder[i]);
+        // A NUL byte makes no value valid; shown as "\0", it stays in the message.
+        SetzeOption(a, kopf[i], sichtbar(felder[i]));
+        betrag = betrag || kopf[i] == "brutto" || kopf[i] == "netto";
       } catch (const OptionsFehler& f) {
         meldung = ort + ", Spalte " + kopf[i] + ": " + f.what();
         ok = false;
       }
     }
+    // As rechne refuses a calculation without an amount, a row without one is not taken as 0,00.
+    if (ok && !betrag) {
+      meldung = ort + ": brutto oder netto fehlt";
+      ok = false;
+    }
     if (ok) {
       std::ostringstream meldungen;
-      ok = rechne(a, r, meldungen) == 0 || r.gerechnet;
+      code = rechne(a, r, meldungen);
+      ok = r.gerechnet;
       meldung = meldungen.str();
       while (!meldung.empty() && meldung.back() == '\n') meldung.pop_back();
       for (char& c : meldung)
         if (c == '\n') c = ' ';
       if (!ok) meldung = ort + ": " + meldung;
     }
+    meldung = sichtbar(meldung);
     if (!ok) {
-      ++fehlerhaft;
-      fehler << "salvaro-cli stapel: " << meldung << '\n';
+      ++(code == kAbgelehnt ? summe.abgelehnt : summe.fehlerhaft);
+    } else if (code == kUngeloest) {
+      ++summe.ungeloest;
+    }
+    if (!ok || code == kUngeloest) {
+      fortschritt.Loesche();
+      fehler << "salvaro-cli stapel: " << (ok ? ort + ": " : "") << meldung << '\n';
     }
     for (std::size_t i = 0; i < kopf.size(); ++i)
       aus << (i ? std::string(1, trenner) : "") << csvFeld(i < felder.size() ? felder[i] : "", trenner);
@@ -490,20 +689,21 @@ int Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Dat
           << ausgabeBetrag(a.eingaben.Netto, trenner) << trenner
           << ausgabeBetrag(a.eingaben.Brutto, trenner) << trenner << r.schritte;
     } else {
-      aus << std::string(10, trenner);
+      // Eleven empty result columns: the message stands under "Meldung" as in every row.
+      aus << std::string(11, trenner);
     }
     aus << trenner << csvFeld(meldung, trenner) << '\n';
-    if (balken && (n % 100 == 0 || n == anzahl)) {
-      const int prozent = static_cast<int>(n * 100 / anzahl);
-      fehler << "\r[" << std::string(prozent / 5, '=') << std::string(20 - prozent / 5, ' ') << "] "
-             << prozent << " % (" << n << " von " << anzahl << ")" << std::flush;
-    }
+    fortschritt.Zeile(summe.zeilen);
   }
-  if (balken) fehler << '\n';
-  fehler << anzahl << " Zeilen gerechnet";
-  if (fehlerhaft) fehler << ", " << fehlerhaft << " mit Fehler";
-  fehler << '\n';
-  return 0;
+  fortschritt.Loesche();
+  if (!aus) {
+    summe.code = kNichtGeschrieben;
+  } else if (summe.fehlerhaft + summe.abgelehnt > 0) {
+    summe.code = kAbgelehnt;
+  } else if (summe.ungeloest > 0) {
+    summe.code = kUngeloest;
+  }
+  return summe;
 }
 
 }  // namespace salvaro

@@ -2,6 +2,7 @@
 // with options in German that mirror the window's inputs and default to its defaults.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
@@ -38,19 +39,39 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert);
 // health rate, the additional-rate field) where the options left it open.
 void Vervollstaendige(Auftrag& a);
 
-// An amount in German ("3.000,50") or plain ("3000.50") notation; throws OptionsFehler.
-Money LiesBetragOption(std::string_view name, std::string_view wert);
+// An amount in German ("3.000,50") or plain ("3000.50") notation with at most the given
+// decimals (LiesZahlentext); throws OptionsFehler.
+Money LiesBetragOption(std::string_view name, std::string_view wert, int nachkommastellen = 2);
 
-// The result as one JSON object.
+// An amount as a JSON number in euros: the double nearest to it, whose shortest text is the
+// amount's own decimal text for every amount below 10^13 euros.
+double AlsJsonZahl(Money betrag);
+// The result as one JSON object (the keys are listed in the README).
 std::string AlsJson(const Auftrag& a, const Ergebnis& r);
 
-// Entry points of the subcommands; return the exit code.
+// Entry points of the subcommands; return the exit code (Ausgang).
 int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler,
                  const Datum& heute);
 int StapelBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler,
                  const Datum& heute, bool fortschrittAnzeigen);
-// The same on the rows of a stream.
-int Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Datum& heute,
-           bool fortschrittAnzeigen);
+
+// What a run of stapel did: the exit code and the rows by outcome.
+struct StapelSumme {
+  int code = 0;
+  std::size_t zeilen = 0;      // data rows
+  std::size_t fehlerhaft = 0;  // rows with input that cannot be read
+  std::size_t abgelehnt = 0;   // rows whose calculation was refused
+  std::size_t ungeloest = 0;   // net-to-gross searches without an exact net
+};
+// The rows of a stream; the messages of bad rows go to fehler, the summary does not.
+StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Datum& heute,
+                   bool fortschrittAnzeigen);
+// "1.234 Zeilen gerechnet, 2 mit Fehler, ..."
+std::string StapelZusammenfassung(const StapelSumme& s);
+// The progress line of stapel: rows done of all, rows per second, time left (total 0: unknown).
+std::string FortschrittsText(std::size_t fertig, std::size_t gesamt, double sekunden);
+
+// One CSV line split at the separator; quoted fields may hold it and doubled quotes.
+std::vector<std::string> TeileCsv(const std::string& zeile, char trenner);
 
 }  // namespace salvaro

@@ -140,7 +140,7 @@ std::optional<Papier> PapierAusText(std::string_view t) {
 }
 
 std::string DruckeAlsPdf(const std::string& pfad, const std::vector<std::string>& zeilen,
-                         Papier papier) {
+                         Papier papier, Schreibschutz schutz) {
   QBuffer puffer;
   puffer.open(QIODevice::WriteOnly);
   {
@@ -157,7 +157,8 @@ std::string DruckeAlsPdf(const std::string& pfad, const std::vector<std::string>
     if (!kanal.Schliessen()) return kanal.Fehler().toStdString();
   }
   return SchreibeDateiAtomar(
-      pfad, std::string_view(puffer.data().constData(), static_cast<std::size_t>(puffer.size())));
+      pfad, std::string_view(puffer.data().constData(), static_cast<std::size_t>(puffer.size())),
+      schutz);
 }
 
 }  // namespace salvaro

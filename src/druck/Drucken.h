@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "abrechnung/Datei.h"
+
 class QPagedPaintDevice;
 
 namespace salvaro {
@@ -57,7 +59,9 @@ std::optional<Papier> PapierAusText(std::string_view text);
 
 // The same print as a PDF file. "" on success, otherwise the German error message; the file is
 // written through a temporary file, so an existing one stays as it was on failure.
+// A read-only file at the path is refused unless schutz says to replace it.
 std::string DruckeAlsPdf(const std::string& pfad, const std::vector<std::string>& zeilen,
-                         Papier papier = PapierDerUmgebung());
+                         Papier papier = PapierDerUmgebung(),
+                         Schreibschutz schutz = Schreibschutz::Verweigern);
 
 }  // namespace salvaro

@@ -4,6 +4,7 @@
 #include "druck/Drucken.h"
 #include "ui/MainUnit.h"
 #include "ui/Plattform.h"
+#include "ui/Speichern.h"
 #include "ui/Text.h"
 #include "ui/UAbrechnung.h"
 
@@ -31,9 +32,11 @@ void TForm1::ActPdfExecute() {
                QStringLiteral("PDF-Dateien (*.pdf);;Alle Dateien (*)"), QStringLiteral("pdf"),
                QStringLiteral("SalvaroBerechnung.pdf")});
   if (!pfad) return;
-  const std::string fehler =
-      DruckeAlsPdf(QFile::encodeName(*pfad).toStdString(), FrmAbrechnung->Zeilen());
-  if (!fehler.empty()) plattform_.Nachricht(eltern, Meldung::Art::Fehler, QText(fehler));
+  const std::vector<std::string> zeilen = FrmAbrechnung->Zeilen();
+  SpeichereGewaehlteDatei(plattform_, eltern, QFile::encodeName(*pfad).toStdString(),
+                          [&zeilen](const std::string& ziel, Schreibschutz schutz) {
+                            return DruckeAlsPdf(ziel, zeilen, PapierDerUmgebung(), schutz);
+                          });
 }
 
 }  // namespace salvaro

@@ -14,6 +14,7 @@
 #include "controls/OruValueLabEdit.h"
 #include "ui/MainUnit.h"
 #include "ui/Plattform.h"
+#include "ui/Speichern.h"
 #include "ui/Text.h"
 
 namespace salvaro {
@@ -104,16 +105,20 @@ bool TForm1::ActSaveOptExecute() {
   if (const std::optional<IniDatei> alt = LiesEinstellungsdatei(pfad)) {
     datei = *alt;
   } else if (QFileInfo::exists(QText(pfad))) {
-    plattform_.Nachricht(this, Meldung::Art::Fehler,
-                         QText(kEinstellungenNichtLesbar) + QStringLiteral("\n") + QText(pfad));
+    const int grund = LeseFehlernummer(pfad);
+    plattform_.Nachricht(
+        this, Meldung::Art::Fehler,
+        QText(kEinstellungenNichtLesbar) + QStringLiteral("\n") + QText(pfad) +
+            (grund != 0 ? QStringLiteral(" (") + QText(LeseGrund(pfad, grund)) + QStringLiteral(")")
+                        : QString()));
     return false;
   }
   SpeichereEinstellungen(datei, LiesEingaben());
-  const std::string fehler = SchreibeEinstellungsdatei(pfad, datei);
-  if (!fehler.empty()) {
-    plattform_.Nachricht(this, Meldung::Art::Fehler, QText(fehler));
+  if (!SpeichereGewaehlteDatei(plattform_, this, pfad,
+                               [&datei](const std::string& ziel, Schreibschutz schutz) {
+                                 return SchreibeEinstellungsdatei(ziel, datei, schutz);
+                               }))
     return false;
-  }
   MenLoadMainOpts->setEnabled(true);
   return true;
 }

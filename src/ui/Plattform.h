@@ -31,6 +31,8 @@ class Plattform {
   // Help button that opens help there.
   virtual void Nachricht(QWidget* eltern, Meldung::Art art, const QString& text,
                          int hilfeKontext = 0) = 0;
+  // A question with the buttons Ja and Nein (Nein the default): true for Ja.
+  virtual bool Frage(QWidget* eltern, const QString& text) = 0;
   // The save dialog (it asks before replacing a file): the chosen path, or nothing.
   virtual std::optional<QString> Speicherpfad(QWidget* eltern, const SpeicherDialog& dialog) = 0;
   // Shows the window modally; returns when it is closed.

@@ -53,6 +53,19 @@ void QtPlattform::Nachricht(QWidget* eltern, Meldung::Art art, const QString& te
   }
 }
 
+bool QtPlattform::Frage(QWidget* eltern, const QString& text) {
+  QMessageBox box(eltern);
+  box.setWindowTitle(QGuiApplication::applicationDisplayName());
+  box.setIcon(QMessageBox::Question);
+  box.setText(text);
+  QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+  QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+  box.setDefaultButton(nein);
+  box.setEscapeButton(nein);
+  box.exec();
+  return box.clickedButton() == ja;
+}
+
 std::optional<QString> QtPlattform::Speicherpfad(QWidget* eltern, const SpeicherDialog& dialog) {
   QFileDialog d(eltern, dialog.titel);
   d.setAcceptMode(QFileDialog::AcceptSave);

@@ -13,6 +13,7 @@ class QtPlattform : public Plattform {
   ~QtPlattform() override;
   void Nachricht(QWidget* eltern, Meldung::Art art, const QString& text,
                  int hilfeKontext = 0) override;
+  bool Frage(QWidget* eltern, const QString& text) override;
   std::optional<QString> Speicherpfad(QWidget* eltern, const SpeicherDialog& dialog) override;
   void ZeigeModal(QDialog& fenster) override;
   Datum Heute() override;

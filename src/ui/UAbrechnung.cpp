@@ -9,12 +9,14 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "abrechnung/Cp1252.h"
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Fensterregeln.h"
 #include "druck/Schrift.h"
 #include "ui/Hilfe.h"
 #include "ui/Hilfekontexte.h"
 #include "ui/Plattform.h"
+#include "ui/Speichern.h"
 #include "ui/Symbole.h"
 #include "ui/Text.h"
 
@@ -106,13 +108,27 @@ void TFrmAbrechnung::Speichern(QWidget* eltern, const QString& vorschlag) {
     plattform_.Nachricht(eltern, Meldung::Art::Hinweis, QText(kNichtsZuSpeichern));
     return;
   }
+  // The file is Windows-1252: what it cannot hold would silently become "?".
+  std::string text;
+  for (const std::string& z : zeilen) text += z;
+  if (const std::vector<std::string> fremd = NichtInCp1252(text); !fremd.empty()) {
+    QStringList zeichen;
+    for (const std::string& z : fremd) zeichen << QText(z);
+    if (!plattform_.Frage(eltern, QStringLiteral("Die Abrechnung enthält Zeichen, die die Datei "
+                                                 "(Windows-1252) nicht aufnehmen kann; sie werden "
+                                                 "als \"?\" gespeichert: ") +
+                                      zeichen.join(u' ') + QStringLiteral("\nTrotzdem speichern?")))
+      return;
+  }
   const std::optional<QString> pfad =
       plattform_.Speicherpfad(eltern, {QStringLiteral("Gehaltsabrechnung speichern"),
                                        QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"),
                                        QStringLiteral("txt"), vorschlag});
   if (!pfad) return;
-  const std::string fehler = SpeichereAbrechnung(zeilen, QFile::encodeName(*pfad).toStdString());
-  if (!fehler.empty()) plattform_.Nachricht(eltern, Meldung::Art::Fehler, QText(fehler));
+  SpeichereGewaehlteDatei(plattform_, eltern, QFile::encodeName(*pfad).toStdString(),
+                          [&zeilen](const std::string& ziel, Schreibschutz schutz) {
+                            return SpeichereAbrechnung(zeilen, ziel, schutz);
+                          });
 }
 
 void TFrmAbrechnung::BtnAbrSpeichernClick() {

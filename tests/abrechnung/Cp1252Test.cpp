@@ -22,6 +22,17 @@ TEST(Cp1252, UmlautsAndTheUpperControlRange) {
   }
 }
 
+TEST(Cp1252, CharactersItCannotHoldAndWellFormedUtf8) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(NichtInCp1252("500 € für „Müller“"), V{});
+  EXPECT_EQ(NichtInCp1252("a→b😀c→Ω"), (V{"→", "😀", "Ω"}));
+  EXPECT_EQ(NichtInCp1252("kaputt \xFF"), V{"\xEF\xBF\xBD"});
+  for (const char* gut : {"", "März", "€", "😀", "\xEF\xBF\xBD"}) EXPECT_TRUE(IstUtf8(gut)) << gut;
+  for (const char* schlecht :
+       {"M\xE4rz", "\xC3", "\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"})
+    EXPECT_FALSE(IstUtf8(schlecht)) << schlecht;
+}
+
 TEST(Cp1252, WhatTheCodePageLacks) {
   EXPECT_EQ(NachCp1252("Ωx中"), "?x?");
   EXPECT_EQ(NachCp1252("bad \xFF byte"), "bad ? byte");

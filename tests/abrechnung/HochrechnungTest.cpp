@@ -56,6 +56,63 @@ TEST(Hochrechnung, StopsAfter200CalculationsWhenNoGrossHitsTheNet) {
   EXPECT_EQ(aufrufe, 199);
 }
 
+// A subsidy paid out beyond the pay: a gross of 0,00 already nets 300,00.
+TEST(Hochrechnung, NoTrialBelowZeroAndANetNoGrossGivesIsRefused) {
+  std::vector<Money> trials;
+  const auto zuschuss = [&](Money b) {
+    trials.push_back(b);
+    return b + 300_m;
+  };
+  const Hochrechnung h = NettoZuBrutto(100_m, zuschuss(100_m), false, zuschuss);
+  EXPECT_TRUE(h.unerreichbar);
+  EXPECT_FALSE(h.geloest);
+  EXPECT_EQ(trials.back(), Money());
+  for (const Money t : trials) EXPECT_GE(t, Money());
+  // 300,00 itself is reached at 0,00.
+  const Hochrechnung n = NettoZuBrutto(300_m, zuschuss(300_m), false, zuschuss);
+  EXPECT_TRUE(n.geloest);
+  EXPECT_EQ(n.brutto, Money());
+}
+
+TEST(Hochrechnung, AnUnsolvedSearchGivesTheClosestTrialTheSmallerOnATie) {
+  // Only even cents are reachable.
+  const auto netz = [](Money b) { return Money::cent(b.raw() / 200 * 2); };
+  std::vector<std::pair<Money, Money>> versuche;
+  const Money ziel = 1000.01_m;
+  const Hochrechnung h = NettoZuBrutto(ziel, netz(ziel), false, [&](Money b) {
+    versuche.emplace_back(b, netz(b));
+    return netz(b);
+  });
+  ASSERT_TRUE(h.abgebrochen());
+  versuche.emplace_back(ziel, netz(ziel));
+  const auto abstand = [&](Money n) { return n < ziel ? ziel - n : n - ziel; };
+  for (const auto& [b, n] : versuche) {
+    EXPECT_LE(abstand(h.netto), abstand(n));
+    if (abstand(n) == abstand(h.netto)) {
+      EXPECT_LE(h.brutto, b);
+    }
+  }
+  EXPECT_EQ(netz(h.brutto), h.netto);
+  EXPECT_EQ(h.netto, 1000_m);
+  EXPECT_NE(h.brutto, versuche[versuche.size() - 2].first) << "not simply the last trial";
+}
+
+TEST(Hochrechnung, TheNetFollowsTheGrossEvenlyOrNot) {
+  const auto flachNetz = [](Money b) { return b - AbrundenCent(Money::runde(b * 0.3_m)); };
+  const auto fall = [](Money b) { return b > 520_m ? b - 60_m : b; };  // falls at the limit
+  const auto sprung = [](Money b) {
+    return b > 520_m ? b : Money::runde(b * 0.8_m);
+  };  // jumps up there
+  const auto gleich = [](Money b) { return b; };
+  EXPECT_TRUE(NettoGleichmaessigUm(2000_m, flachNetz));
+  EXPECT_TRUE(NettoGleichmaessigUm(0.5_m, flachNetz));
+  EXPECT_TRUE(NettoGleichmaessigUm(300_m, gleich));
+  EXPECT_FALSE(NettoGleichmaessigUm(520_m, fall));
+  EXPECT_TRUE(NettoGleichmaessigUm(700_m, fall));
+  EXPECT_FALSE(NettoGleichmaessigUm(520_m, sprung));
+  EXPECT_FALSE(NettoGleichmaessigUm(521_m, sprung));
+}
+
 TEST(Hochrechnung, TaxClassSixRaisesTheTrialByACentFrom101To119) {
   const auto gerade = [](Money b) { return Money::cent(b.raw() / 200 * 2); };
   std::vector<Money> trials;

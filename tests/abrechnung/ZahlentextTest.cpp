@@ -68,6 +68,53 @@ TEST(Zahlentext, PictureFormats) {
   EXPECT_EQ(FormatDE(Money::units(INT64_MIN)), "-922.337.203.685.477,58");
 }
 
+// Amounts typed on the command line: a point is a thousands point only in a proper grouping.
+TEST(Zahlentext, CommandLineAmounts) {
+  struct Fall {
+    const char* text;
+    int nachkomma;
+    const char* wert;  // nullptr: not a number; "" : too many decimals
+  };
+  for (const Fall& f : {Fall{"3.000,50", 2, "3000.5"},
+                        {"3000.50", 2, "3000.5"},
+                        {"3.000", 2, "3000"},
+                        {"12.345.678", 2, "12345678"},
+                        {"1.5", 2, "1.5"},
+                        {"0.12", 2, "0.12"},
+                        {"-1.000", 2, "-1000"},
+                        {"1234.5", 2, "1234.5"},
+                        {",5", 2, "0.5"},
+                        {" 7 ", 2, "7"},
+                        {"0.125", 2, ""},
+                        {"3000,999", 2, ""},
+                        {"1234.567", 2, ""},
+                        {"0.875", 3, "0.875"},
+                        {"0.8751", 3, ""},
+                        {"1.000", 3, "1000"},
+                        {"30.00,5", 2, nullptr},
+                        {"1.2.3", 2, nullptr},
+                        {"1.000.5", 2, nullptr},
+                        {"0.125.000", 2, nullptr},
+                        {".", 2, nullptr},
+                        {"", 2, nullptr},
+                        {"3x", 2, nullptr},
+                        {"1,2,3", 2, nullptr},
+                        {"1.,5", 2, nullptr}}) {
+    if (f.wert == nullptr) {
+      EXPECT_THROW(LiesZahlentext(f.text, f.nachkomma), KonvertierungsFehler) << f.text;
+    } else if (*f.wert == '\0') {
+      EXPECT_THROW(LiesZahlentext(f.text, f.nachkomma), NachkommaFehler) << f.text;
+    } else {
+      EXPECT_EQ(LiesZahlentext(f.text, f.nachkomma), Money::parse(f.wert)) << f.text;
+    }
+  }
+  try {
+    LiesZahlentext("0.125", 2);
+  } catch (const KonvertierungsFehler& f) {
+    EXPECT_STREQ(f.what(), "'0.125' hat mehr als zwei Nachkommastellen");
+  }
+}
+
 TEST(Zahlentext, IndependentOfTheProcessLocale) {
   const char* vorher = std::setlocale(LC_ALL, nullptr);
   const std::string gespeichert = vorher ? vorher : "C";

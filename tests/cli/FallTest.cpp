@@ -67,18 +67,36 @@ TEST(Fall, TaxResultsForTheYearsOfTheFamily) {
   }
 }
 
+// Without --Monat the case is January's with January's rates, not the bare year defaults.
+TEST(Fall, WithoutAMonthTheMonthsRatesApply) {
+  const Lauf ohne = fall({"--Jahr", "2025", "--StBrutto", "3000", "--SVBrutto", "3000"});
+  ASSERT_EQ(ohne.code, 0) << ohne.fehler;
+  EXPECT_NE(ohne.aus.find(R"("KVSatz": "14.6000")"), std::string::npos) << ohne.aus;
+  EXPECT_EQ(
+      ohne.aus,
+      fall({"--Jahr", "2025", "--StBrutto", "3000", "--SVBrutto", "3000", "--Monat", "1"}).aus);
+}
+
 TEST(Fall, RefusesWhatItCannotRead) {
   struct Fall {
     std::vector<std::string> args;
     const char* meldung;
   };
-  for (const Fall& f : {Fall{{"--StBrutto", "3000"}, "--Jahr fehlt"},
-                        {{"--Jahr", "2023", "--Gibtsnicht", "1"}, "unbekannte Option --Gibtsnicht"},
-                        {{"--Jahr", "2023", "--StBrutto", "3.000,00"}, "ist keine Zahl"},
-                        {{"--Jahr", "20x3"}, "ist keine ganze Zahl"},
-                        {{"--Jahr", "2023", "--BGR", "111"}, "Beitragsgruppe"},
-                        {{"--Jahr", "1999"}, "1999"},
-                        {{"--Jahr"}, "braucht einen Wert"}}) {
+  for (const Fall& f :
+       {Fall{{"--StBrutto", "3000"}, "--Jahr fehlt"},
+        {{"--Jahr", "2023", "--Gibtsnicht", "1"}, "unbekannte Option --Gibtsnicht"},
+        {{"--Jahr", "2023", "--StBrutto", "3.000,00"}, "ist keine Zahl"},
+        {{"--Jahr", "20x3"}, "ist keine ganze Zahl"},
+        {{"--Jahr", "2023", "--BGR", "111"}, "Beitragsgruppe"},
+        {{"--Jahr", "1999"}, "1999"},
+        {{"--Jahr", "2023", "--StBrutto", "-1"}, "--StBrutto: '-1' darf nicht negativ sein"},
+        {{"--Jahr", "2023", "--KVSatz", "100.5"},
+         "--KVSatz: '100.5' liegt nicht zwischen 0 und 100"},
+        {{"--Jahr", "2023", "--StTage", "31"}, "--StTage: '31' liegt nicht zwischen 1 und 30"},
+        {{"--Jahr", "2023", "--SVTage", "0"}, "--SVTage: '0' liegt nicht zwischen 1 und 30"},
+        {{"--Jahr", "2023", "--Monat", "13"}, "--Monat: '13' liegt nicht zwischen 1 und 12"},
+        {{"--Jahr", "2023", "--Faktor", "1.2"}, "--Faktor: '1.2' liegt nicht zwischen 0 und 1"},
+        {{"--Jahr"}, "braucht einen Wert"}}) {
     const Lauf l = fall(f.args);
     EXPECT_EQ(l.code, 2) << f.meldung;
     EXPECT_NE(l.fehler.find(f.meldung), std::string::npos) << l.fehler;

@@ -65,5 +65,33 @@ TEST(Pap, MalformedRowsNameLineAndColumn) {
   EXPECT_THROW(Pap(ein, aus, "OruSteuern1999"), PapFehler);
 }
 
+// Inputs outside the ranges the flowchart defines, and a header of another separator.
+TEST(Pap, InputsOutOfRangeNameLineAndColumn) {
+  struct Fall {
+    const char* csv;
+    const char* meldung;
+  };
+  for (const Fall& f :
+       {Fall{"RE4;STKL;LZZ\n300000;1;2\n",
+             "Zeile 1: die Spalten der Kopfzeile sind nicht durch Kommas getrennt"},
+        {"RE4,STKL,LZZ\n300000,7,2\n", "Zeile 2, Spalte STKL: '7' liegt nicht zwischen 0 und 6"},
+        {"RE4,STKL,LZZ\n300000,1,0\n", "Zeile 2, Spalte LZZ: '0' liegt nicht zwischen 1 und 4"},
+        {"RE4,STKL,LZZ\n300000,1,2\n-1,1,2\n", "Zeile 3, Spalte RE4: '-1' darf nicht negativ sein"},
+        {"RE4,F,AF,STKL\n300000,1.5,1,4\n",
+         "Zeile 2, Spalte F: '1.5' liegt nicht zwischen 0 und 1"},
+        {"RE4,PVA\n300000,5\n", "Zeile 2, Spalte PVA: '5' liegt nicht zwischen 0 und 4"},
+        {"RE4,KVZ\n300000,101\n", "Zeile 2, Spalte KVZ: '101' liegt nicht zwischen 0 und 100"},
+        {"RE4,ZMVB\n300000,13\n", "Zeile 2, Spalte ZMVB: '13' liegt nicht zwischen 0 und 12"},
+        {"RE4,VKAPA\n300000,-5\n", "Zeile 2, Spalte VKAPA: '-5' darf nicht negativ sein"}}) {
+    try {
+      pap(f.csv);
+      ADD_FAILURE() << f.csv;
+    } catch (const PapFehler& e) {
+      EXPECT_STREQ(e.what(), f.meldung);
+    }
+  }
+  EXPECT_NO_THROW(pap("RE4,STKL,LZZ,F,AF,KRV,PVA\n300000,0,4,0.875,1,2,4\n"));
+}
+
 }  // namespace
 }  // namespace salvaro

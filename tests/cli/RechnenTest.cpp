@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 
 #include "Hilfe.h"
+#include "abrechnung/Zahlentext.h"
+#include "cli/Aufruf.h"
+#include "cli/Fall.h"
+#include "cli/Pap.h"
 #include "cli/Rechnen.h"
 
 namespace salvaro {
@@ -45,11 +51,57 @@ TEST(Rechne, PrintsTheStatementLaidOutInColumns) {
   EXPECT_EQ(z.back().rfind("Erstellt am 07.12.2026", 0), 0u);
 }
 
-TEST(Rechne, NetToGrossInJson) {
-  const Lauf l = rechne({"--netto", "2.000,00", "--jahr", "2023", "--monat", "Januar", "--json"});
-  ASSERT_EQ(l.code, 0) << l.fehler;
-  EXPECT_NE(l.aus.find("\"Netto\": \"2000,00\""), std::string::npos) << l.aus;
-  EXPECT_NE(l.aus.find("\"Berechnungsschritte\": "), std::string::npos);
+// Amounts are numbers in euros, deductions negative, rates numbers in percent; the deductions
+// add up to the difference between gross and net, to the cent.
+TEST(Rechne, JsonTypesAndSigns) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--netto", "2.000,00", "--jahr", "2023", "--monat", "Januar"},
+        {"--brutto", "4500", "--jahr", "2026", "--monat", "1"},
+        {"--brutto", "7000", "--jahr", "2010", "--monat", "7", "--kirchensteuer", "Bayern"}}) {
+    std::vector<std::string> mitJson = args;
+    mitJson.push_back("--json");
+    const Lauf l = rechne(mitJson);
+    ASSERT_EQ(l.code, 0) << l.fehler;
+    const nlohmann::json j = nlohmann::json::parse(l.aus);
+    const auto cent = [&](const char* k) { return std::llround(j.at(k).get<double>() * 100); };
+    long long abzuege = 0;
+    for (const char* k :
+         {"Lohnsteuer", "Kirchensteuer", "Solidaritaetszuschlag", "Krankenversicherung",
+          "Rentenversicherung", "Arbeitslosenversicherung", "Pflegeversicherung"}) {
+      ASSERT_TRUE(j.at(k).is_number()) << k;
+      EXPECT_LE(j.at(k).get<double>(), 0) << k;
+      abzuege += cent(k);
+    }
+    for (const char* k : {"Brutto", "Steuerbrutto", "SVBrutto", "Netto", "SummeGesetzlicheAbzuege",
+                          "RVSatz", "AVSatz", "PVSatz", "KVSatz", "KVZusatz"})
+      ASSERT_TRUE(j.at(k).is_number()) << k;
+    EXPECT_EQ(cent("SummeGesetzlicheAbzuege"), abzuege);
+    EXPECT_EQ(cent("Brutto") + abzuege, cent("Netto")) << l.aus;
+    EXPECT_TRUE(j.at("Abrechnungsmonat").is_string());
+    EXPECT_TRUE(j.at("Berechnungsschritte").is_number_integer());
+    EXPECT_TRUE(j.at("Meldungen").is_array());
+  }
+  const nlohmann::json j = nlohmann::json::parse(
+      rechne({"--brutto", "4500", "--jahr", "2026", "--monat", "1", "--json"}).aus);
+  EXPECT_EQ(j.at("RVSatz"), 18.6);
+  EXPECT_EQ(j.at("KVSatz"), 14.6);
+  EXPECT_EQ(j.at("Netto"), 2812.58);
+}
+
+// Money becomes a double only at this edge: its shortest text is the amount's own decimal text,
+// and it reads back to the same cents.
+TEST(Rechne, JsonAmountsReadBackToTheCent) {
+  for (std::int64_t c = -300000; c <= 300000; c += 7) {
+    for (const std::int64_t skala : {std::int64_t{1}, std::int64_t{1000003}}) {
+      const Money m = Money::cent(c * skala);
+      const std::string text = nlohmann::json(AlsJsonZahl(m)).dump();
+      EXPECT_EQ(std::llround(nlohmann::json::parse(text).get<double>() * 100), c * skala) << text;
+      std::string erwartet = FormatBild(m, 2, false);
+      erwartet[erwartet.find(',')] = '.';
+      while (erwartet.back() == '0' && erwartet[erwartet.size() - 2] != '.') erwartet.pop_back();
+      ASSERT_EQ(text, erwartet);
+    }
+  }
 }
 
 TEST(Rechne, AmountsInGermanOrPlainNotation) {
@@ -177,7 +229,8 @@ TEST(Stapel, OneCalculationPerRowAndErrorsPerRow) {
          "2500,2018,5,3,1\n";
   }
   std::ostringstream aus, fehler;
-  EXPECT_EQ(StapelBefehl({pfad.string()}, aus, fehler, kHeute, true), 0);
+  // A row with bad input makes the run's exit code 1; the other rows are still written.
+  EXPECT_EQ(StapelBefehl({pfad.string()}, aus, fehler, kHeute, true), 1);
   std::istringstream s(aus.str());
   std::vector<std::string> z;
   for (std::string zeile; std::getline(s, zeile);) z.push_back(zeile);
@@ -194,6 +247,202 @@ TEST(Stapel, OneCalculationPerRowAndErrorsPerRow) {
   EXPECT_NE(fehler.str().find("3 Zeilen gerechnet, 1 mit Fehler"), std::string::npos);
   EXPECT_EQ(fehler.str().find('['), std::string::npos) << "no progress bar for 3 rows";
   std::filesystem::remove(pfad);
+}
+
+// One scheme of exit codes: 0 done, 1 refused, 2 bad input, 3 unsolved search, 4 not written.
+TEST(Rechne, ExitCodes) {
+  const std::string fehlt = (std::filesystem::temp_directory_path() /
+                             ("salvaro-fehlt-" + std::to_string(::getpid())) / "a.txt")
+                                .string();
+  struct Fall {
+    std::vector<std::string> args;
+    int code;
+    std::string meldung;  // on stderr
+  };
+  const Fall faelle[] = {
+      {{"--brutto", "3000", "--faktor", "0.875", "--steuerklasse", "4"}, 0, ""},
+      {{"--brutto", "0.125"}, 2, "'0.125' hat mehr als zwei Nachkommastellen"},
+      {{"--brutto", "3000,999"}, 2, "mehr als zwei Nachkommastellen"},
+      {{"--faktor", "0.8755", "--brutto", "3000"}, 2, "mehr als drei Nachkommastellen"},
+      {{"--netto", "159,77", "--jahr", "2010", "--monat", "7", "--beitragsgruppe", "9111", "--pkv",
+        "676,60", "--ppv", "137,94"},
+       1,
+       "Dieses Netto ergibt sich aus keinem Brutto ab 0,00"},
+      {{"--netto", "1508,14", "--jahr", "2023", "--monat", "1"},
+       3,
+       "Hochrechnung nach 200 Schritten abgebrochen"},
+      {{"--brutto", "3000", "--speichern", fehlt},
+       4,
+       "das Verzeichnis \"" + std::filesystem::path(fehlt).parent_path().string() +
+           "\" existiert nicht"},
+      {{"--brutto", "3000", "--speichern="}, 2, "--speichern braucht einen Dateinamen"},
+  };
+  for (const Fall& f : faelle) {
+    const Lauf l = rechne(f.args);
+    EXPECT_EQ(l.code, f.code) << f.args[1] << l.fehler;
+    EXPECT_NE(l.fehler.find(f.meldung), std::string::npos) << l.fehler;
+  }
+  // An unsolved search shows the closest result it tried.
+  const Lauf l = rechne({"--netto", "1508,14", "--jahr", "2023", "--monat", "1", "--json"});
+  const nlohmann::json j = nlohmann::json::parse(l.aus);
+  EXPECT_NEAR(j.at("Netto").get<double>(), 1508.14, 0.05);
+  EXPECT_GE(j.at("Brutto").get<double>(), 0);
+}
+
+// --help on every subcommand: usage, options, exit status and examples on stdout, exit 0.
+TEST(Befehle, HelpInTheShapeHelp2manReads) {
+  std::istringstream nichts;
+  for (const char* befehl : {"rechne", "stapel", "fall", "pap", "beispiel"}) {
+    std::ostringstream aus, fehler;
+    const std::vector<std::string> args = {"--help"};
+    const std::string b = befehl;
+    const int code = b == "rechne"   ? RechneBefehl(args, aus, fehler, kHeute)
+                     : b == "stapel" ? StapelBefehl(args, aus, fehler, kHeute, false)
+                     : b == "fall"   ? FallBefehl(args, aus, fehler)
+                     : b == "pap"    ? PapBefehl(args, nichts, aus, fehler)
+                                     : (BefehlsHilfe(aus, b), 0);
+    EXPECT_EQ(code, 0) << befehl;
+    EXPECT_EQ(fehler.str(), "") << befehl;
+    const std::string h = aus.str();
+    EXPECT_EQ(h.rfind("Aufruf: salvaro-cli " + b, 0), 0u) << h;
+    for (const char* teil : {"\nOptionen:\n  ", "\n  -h, --help  ", "\nExit-Status:\n  0  ",
+                             "\n  4  ", "\nBeispiele:\n  salvaro-cli "})
+      EXPECT_NE(h.find(teil), std::string::npos) << befehl << ": " << teil;
+  }
+  std::ostringstream alles;
+  Hilfe(alles);
+  for (const char* teil : {"-V, --version", "Exit-Status:", "Beispiele:", "--ausgabe DATEI",
+                           "--Feld WERT", "OruSteuern2026"})
+    EXPECT_NE(alles.str().find(teil), std::string::npos) << teil;
+  EXPECT_EQ(VersionsText(), "salvaro-cli 1.0.5.2");
+}
+
+TEST(Stapel, ProgressLine) {
+  struct Fall {
+    std::size_t fertig, gesamt;
+    double sekunden;
+    const char* text;
+  };
+  for (const Fall& f : {Fall{0, 100000, 0, "0 von 100.000 Zeilen"},
+                        {1500, 100000, 2, "1.500 von 100.000 Zeilen, 750 Zeilen/s, noch 2:11"},
+                        {100000, 100000, 50, "100.000 von 100.000 Zeilen, 2.000 Zeilen/s"},
+                        {10, 100000, 10, "10 von 100.000 Zeilen, 1 Zeilen/s, noch 27:46:30"},
+                        {300, 0, 1.5, "300 Zeilen, 200 Zeilen/s"}})
+    EXPECT_EQ(FortschrittsText(f.fertig, f.gesamt, f.sekunden), f.text);
+}
+
+// The input as files come: a byte-order mark, blank lines, Windows-1252, overlong lines, NUL
+// bytes; line numbers are those of the file.
+TEST(Stapel, InputFilesAndExitCodes) {
+  struct Fall {
+    std::string name;
+    std::string csv;
+    int code;
+    std::vector<std::string> fehler;  // parts of stderr
+    std::string ausgabe;              // a part of stdout
+  };
+  const std::string kopf = "brutto;jahr;monat;kirchensteuer\n";
+  const Fall faelle[] = {
+      {"BOM, blank lines, bad row on line 5",
+       "\xEF\xBB\xBF" + kopf + "\n3000;2023;1;keine\n\n3000;2023;1;Atlantis\n",
+       1,
+       {"Zeile 5, Spalte kirchensteuer", "2 Zeilen gerechnet, 1 mit Fehler"},
+       "brutto;jahr;monat;kirchensteuer;Lohnsteuer"},
+      {"Windows-1252",
+       kopf + "3000;2023;M\xE4rz;Th\xFCringen\n",
+       0,
+       {"1 Zeilen gerechnet"},
+       "3000;2023;März;Thüringen;-341,00"},
+      {"every row fails",
+       kopf + "x;2023;1;keine\n3000;1999;1;keine\n",
+       1,
+       {"Zeile 2, Spalte brutto", "Zeile 3, Spalte jahr", "2 Zeilen gerechnet, 2 mit Fehler"},
+       ""},
+      {"refused",
+       "netto,jahr,monat,beitragsgruppe,pkv,ppv\n159.77,2010,7,9111,676.60,137.94\n",
+       1,
+       {"Zeile 2: Dieses Netto ergibt sich aus keinem Brutto ab 0,00", "1 abgelehnt"},
+       ""},
+      {"unsolved only",
+       "netto,jahr,monat\n1508.14,2023,1\n2000,2023,1\n",
+       3,
+       {"Zeile 2: Hochrechnung nach 200 Schritten abgebrochen",
+        "2 Zeilen gerechnet, 1 Hochrechnung ohne genaues Ergebnis"},
+       "\n2000,2023,1,"},
+      {"NUL byte",
+       kopf + std::string("30\0"
+                          "00;2023;1;keine\n",
+                          17),
+       1,
+       {"'30\\000'"},
+       ""},
+      {"line over 64 KiB",
+       kopf + std::string(70000, ';') + "\n3000;2023;1;keine\n",
+       1,
+       {"Zeile 2: die Zeile ist länger als 64 KiB", "2 Zeilen gerechnet, 1 mit Fehler"},
+       "\n3000;2023;1;keine;-341,00"},
+      {"header over 64 KiB",
+       std::string(70000, 'x') + "\n",
+       2,
+       {"Zeile 1: die Zeile ist länger"},
+       ""},
+      {"no header", "\n\n", 2, {"Zeile 3: die Kopfzeile fehlt"}, ""},
+      {"no amount", "brutto,jahr\n,2023\n", 1, {"Zeile 2: brutto oder netto fehlt"}, ""},
+  };
+  const auto pfad = std::filesystem::temp_directory_path() /
+                    ("salvaro-stapel-ein-" + std::to_string(::getpid()) + ".csv");
+  for (const Fall& f : faelle) {
+    std::ofstream(pfad, std::ios::binary) << f.csv;
+    std::ostringstream aus, fehler;
+    EXPECT_EQ(StapelBefehl({pfad.string()}, aus, fehler, kHeute, false), f.code) << f.name;
+    for (const std::string& teil : f.fehler)
+      EXPECT_NE(fehler.str().find(teil), std::string::npos) << f.name << ": " << fehler.str();
+    EXPECT_NE(aus.str().find(f.ausgabe), std::string::npos) << f.name << ": " << aus.str();
+    // Every row has the header's columns, a refused one too: its message is under "Meldung".
+    std::istringstream zeilen(aus.str());
+    std::string zeile;
+    std::getline(zeilen, zeile);
+    const char trenner = zeile.find(';') != std::string::npos ? ';' : ',';
+    const std::size_t spalten = TeileCsv(zeile, trenner).size();
+    while (std::getline(zeilen, zeile))
+      EXPECT_EQ(TeileCsv(zeile, trenner).size(), spalten) << f.name << ": " << zeile;
+  }
+  std::filesystem::remove(pfad);
+  std::ostringstream aus, fehler;
+  const std::string verzeichnis = std::filesystem::temp_directory_path().string();
+  EXPECT_EQ(StapelBefehl({verzeichnis}, aus, fehler, kHeute, false), 2);
+  EXPECT_EQ(fehler.str(), "salvaro-cli stapel: die Datei \"" + verzeichnis +
+                              "\" kann nicht gelesen werden: es ist ein Verzeichnis\n");
+}
+
+// --ausgabe writes the file as a whole: a run that ends on a file-level problem keeps the old one.
+TEST(Stapel, OutputFile) {
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("salvaro-stapel-aus-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const auto ein = dir / "ein.csv", aus = dir / "aus.csv", schlecht = dir / "schlecht.csv";
+  std::ofstream(ein) << "brutto,jahr,monat\n3000,2023,1\n";
+  std::ofstream(schlecht) << "unbekannt\n1\n";
+  std::ofstream(aus) << "alt";
+  const auto lauf = [&](const std::filesystem::path& eingabe, const std::string& ziel) {
+    std::ostringstream o, f;
+    const int code = StapelBefehl({eingabe.string(), "--ausgabe", ziel}, o, f, kHeute, false);
+    EXPECT_EQ(o.str(), "");
+    return std::make_pair(code, f.str());
+  };
+  EXPECT_EQ(lauf(schlecht, aus.string()).first, 2);
+  std::stringstream inhalt;
+  inhalt << std::ifstream(aus).rdbuf();
+  EXPECT_EQ(inhalt.str(), "alt");
+  EXPECT_EQ(lauf(ein, aus.string()), std::make_pair(0, std::string("1 Zeilen gerechnet\n")));
+  inhalt.str("");
+  inhalt << std::ifstream(aus).rdbuf();
+  EXPECT_EQ(inhalt.str().rfind("brutto,jahr,monat,Lohnsteuer", 0), 0u);
+  const auto [code, meldung] = lauf(ein, (dir / "fehlt" / "x.csv").string());
+  EXPECT_EQ(code, 4);
+  EXPECT_NE(meldung.find("existiert nicht"), std::string::npos) << meldung;
+  EXPECT_EQ(meldung.find("Zeilen gerechnet"), std::string::npos) << "no summary as success";
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

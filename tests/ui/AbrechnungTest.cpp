@@ -106,8 +106,60 @@ class AbrechnungTest : public QObject {
     w->BtnSpeichern->click();
     QCOMPARE(w.plattform.nachrichten.size(), 1);
     QCOMPARE(w.plattform.nachrichten.front().art, Meldung::Art::Fehler);
-    QVERIFY(!w.plattform.nachrichten.front().text.isEmpty());
+    QVERIFY(w.plattform.nachrichten.front().text.endsWith(
+        QStringLiteral("das Verzeichnis \"") + w.ordner.filePath(QStringLiteral("fehlt")) +
+        QStringLiteral("\" existiert nicht.")));
     QVERIFY(IstErstellt(w->FrmAbrechnung->Zeilen()));
+  }
+
+  // Characters the file cannot hold are named before saving; Nein saves nothing.
+  void zeichenOhneWindows1252() {
+    for (const bool ja : {false, true}) {
+      Fenster w;
+      rechnen(w);
+      w->FrmAbrechnung->MemoAbrechnung->appendPlainText(
+          QStringLiteral("Netto → Konto 😀 500 € → fertig"));
+      const QString pfad = w.ordner.filePath(QStringLiteral("Abrechnung.txt"));
+      w.plattform.speicherAntwort = pfad;
+      w.plattform.frageAntwort = ja;
+      w->FrmAbrechnung->BtnAbrSpeichern->click();
+      QCOMPARE(w.plattform.fragen.size(), 1);
+      QVERIFY(w.plattform.fragen.front().contains(QStringLiteral(": → 😀\n")));
+      QVERIFY(!w.plattform.fragen.front().contains(QStringLiteral("€")));
+      QCOMPARE(QFile::exists(pfad), ja);
+      if (ja) QVERIFY(lies(pfad).endsWith("Netto ? Konto ? 500 \x80 ? fertig\r\n"));
+      QVERIFY(w.plattform.nachrichten.isEmpty());
+    }
+    // A statement the code page holds is saved without a question.
+    Fenster w;
+    rechnen(w);
+    w.plattform.speicherAntwort = w.ordner.filePath(QStringLiteral("b.txt"));
+    w->BtnSpeichern->click();
+    QVERIFY(w.plattform.fragen.isEmpty());
+  }
+
+  // A file marked read-only is replaced only when the user says so; its rights stay.
+  void schreibgeschuetzteDatei() {
+    for (const bool ja : {false, true}) {
+      Fenster w;
+      rechnen(w);
+      const QString pfad = w.ordner.filePath(QStringLiteral("alt.txt"));
+      {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("alt");
+      }
+      QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+      w.plattform.speicherAntwort = pfad;
+      w.plattform.frageAntwort = ja;
+      w->BtnSpeichern->click();
+      QCOMPARE(w.plattform.fragen.size(), 1);
+      QVERIFY(w.plattform.fragen.front().contains(QStringLiteral("ist schreibgeschützt")));
+      QCOMPARE(lies(pfad) == "alt", !ja);
+      QVERIFY(!(QFile::permissions(pfad) & QFileDevice::WriteOwner));
+      QVERIFY(QFile::permissions(pfad) & QFileDevice::ReadGroup);
+      QVERIFY(w.plattform.nachrichten.isEmpty());
+    }
   }
 
   void abrechnungsfenster() {

@@ -203,6 +203,28 @@ class BerechnungTest : public QObject {
     }
   }
 
+  // A voluntary member with private insurance whose subsidy is paid out nets more than this at a
+  // gross of 0,00: the window refuses the net instead of showing a negative gross.
+  void nettoAusKeinemBrutto() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2010"));
+    Fenster::waehle(w->ComboMonat, QStringLiteral("Juli"));
+    w->OruEdiBGR->setText(QStringLiteral("9111"));
+    w->ChkPKV->setChecked(true);
+    w->LabEdiPKV->setText(QStringLiteral("676,60"));
+    w->ChkPPV->setChecked(true);
+    w->LEdiPPV->setText(QStringLiteral("137,94"));
+    w.plattform.nachrichten.clear();
+    Fenster::eingeben(w->LEdiNetto, QStringLiteral("159,77"));
+    QCOMPARE(w.plattform.texte(),
+             QStringList{QStringLiteral("Dieses Netto ergibt sich aus keinem Brutto ab 0,00")});
+    QCOMPARE(w.plattform.nachrichten.front().art, Meldung::Art::Fehler);
+    QCOMPARE(w.werte(), QStringList(7, QStringLiteral("0,00")));
+    QVERIFY(!IstErstellt(w->FrmAbrechnung->Zeilen()));
+    QVERIFY(!w->LEdiBrutto->text().startsWith(u'-'));
+  }
+
   // A net the search cannot hit exactly: the results of the last trial are shown, the statement
   // is built, then the message follows once, with Help only when there is a help file.
   void zweihundertSchritte() {

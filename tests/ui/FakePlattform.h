@@ -25,6 +25,8 @@ class FakePlattform : public Plattform {
   QList<Eintrag> nachrichten;
   QList<SpeicherDialog> speicherDialoge;
   std::optional<QString> speicherAntwort;  // the path the save dialog answers, or cancel
+  QStringList fragen;                      // the questions asked
+  bool frageAntwort = true;                // Ja or Nein
   QList<QDialog*> modal;
   Datum heute{2026, 12, 7};
   QString hilfedatei;
@@ -36,6 +38,10 @@ class FakePlattform : public Plattform {
 
   void Nachricht(QWidget*, Meldung::Art art, const QString& text, int hilfeKontext) override {
     nachrichten.append({art, text, hilfeKontext});
+  }
+  bool Frage(QWidget*, const QString& text) override {
+    fragen.append(text);
+    return frageAntwort;
   }
   std::optional<QString> Speicherpfad(QWidget*, const SpeicherDialog& dialog) override {
     speicherDialoge.append(dialog);

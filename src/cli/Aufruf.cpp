@@ -1,0 +1,240 @@
+#include "cli/Aufruf.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <ostream>
+
+#include "abrechnung/Version.h"
+#include "tax/EngineWahl.h"
+
+namespace salvaro {
+
+namespace {
+
+struct Option {
+  std::string_view name;
+  std::string_view text;
+};
+
+struct Befehl {
+  std::string_view name;
+  std::string_view kurz;  // one line for the list of subcommands
+  std::string_view aufruf;
+  std::string_view beschreibung;
+  std::vector<Option> optionen;
+  std::vector<std::string_view> beispiele;
+};
+
+const std::vector<Befehl>& befehle() {
+  static const std::vector<Befehl> b = {
+      {"rechne",
+       "eine Berechnung wie im Programmfenster",
+       "salvaro-cli rechne (--brutto BETRAG | --netto BETRAG) [OPTION...]",
+       "Rechnet einen Monat wie das Programmfenster: vom Brutto zum Netto, oder mit --netto vom\n"
+       "gewünschten Netto zum Brutto (Hochrechnung in höchstens 200 Schritten). Ausgabe: die\n"
+       "Detailabrechnung, mit --json die Ergebnisse als JSON; mit --speichern wird die\n"
+       "Abrechnung wie im Fenster gespeichert (Windows-1252, CR LF). Die Meldungen des Fensters\n"
+       "stehen auf der Fehlerausgabe. Beträge deutsch (3.000,50) oder mit Dezimalpunkt\n"
+       "(3000.50), höchstens zwei Nachkommastellen; ein Punkt ist nur Tausenderpunkt vor genau\n"
+       "drei Ziffern nach einer ersten Gruppe aus einer bis drei Ziffern, die nicht mit 0\n"
+       "beginnt.",
+       {{"--brutto BETRAG", "Bruttolohn des Monats (Brutto zu Netto)"},
+        {"--netto BETRAG", "gewünschtes Netto (Netto zu Brutto)"},
+        {"--jahr JJJJ", "Abrechnungsjahr (Vorgabe 2023)"},
+        {"--monat NAME|NR", "Abrechnungsmonat, Name oder Nummer (Vorgabe: der laufende Monat)"},
+        {"--steuerklasse N", "Steuerklasse 1 bis 6 (Vorgabe 1)"},
+        {"--faktor F", "Faktor bei Steuerklasse 4, bis zu drei Nachkommastellen (0.875)"},
+        {"--kinderfreibetrag N", "Zahl der Kinderfreibeträge (0,5 je Elternteil)"},
+        {"--kinder-unter-25 N", "Kinder unter 25 Jahren (Pflegeversicherung ab Juli 2023)"},
+        {"--freibetrag BETRAG", "monatlicher Freibetrag; negativ: Hinzurechnungsbetrag"},
+        {"--kirchensteuer LAND|keine", "Bundesland der Kirchensteuer wie im Fenster, oder keine"},
+        {"--geburtsjahr JJJJ", "Geburtsjahr (Vorgabe 1980)"},
+        {"--beitragsgruppe NNNN", "Beitragsgruppe KV, RV, AV, PV (Vorgabe 1111)"},
+        {"--kv-satz SATZ", "allgemeiner Beitragssatz der Krankenversicherung in Prozent"},
+        {"--kv-zusatz SATZ", "Zusatzbeitragssatz der Krankenversicherung in Prozent"},
+        {"--pkv BETRAG", "Beitrag der privaten Krankenversicherung"},
+        {"--ppv BETRAG", "Beitrag der privaten Pflegeversicherung"},
+        {"--pkv-ohne-zuschuss", "privat krankenversichert ohne Arbeitgeberzuschuss"},
+        {"--ost", "Rechtskreis Ost"},
+        {"--besondere-tabelle", "besondere Steuertabelle"},
+        {"--ohne-uebergangsbereich", "ohne Übergangsbereich"},
+        {"--rv-verzicht", "Verzicht auf die RV-Freiheit bei geringfügiger Beschäftigung"},
+        {"--pv-nicht-erhoeht", "Pflegeversicherung ohne Zuschlag für Kinderlose"},
+        {"--pv-sachsen", "Pflegeversicherung in Sachsen"},
+        {"--frw-tats-brutto", "SV bei Freiwilligen und PKV nach dem tatsächlichen Brutto"},
+        {"--steuerbrutto BETRAG", "eigenes Steuerbrutto (sonst das Brutto)"},
+        {"--sv-brutto BETRAG", "eigenes SV-Brutto (sonst das Brutto)"},
+        {"--heute JJJJ-MM-TT", "das Datum der Abrechnung (für gleichbleibende Ausgaben)"},
+        {"--json", "die Ergebnisse als JSON statt der Abrechnung (Schlüssel: siehe README)"},
+        {"--speichern DATEI", "die Abrechnung in DATEI speichern (ohne Endung: .txt)"},
+        {"--pdf DATEI", "die Abrechnung gedruckt als PDF-Datei schreiben"},
+        {"--papier A4|Letter", "Papierformat der PDF-Datei (Vorgabe: nach LC_PAPER, sonst A4)"},
+        {"-h, --help", "diese Hilfe anzeigen und beenden"}},
+       {"salvaro-cli rechne --brutto 4500 --jahr 2026 --monat 1 --json",
+        "salvaro-cli rechne --netto 2.000,00 --jahr 2025 --monat Mai --steuerklasse 3"}},
+      {"stapel",
+       "eine Berechnung je Zeile einer CSV-Datei",
+       "salvaro-cli stapel EINGABE.csv [--ausgabe DATEI]",
+       "Rechnet eine Zeile nach der anderen wie rechne. Die Spalten der Kopfzeile heißen wie die\n"
+       "Optionen von rechne (ohne --), getrennt durch \",\" (Beträge mit Dezimalpunkt) oder \";\"\n"
+       "(Beträge deutsch); Schalter als 1/0 oder ja/nein; ein leeres Feld behält die Vorgabe.\n"
+       "Die Eingabe ist UTF-8 (mit oder ohne Byte-Order-Mark) oder Windows-1252. Jede Zeile\n"
+       "wird mit den Ergebnissen ausgegeben; eine fehlerhafte Zeile bekommt ihre Meldung (Zeile,\n"
+       "Spalte) und die anderen werden weiter gerechnet. Zeilen über 64 KiB werden abgelehnt.\n"
+       "Am Ende steht die Zusammenfassung auf der Fehlerausgabe, ist diese ein Terminal, auch\n"
+       "eine Fortschrittszeile.",
+       {{"--ausgabe DATEI", "die Ergebnisse in DATEI statt auf die Standardausgabe schreiben"},
+        {"-h, --help", "diese Hilfe anzeigen und beenden"}},
+       {"salvaro-cli stapel faelle.csv --ausgabe ergebnisse.csv"}},
+      {"fall",
+       "der Abrechnungsfall selbst, alle Ergebnisse als JSON",
+       "salvaro-cli fall --Jahr JJJJ [--Feld WERT...]",
+       "Jede Eingabe des Abrechnungsfalls mit Setter ist eine Option wie ihr Feld (--Monat,\n"
+       "--BGR, --StBrutto, --SVBrutto, --KVSatz ...), Beträge mit Dezimalpunkt; die Setter\n"
+       "laufen in ihrer Reihenfolge, ohne --Monat mit Monat 1, ohne --Rechtskreis für West.\n"
+       "Ausgabe: ein JSON-Objekt aller Ergebnisse, Beträge mit vier Nachkommastellen.",
+       {{"--Feld WERT", "eine Eingabe des Abrechnungsfalls (auch --Feld=WERT)"},
+        {"-h, --help", "diese Hilfe anzeigen und beenden"}},
+       {"salvaro-cli fall --Jahr 2025 --StBrutto 3000 --SVBrutto 3000"}},
+      {"pap",
+       "eine Lohnsteuer-Engine über Eingaben des Programmablaufplans",
+       "salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI]",
+       "Rechnet eine Lohnsteuer-Engine über CSV-Zeilen (durch Kommas getrennt) mit den Eingaben\n"
+       "des Programmablaufplans (Spalten wie im Plan benannt, Beträge in Cent) und hängt\n"
+       "our_LSTLZZ ... our_BKV in Cent an. Eine fehlerhafte Zeile beendet den Lauf mit Zeile\n"
+       "und Spalte.",
+       {{"--engine NAME", "die Engine (Liste unten)"},
+        {"--input DATEI", "die Eingabe (sonst die Standardeingabe)"},
+        {"--output DATEI", "die Ausgabe (sonst die Standardausgabe)"},
+        {"-h, --help", "diese Hilfe anzeigen und beenden"}},
+       {"salvaro-cli pap --engine OruSteuern2026 --input faelle.csv --output ergebnisse.csv"}},
+      {"beispiel",
+       "eine Beispielrechnung",
+       "salvaro-cli beispiel",
+       "Rechnet Lohnsteuer, Solidaritätszuschlag und Kirchensteuer eines Beispiels.",
+       {{"-h, --help", "diese Hilfe anzeigen und beenden"}},
+       {"salvaro-cli beispiel"}},
+  };
+  return b;
+}
+
+void optionen(std::ostream& aus, const std::vector<Option>& liste) {
+  std::size_t breite = 0;
+  for (const Option& o : liste) breite = std::max(breite, o.name.size());
+  for (const Option& o : liste)
+    aus << "  " << o.name << std::string(breite - o.name.size() + 2, ' ') << o.text << '\n';
+}
+
+void engines(std::ostream& aus) {
+  aus << "Engines:\n ";
+  int spalte = 1;
+  for (const std::string& n : EngineNamen()) {
+    if (spalte + n.size() + 1 > 96) {
+      aus << "\n ";
+      spalte = 1;
+    }
+    aus << ' ' << n;
+    spalte += static_cast<int>(n.size()) + 1;
+  }
+  aus << '\n';
+}
+
+void ausgangUndBeispiele(std::ostream& aus, const std::vector<std::string_view>& beispiele) {
+  aus << "\nExit-Status:\n"
+         "  0  Erfolg\n"
+         "  1  die Berechnung wurde abgelehnt (die Meldung sagt, warum); stapel: eine Zeile\n"
+         "     wurde abgelehnt oder hatte eine fehlerhafte Eingabe\n"
+         "  2  falscher Aufruf oder fehlerhafte Eingabe: unbekannte Option, ein Wert, der nicht\n"
+         "     gelesen werden kann oder außerhalb seines Bereichs liegt, eine unlesbare oder\n"
+         "     fehlerhafte Eingabedatei\n"
+         "  3  die Hochrechnung vom Netto zum Brutto endete ohne genaues Ergebnis; das nächste\n"
+         "     Ergebnis wird ausgegeben (stapel: nur solche Zeilen)\n"
+         "  4  die Ausgabe konnte nicht geschrieben werden (Standardausgabe voll oder\n"
+         "     geschlossen, --ausgabe, --output oder --speichern gescheitert)\n"
+         "\nBeispiele:\n";
+  // One paragraph each, so that a man page keeps them apart.
+  for (std::size_t i = 0; i < beispiele.size(); ++i)
+    aus << (i ? "\n  " : "  ") << beispiele[i] << '\n';
+}
+
+void befehlsteil(std::ostream& aus, const Befehl& b) {
+  aus << b.beschreibung << "\n\n";
+  if (b.name == "pap") {
+    engines(aus);
+    aus << '\n';
+  }
+}
+
+}  // namespace
+
+std::string VersionsText() {
+  return "salvaro-cli " + std::string(kVersion);
+}
+
+bool WillHilfe(const std::vector<std::string>& args) {
+  return std::any_of(args.begin(), args.end(),
+                     [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
+
+std::string OeffneEingabe(std::ifstream& datei, const std::string& pfad) {
+  int nr = LeseFehlernummer(pfad);
+  if (nr == 0) {
+    datei.open(pfad, std::ios::binary);
+    if (datei) return {};
+    nr = errno;
+  }
+  return "die Datei \"" + pfad + "\" kann nicht gelesen werden: " + LeseGrund(pfad, nr);
+}
+
+std::string Ausgabe::Oeffne(const std::string& pfad) {
+  datei_ = !pfad.empty();
+  return datei_ ? ziel_.Oeffne(pfad) : std::string();
+}
+
+int Ausgabe::Schliesse(std::ostream& fehler, std::string_view befehl) {
+  if (!datei_) return standard_.flush() ? kErfolg : kNichtGeschrieben;
+  const std::string f = ziel_.Uebernimm();
+  if (f.empty()) return kErfolg;
+  fehler << "salvaro-cli " << befehl << ": " << f << '\n';
+  return kNichtGeschrieben;
+}
+
+void BefehlsHilfe(std::ostream& aus, std::string_view befehl) {
+  for (const Befehl& b : befehle()) {
+    if (b.name != befehl) continue;
+    aus << "Aufruf: " << b.aufruf << "\n\n";
+    befehlsteil(aus, b);
+    aus << "Optionen:\n";
+    optionen(aus, b.optionen);
+    ausgangUndBeispiele(aus, b.beispiele);
+    return;
+  }
+  Hilfe(aus);
+}
+
+void Hilfe(std::ostream& aus) {
+  aus << "Aufruf: salvaro-cli BEFEHL [OPTION...]\n"
+         "  oder: salvaro-cli (--help | --version)\n\n"
+         "Salvaro rechnet Lohnsteuer, Solidaritätszuschlag, Kirchensteuer, die Beiträge zur\n"
+         "Sozialversicherung und das Netto eines Monats von 2004 bis 2026, wie das\n"
+         "Programmfenster; \"salvaro-cli BEFEHL --help\" zeigt die Hilfe eines Befehls.\n\n"
+         "Befehle:\n";
+  std::vector<Option> liste;
+  std::vector<std::string_view> beispiele;
+  for (const Befehl& b : befehle()) {
+    liste.push_back({b.name, b.kurz});
+    beispiele.push_back(b.beispiele.front());
+  }
+  optionen(aus, liste);
+  aus << "\nOptionen:\n";
+  optionen(aus, {{"-h, --help", "diese Hilfe anzeigen und beenden"},
+                 {"-V, --version", "die Version anzeigen und beenden"}});
+  for (const Befehl& b : befehle()) {
+    aus << "\nBefehl " << b.name << ":\n  " << b.aufruf << "\n\n";
+    befehlsteil(aus, b);
+    optionen(aus, b.optionen);
+  }
+  ausgangUndBeispiele(aus, beispiele);
+}
+
+}  // namespace salvaro
