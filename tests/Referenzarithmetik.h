@@ -105,7 +105,12 @@ class Zufallswerte {
     const int art = static_cast<int>(rng_() % 4);
     const int bits = 1 + static_cast<int>(rng_() % 63);
     std::int64_t n = static_cast<std::int64_t>(rng_() >> (64 - bits)) * (rng_() % 2 ? 1 : -1);
-    if (art == 1) n = n / 50 * 50 + static_cast<std::int64_t>(rng_() % 3) - 1;
+    if (art == 1) {
+      // Next to a tie or a step of the roundings.
+      constexpr std::int64_t kSchritte[] = {50, 100, 5000, 10000};
+      const std::int64_t schritt = kSchritte[rng_() % 4];
+      n = n / schritt * schritt + static_cast<std::int64_t>(rng_() % 3) - 1;
+    }
     if (art == 2) {
       constexpr std::int64_t kGrenzen[] = {std::int64_t{1} << 48, std::int64_t{1} << 56,
                                            std::int64_t{1} << 62, INT64_MAX / 100};

@@ -83,10 +83,15 @@ namespace detail {
 // / 10^k) and Money::runde(Aufrunden(k + 1, e)). Below 2^48 units the scaled value stays under
 // 2^62 and every step after the quotient by 10,000 is exact: the result is the truncated (or
 // raised) quotient times 10^(4 - k).
+// An integral scaled value needs no extended quotient: its truncation is the integer division.
 inline Money abschneidenGespeichert(int k, Ext e) {
   const long double u = e.unitsWert();
   if (std::fabs(u) < 0x1p48L) [[likely]] {
-    const std::int64_t t = ganzAbgeschnitten(u * kZehnHoch[k] / Money::kScale);
+    const long double skaliert = u * kZehnHoch[k];
+    const std::int64_t ganz = naechsteGanzzahl(skaliert);
+    const std::int64_t t = static_cast<long double>(ganz) == skaliert
+                               ? ganz / Money::kScale
+                               : ganzAbgeschnitten(skaliert / Money::kScale);
     return Money::units(t * kZehnHoch[4 - k]);
   }
   return Money::runde(Int(e * kZehnHoch[k]) / kZehnHoch[k]);
@@ -95,8 +100,15 @@ inline Money aufrundenGespeichert(int k, Ext e) {
   const long double u = e.unitsWert();
   if (std::fabs(u) < 0x1p48L) [[likely]] {
     const long double skaliert = u * kZehnHoch[k];
-    std::int64_t t = ganzAbgeschnitten(skaliert / Money::kScale);
-    if (static_cast<long double>(t * Money::kScale) != skaliert) t += skaliert < 0 ? -1 : 1;
+    const std::int64_t ganz = naechsteGanzzahl(skaliert);
+    std::int64_t t;
+    if (static_cast<long double>(ganz) == skaliert) {
+      t = ganz / Money::kScale;
+      if (ganz % Money::kScale != 0) t += ganz < 0 ? -1 : 1;
+    } else {
+      t = ganzAbgeschnitten(skaliert / Money::kScale);
+      if (static_cast<long double>(t * Money::kScale) != skaliert) t += skaliert < 0 ? -1 : 1;
+    }
     return Money::units(t * kZehnHoch[4 - k]);
   }
   return Money::runde(Aufrunden(k + 1, e));
