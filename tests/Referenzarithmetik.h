@@ -134,7 +134,7 @@ class Zufallswerte {
       case 0:
         return n;
       case 1:
-        return n / (1 << (rng_() % 40));
+        return n / static_cast<long double>(std::uint64_t{1} << (rng_() % 40));
       case 2: {
         constexpr long double kBesondere[] = {0.0L,
                                               -0.0L,
