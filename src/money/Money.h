@@ -6,8 +6,12 @@
 // u1 * u2 / 10,000 and an amount times an integer is u * n, exactly as the scale is written.
 // Storing an Ext back into Money rounds to the nearest unit, ties to even. A division by zero,
 // a NaN or an overflow on the way aborts the calculation with RechenFehler.
+//
+// The operators are inline: an engine's flowchart is a long chain of them, and out-of-line calls
+// and library rounding calls would cost more than the arithmetic itself.
 #pragma once
 
+#include <cmath>
 #include <compare>
 #include <concepts>
 #include <cstdint>
@@ -28,6 +32,48 @@ class RechenFehler : public std::runtime_error {
 };
 
 class Ext;
+
+namespace detail {
+// The faults, thrown out of line so that the checks cost a compare in the hot path.
+[[noreturn]] void wirfUngueltig();
+[[noreturn]] void wirfUeberlauf();
+[[noreturn]] void wirfDivisionDurchNull();
+// A value that is not finite: NaN is an invalid operation, an infinity an overflow.
+[[noreturn]] void wirfNichtEndlich(long double u);
+
+// u - u is zero for every finite value and NaN for an infinity or NaN.
+inline bool istEndlich(long double u) {
+  return u - u == 0;
+}
+inline void pruefeEndlich(long double u) {
+  if (!istEndlich(u)) [[unlikely]]
+    wirfNichtEndlich(u);
+}
+
+// The integer nearest to u under the current rounding mode (to nearest, ties to even), which is
+// what llrintl computes; the caller has checked that u fits.
+inline std::int64_t naechsteGanzzahl(long double u) {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+  std::int64_t r;
+  asm("fistpll %0" : "=m"(r) : "t"(u) : "st");
+  return r;
+#else
+  return std::llrintl(u);
+#endif
+}
+
+// truncl(q) as an integer for |q| < 2^62, without switching the FPU's rounding mode: the nearest
+// integer is at most one half away, so one step toward zero corrects it.
+inline std::int64_t ganzAbgeschnitten(long double q) {
+  std::int64_t i = naechsteGanzzahl(q);
+  const long double g = static_cast<long double>(i);
+  if (q > 0 && g > q)
+    --i;
+  else if (q < 0 && g < q)
+    ++i;
+  return i;
+}
+}  // namespace detail
 
 class Money {
  public:
@@ -57,8 +103,18 @@ class Money {
   friend constexpr bool operator==(Money, Money) = default;
   friend constexpr auto operator<=>(Money, Money) = default;
 
-  friend Money operator+(Money a, Money b);
-  friend Money operator-(Money a, Money b);
+  friend Money operator+(Money a, Money b) {
+    std::int64_t r;
+    if (__builtin_add_overflow(a.v_, b.v_, &r)) [[unlikely]]
+      detail::wirfUeberlauf();
+    return units(r);
+  }
+  friend Money operator-(Money a, Money b) {
+    std::int64_t r;
+    if (__builtin_sub_overflow(a.v_, b.v_, &r)) [[unlikely]]
+      detail::wirfUeberlauf();
+    return units(r);
+  }
   friend constexpr Money operator-(Money a) { return units(-a.v_); }
   Money& operator+=(Money b) { return *this = *this + b; }
   Money& operator-=(Money b) { return *this = *this - b; }
@@ -100,7 +156,13 @@ constexpr Ext operator-(Ext a) { return Ext::units(-a.unitsWert()); }
 constexpr Ext operator*(Ext a, Ext b) {
   return Ext::units(a.unitsWert() * b.unitsWert() / Money::kScale);
 }
-Ext operator/(Ext a, Ext b);
+inline Ext operator/(Ext a, Ext b) {
+  if (b.unitsWert() == 0) [[unlikely]]
+    detail::wirfDivisionDurchNull();
+  const long double u = a.unitsWert() * Money::kScale / b.unitsWert();
+  detail::pruefeEndlich(u);
+  return Ext::units(u);
+}
 // Integer factors and divisors act on the units directly, without a detour over the scale.
 template <std::integral I>
 constexpr Ext operator*(Ext a, I n) {
@@ -110,7 +172,11 @@ template <std::integral I>
 constexpr Ext operator*(I n, Ext a) {
   return Ext::units(a.unitsWert() * static_cast<long double>(n));
 }
-Ext teileDurch(Ext a, long double n);
+inline Ext teileDurch(Ext a, long double n) {
+  if (n == 0) [[unlikely]]
+    detail::wirfDivisionDurchNull();
+  return Ext::units(a.unitsWert() / n);
+}
 template <std::integral I>
 Ext operator/(Ext a, I n) {
   return teileDurch(a, static_cast<long double>(n));
@@ -175,7 +241,30 @@ consteval Money operator""_m(const char* s) { return Money::parse(s); }
 consteval Ext operator""_x(const char* s) { return Ext::parse(s); }
 }  // namespace literale
 
+namespace detail {
+// Money::runde and Int beyond the magnitudes of their inline paths: the full range checks.
+Money rundeGross(long double u);
+Ext intGross(long double u);
+}  // namespace detail
+
+inline Money Money::runde(const Ext& e) {
+  // Well inside the int64 range one compare suffices; the exact limits are checked out of line.
+  const long double u = e.unitsWert();
+  if (!(std::fabs(u) < 0x1p62L)) [[unlikely]]
+    return detail::rundeGross(u);
+  return units(detail::naechsteGanzzahl(u));
+}
+
 // Truncation of an extended value toward zero (the fraction is dropped: -2.7 gives -2).
-Ext Int(Ext e);
+inline Ext Int(Ext e) {
+  // Below 2^75 units the quotient is below 2^62, where the integer truncation applies.
+  const long double u = e.unitsWert();
+  if (!(std::fabs(u) < 0x1p75L)) [[unlikely]]
+    return detail::intGross(u);
+  const long double q = u / Money::kScale;
+  const std::int64_t t = detail::ganzAbgeschnitten(q);
+  // A zero keeps the sign of the quotient, as truncl gives it.
+  return Ext::units((t != 0 ? static_cast<long double>(t) : q * 0) * Money::kScale);
+}
 
 }  // namespace salvaro

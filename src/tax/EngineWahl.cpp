@@ -1,5 +1,8 @@
 #include "tax/EngineWahl.h"
 
+#include <array>
+#include <span>
+
 #include "tax/OruSteuern2008bis2009.h"
 #include "tax/OruSteuern2010bis2013.h"
 #include "tax/OruSteuernAb2014.h"
@@ -9,62 +12,57 @@ namespace salvaro {
 
 namespace {
 
-// A family of engines of one flowchart design: a fresh engine by name, and its names.
-struct Familie {
-  std::unique_ptr<OruSteuern> (*nachName)(std::string_view);
-  std::vector<std::string> (*namen)();
+// One engine of one family: its name and its year's row.
+struct Eintrag {
+  std::string_view name;
+  std::unique_ptr<OruSteuern> (*neu)(const void* zeile);
+  const void* zeile;
 };
 
-std::unique_ptr<OruSteuern> bis2007NachName(std::string_view name) {
-  if (const JahrBis2007* j = JahrBis2007NachName(name))
-    return std::make_unique<OruSteuernBis2007>(*j);
-  return nullptr;
-}
-std::vector<std::string> bis2007Namen() {
-  std::vector<std::string> namen;
-  for (const JahrBis2007& j : JahreBis2007()) namen.emplace_back(j.name);
-  return namen;
+template <class Engine, class Zeile>
+std::unique_ptr<OruSteuern> neueEngine(const void* zeile) {
+  return std::make_unique<Engine>(*static_cast<const Zeile*>(zeile));
 }
 
-std::unique_ptr<OruSteuern> von2008NachName(std::string_view name) {
-  if (const Jahr2008bis2009* j = Jahr2008bis2009NachName(name))
-    return std::make_unique<OruSteuern2008bis2009>(*j);
-  return nullptr;
-}
-std::vector<std::string> von2008Namen() {
-  std::vector<std::string> namen;
-  for (const Jahr2008bis2009& j : Jahre2008bis2009()) namen.emplace_back(j.name);
-  return namen;
+template <class Engine, class Zeile>
+void fuegeHinzu(std::vector<Eintrag>& eintraege, std::span<const Zeile> zeilen) {
+  for (const Zeile& z : zeilen) eintraege.push_back({z.name, neueEngine<Engine, Zeile>, &z});
 }
 
-std::unique_ptr<OruSteuern> von2010NachName(std::string_view name) {
-  if (const Jahr2010bis2013* j = Jahr2010bis2013NachName(name))
-    return std::make_unique<OruSteuern2010bis2013>(*j);
-  return nullptr;
-}
-std::vector<std::string> von2010Namen() {
-  std::vector<std::string> namen;
-  for (const Jahr2010bis2013& j : Jahre2010bis2013()) namen.emplace_back(j.name);
-  return namen;
-}
-
-std::unique_ptr<OruSteuern> ab2014NachName(std::string_view name) {
-  if (const JahrAb2014* j = JahrAb2014NachName(name)) return std::make_unique<OruSteuernAb2014>(*j);
-  return nullptr;
-}
-std::vector<std::string> ab2014Namen() {
-  std::vector<std::string> namen;
-  for (const JahrAb2014& j : JahreAb2014()) namen.emplace_back(j.name);
-  return namen;
+// Every engine, oldest design first, collected once.
+const std::vector<Eintrag>& Eintraege() {
+  static const std::vector<Eintrag> eintraege = [] {
+    std::vector<Eintrag> e;
+    fuegeHinzu<OruSteuernBis2007>(e, JahreBis2007());
+    fuegeHinzu<OruSteuern2008bis2009>(e, Jahre2008bis2009());
+    fuegeHinzu<OruSteuern2010bis2013>(e, Jahre2010bis2013());
+    fuegeHinzu<OruSteuernAb2014>(e, JahreAb2014());
+    return e;
+  }();
+  return eintraege;
 }
 
-// Oldest design first.
-constexpr Familie kFamilien[] = {
-    {bis2007NachName, bis2007Namen},
-    {von2008NachName, von2008Namen},
-    {von2010NachName, von2010Namen},
-    {ab2014NachName, ab2014Namen},
-};
+const Eintrag* EintragNachName(std::string_view name) {
+  for (const Eintrag& e : Eintraege())
+    if (e.name == name) return &e;
+  return nullptr;
+}
+
+// The engine of every month of the years the program covers, so that choosing one per
+// calculation costs no name to build and compare.
+constexpr int kErstesJahr = 2004, kLetztesJahr = 2026;
+using Monatstabelle = std::array<const Eintrag*, (kLetztesJahr - kErstesJahr + 1) * 12>;
+
+const Monatstabelle& Monate() {
+  static const Monatstabelle monate = [] {
+    Monatstabelle t{};
+    for (int jahr = kErstesJahr; jahr <= kLetztesJahr; ++jahr)
+      for (int monat = 1; monat <= 12; ++monat)
+        t[(jahr - kErstesJahr) * 12 + monat - 1] = EintragNachName(EngineName(jahr, monat));
+    return t;
+  }();
+  return monate;
+}
 
 }  // namespace
 
@@ -78,19 +76,21 @@ std::string EngineName(int jahr, int monat) {
 }
 
 std::unique_ptr<OruSteuern> EngineFuer(int jahr, int monat) {
+  if (jahr >= kErstesJahr && jahr <= kLetztesJahr && monat >= 1 && monat <= 12) {
+    const Eintrag* e = Monate()[(jahr - kErstesJahr) * 12 + monat - 1];
+    return e ? e->neu(e->zeile) : nullptr;
+  }
   return EngineNachName(EngineName(jahr, monat));
 }
 
 std::unique_ptr<OruSteuern> EngineNachName(std::string_view name) {
-  for (const Familie& f : kFamilien)
-    if (auto engine = f.nachName(name)) return engine;
-  return nullptr;
+  const Eintrag* e = EintragNachName(name);
+  return e ? e->neu(e->zeile) : nullptr;
 }
 
 std::vector<std::string> EngineNamen() {
   std::vector<std::string> namen;
-  for (const Familie& f : kFamilien)
-    for (std::string& n : f.namen()) namen.push_back(std::move(n));
+  for (const Eintrag& e : Eintraege()) namen.emplace_back(e.name);
   return namen;
 }
 

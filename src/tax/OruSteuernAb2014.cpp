@@ -305,7 +305,9 @@ Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
   KENNVMT = 0;
   MRE4();
   MRE4ABZ();
-  if (const JahrAb2014* alt = JahrAb2014NachName(w_->dezemberAbrechnungGegen)) {
+  if (w_->dezemberAbrechnungGegen.empty()) {
+    MBERECH();
+  } else if (const JahrAb2014* alt = JahrAb2014NachName(w_->dezemberAbrechnungGegen)) {
     DezemberAbrechnung(*alt);
   } else {
     MBERECH();

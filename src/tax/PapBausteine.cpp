@@ -6,18 +6,6 @@ namespace salvaro::pap {
 
 using namespace literale;
 
-Ext Argument(bool gespeichert, Ext e) {
-  return gespeichert ? Ext(Money::runde(e)) : e;
-}
-
-Money ab(int stellen, Ext e, bool gespeichert) {
-  e = Argument(gespeichert, e);
-  return Money::runde(stellen == 0 ? Int(e) : Abschneiden(stellen + 1, e));
-}
-Money auf(int stellen, Ext e, bool gespeichert) {
-  return Money::runde(Aufrunden(stellen + 1, Argument(gespeichert, e)));
-}
-
 namespace {
 // The period's share before rounding: a month is a twelfth, a week 7/360, a day 1/360 of a year.
 Ext periodenteil(Money JW, int LZZ) {
@@ -37,13 +25,6 @@ Money ANTEIL1(Money JW, int LZZ, bool gespeichert) {
 }
 Money ANTEIL2(Money JW, int LZZ, bool gespeichert) {
   return LZZ == 1 ? JW : auf(0, periodenteil(JW, LZZ), gespeichert);
-}
-
-Money cent(Money euro) {
-  return Money::runde(euro * 100);
-}
-Money euro(Money cent) {
-  return Money::runde(cent / 100);
 }
 
 Money Runde(Rundung r, Ext e, bool gespeichert) {

@@ -4,19 +4,29 @@
 // with the newer one.
 #pragma once
 
-#include "money/Money.h"
+#include "money/OruMath.h"
 
 namespace salvaro::pap {
 
 // The value a rounding step works on. The flowcharts from 2006 round the exact value; the engines
 // of 2004 and 2005 hand it to their rounding operations as an amount, so it is stored first (to
 // 1/10,000, nearest, ties to even) and a value a hair below a whole euro lands on it.
-Ext Argument(bool gespeichert, Ext e);
+inline Ext Argument(bool gespeichert, Ext e) {
+  return gespeichert ? Ext(Money::runde(e)) : e;
+}
 
 // The flowcharts' setScale(n, ROUND_DOWN) and setScale(n, ROUND_UP), on the unstored value unless
 // `gespeichert`.
-Money ab(int stellen, Ext e, bool gespeichert = false);
-Money auf(int stellen, Ext e, bool gespeichert = false);
+inline Money ab(int stellen, Ext e, bool gespeichert = false) {
+  e = Argument(gespeichert, e);
+  if (stellen >= 0 && stellen <= 4) return detail::abschneidenGespeichert(stellen, e);
+  return Money::runde(Abschneiden(stellen + 1, e));
+}
+inline Money auf(int stellen, Ext e, bool gespeichert = false) {
+  e = Argument(gespeichert, e);
+  if (stellen >= 0 && stellen <= 4) return detail::aufrundenGespeichert(stellen, e);
+  return Money::runde(Aufrunden(stellen + 1, e));
+}
 
 // The pay period's share of the annual cent amount JW (the flowcharts' UPANTEIL): ANTEIL1 cut to
 // whole cents, ANTEIL2 rounded up (the older flowcharts use it for the maxima of allowances).
@@ -24,9 +34,24 @@ Money auf(int stellen, Ext e, bool gespeichert = false);
 Money ANTEIL1(Money JW, int LZZ, bool gespeichert = false);
 Money ANTEIL2(Money JW, int LZZ, bool gespeichert = false);
 
-// Amounts enter the engines in euros and are held in cents.
-Money cent(Money euro);
-Money euro(Money cent);
+// Amounts enter the engines in euros and are held in cents. Both are exact integer operations: a
+// product under 2^56 units times 100 is exact, and the extended quotient of any int64 by 100 lies
+// nearer to the exact one than to a half, so storing it rounds the exact quotient half to even.
+inline Money cent(Money euro) {
+  constexpr std::int64_t kGrenze = std::int64_t{1} << 56;
+  if (euro.raw() > -kGrenze && euro.raw() < kGrenze) [[likely]]
+    return Money::units(euro.raw() * 100);
+  return Money::runde(euro * 100);
+}
+inline Money euro(Money cent) {
+  std::int64_t q = cent.raw() / 100;
+  const std::int64_t r = cent.raw() % 100;
+  if (r > 50 || (r == 50 && (q & 1) != 0))
+    ++q;
+  else if (r < -50 || (r == -50 && (q & 1) != 0))
+    --q;
+  return Money::units(q);
+}
 
 // A rounding step whose kind differs from year to year.
 enum class Rundung {
