@@ -1,9 +1,6 @@
 // salvaro: the desktop program. Without a display it prints the sample calculation of the
 // command line instead of failing to open its window.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -13,6 +10,7 @@
 #include "ui/Hilfe.h"
 #include "ui/MainUnit.h"
 #include "ui/QtPlattform.h"
+#include "ui/Sprache.h"
 #include "ui/Symbole.h"
 
 namespace {
@@ -70,11 +68,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Salvaro"));
   QApplication::setDesktopFileName(QStringLiteral("salvaro"));
   QApplication::setWindowIcon(salvaro::SymbolProgramm());
-  // Qt's own dialogs in German where the system has Qt's translations.
-  QTranslator qtTexte;
-  if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexte);
+  salvaro::DeutschEinrichten();
   salvaro::QtPlattform plattform;
   salvaro::TForm1 fenster(plattform, QCoreApplication::applicationDirPath());
   fenster.show();
