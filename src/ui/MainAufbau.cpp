@@ -427,7 +427,9 @@ void TForm1::MenueAufbauen() {
       punkt(MenHilfe, "MenHilfeAufrufen", QStringLiteral("Hilfe anzeigen"), false, false, 5012);
   MenAbout = punkt(MenHilfe, "MenAbout", QStringLiteral("Über Salvaro..."), false, false, 5011);
 
-  // The menus of the menu bar open with their own shortcuts as well.
+  // The menus of the menu bar open with their own shortcuts as well. Ctrl+V pastes wherever a
+  // text field has the focus (a line edit claims the standard editing keys before the window's
+  // shortcuts); only elsewhere it opens "Sozialversicherung", which Alt+V always opens.
   const struct {
     QMenu* menue;
     QKeyCombination taste;
