@@ -1,19 +1,37 @@
 // salvaro: the desktop program. Without a display it prints the sample calculation of the
 // command line instead of failing to open its window.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "abrechnung/Beispiel.h"
+#include "abrechnung/Version.h"
 #include "ui/Hilfe.h"
 #include "ui/MainUnit.h"
 #include "ui/QtPlattform.h"
+#include "ui/Sprache.h"
 #include "ui/Symbole.h"
 
 namespace {
+
+constexpr char kAufruf[] =
+    "Aufruf: salvaro [OPTION]\n"
+    "\n"
+    "Brutto-Netto-Rechner: berechnet aus dem Monatsbrutto Lohnsteuer, Solidaritätszuschlag,\n"
+    "Kirchensteuer, die Beiträge zur Kranken-, Renten-, Arbeitslosen- und Pflegeversicherung\n"
+    "und das Netto, für jeden Monat von Januar 2004 bis Dezember 2026, und aus einem\n"
+    "gewünschten Netto das nötige Brutto.\n"
+    "\n"
+    "Optionen:\n"
+    "  -debug, /debug  protokolliert die Suche nach den Hilfeseiten auf der\n"
+    "                  Standardfehlerausgabe und in Salvaro-Hilfe.log im temporären Ordner\n"
+    "  --help          zeigt diese Hilfe und endet\n"
+    "  --version       zeigt die Version und endet\n"
+    "\n"
+    "Ohne grafische Anzeige (weder DISPLAY noch WAYLAND_DISPLAY noch QT_QPA_PLATFORM gesetzt)\n"
+    "rechnet salvaro das Beispiel von \"salvaro-cli beispiel\" und endet. Die Berechnung ohne\n"
+    "Fenster bietet salvaro-cli.\n";
 
 bool gesetzt(const char* name) {
   const char* wert = std::getenv(name);
@@ -28,6 +46,17 @@ bool anzeigeVorhanden() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before anything needs a display, so that they work in a terminal and for help2man.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::cout << kAufruf;
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::cout << "salvaro " << salvaro::kVersion << '\n';
+      return 0;
+    }
+  }
   if (!anzeigeVorhanden()) {
     salvaro::Beispielrechnung(std::cout);
     return 0;
@@ -39,11 +68,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Salvaro"));
   QApplication::setDesktopFileName(QStringLiteral("salvaro"));
   QApplication::setWindowIcon(salvaro::SymbolProgramm());
-  // Qt's own dialogs in German where the system has Qt's translations.
-  QTranslator qtTexte;
-  if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexte);
+  salvaro::DeutschEinrichten();
   salvaro::QtPlattform plattform;
   salvaro::TForm1 fenster(plattform, QCoreApplication::applicationDirPath());
   fenster.show();

@@ -1,9 +1,12 @@
 #include "controls/OruEditBasis.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPointer>
 #include <QTimer>
@@ -80,8 +83,10 @@ void TOruEditBasis::setFehlerMelder(FehlerMelder neu) {
 
 TOruEditBasis::TOruEditBasis(QWidget* parent)
     : QLineEdit(parent), activeColor_(clWindow()), savedColor_(activeColor_) {
-  // Every character has to pass the key rules; an input method would insert it past them.
+  // Every character has to pass the key rules; an input method or a dropped text would insert it
+  // past them.
   setAttribute(Qt::WA_InputMethodEnabled, false);
+  setAcceptDrops(false);
   // The focus can move while the window is inactive (a form sets it while a message box is
   // open); the field then hears of it only when its window gets the focus back elsewhere.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* jetzt) {
@@ -98,9 +103,15 @@ void TOruEditBasis::keyPressEvent(QKeyEvent* event) {
     if (!noch) return;
   }
   // Copying and selecting change nothing and go straight to the line edit; a copy must not
-  // remove the selection it copies.
-  if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
+  // remove the selection it copies. Cutting only removes the selection, as Delete does.
+  if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll) ||
+      event->matches(QKeySequence::Cut)) {
     QLineEdit::keyPressEvent(event);
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    event->accept();
+    einfuegen(QClipboard::Clipboard);
     return;
   }
   const QChar getippt = zeichenVon(*event);
@@ -118,7 +129,7 @@ void TOruEditBasis::keyPressEvent(QKeyEvent* event) {
   } else if (c.isPrint()) {
     insert(QString(c));
   } else if (c == getippt) {
-    // A control character let through (Ctrl+V in a plain field): the line edit's own shortcut.
+    // A control character let through (Ctrl+Z in a plain field): the line edit's own shortcut.
     QLineEdit::keyPressEvent(event);
   }
 }
@@ -163,6 +174,67 @@ void TOruEditBasis::melden(const std::optional<QString>& fehler) {
     melder()(*fehler);
   else
     emit verlassen();
+}
+
+void TOruEditBasis::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menue = createStandardContextMenu();
+  menue->setAttribute(Qt::WA_DeleteOnClose);
+  // The menu's paste goes through the same checks as Ctrl+V. Qt names its actions by their
+  // translated text only.
+  const QString einfuegenText = QLineEdit::tr("&Paste");
+  for (QAction* a : menue->actions())
+    if (a->text().section(u'\t', 0, 0) == einfuegenText) {
+      QObject::disconnect(a, nullptr, this, nullptr);
+      connect(a, &QAction::triggered, this, [this] { einfuegen(QClipboard::Clipboard); });
+    }
+  menue->popup(event->globalPos());
+  event->accept();
+}
+
+void TOruEditBasis::mouseReleaseEvent(QMouseEvent* event) {
+  // The middle button pastes the mouse selection where the system has one (X11).
+  if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
+      rect().contains(event->position().toPoint())) {
+    event->accept();
+    einfuegen(QClipboard::Selection);
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void TOruEditBasis::einfuegen(QClipboard::Mode quelle) {
+  if (isReadOnly()) return;
+  // A copied amount often brings a blank or a line end along.
+  const QString text = QGuiApplication::clipboard()->text(quelle).trimmed();
+  if (text.isEmpty()) return;
+  const QString alt = this->text();
+  const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+  const int ende = hasSelectedText() ? start + selectionLength() : start;
+  Einfuegung e{alt.left(start), {}, alt.mid(ende), {}};
+  // The form's key handler sees each pasted character as it sees a typed one.
+  for (QChar c : text) {
+    if (onKeyPress_) onKeyPress_(c);
+    if (c.isNull() || istSteuerzeichen(c)) {
+      e.meldung = QStringLiteral("'%1' kann in dieses Feld nicht eingefügt werden.").arg(text);
+      break;
+    }
+    e.eingefuegt += c;
+  }
+  if (e.meldung.isEmpty()) einfuegenPruefen(e);
+  const QString neu = e.links + e.eingefuegt + e.rechts;
+  if (e.meldung.isEmpty() && neu.size() > maxLength())
+    e.meldung = QStringLiteral("'%1' ist für dieses Feld zu lang (höchstens %2 Zeichen).")
+                    .arg(text)
+                    .arg(maxLength());
+  if (!e.meldung.isEmpty()) {
+    melder()(e.meldung);
+    return;
+  }
+  setLastText(alt, cursorPosition());
+  // As one edit of the user's: it can be undone, and textEdited tells the form.
+  selectAll();
+  insert(neu);
+  setCursorPosition(static_cast<int>(e.links.size() + e.eingefuegt.size()));
 }
 
 void TOruEditBasis::auswahlEntfernen(bool ohnePunkte) {

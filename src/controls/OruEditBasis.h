@@ -1,8 +1,10 @@
 // What the program's three edit fields have in common: the focus colour, the swallowed Enter key,
 // the form's own key handler that sees each typed character first, the removal of a typed-over
-// selection, and the notification when the field is left.
+// selection, pasting under the same checks as typing, and the notification when the field is
+// left.
 #pragma once
 
+#include <QClipboard>
 #include <QColor>
 #include <QLineEdit>
 #include <QRgb>
@@ -61,6 +63,21 @@ class TOruEditBasis : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+  // A paste: the field's text left and right of the selection (or of the caret) and the text
+  // pasted between them, already passed through the form's key handler.
+  struct Einfuegung {
+    QString links;
+    QString eingefuegt;
+    QString rechts;
+    // Set by the check when the field refuses the text; the field then stays as it was.
+    QString meldung;
+  };
+  // The field's own rules for a pasted text. It may rewrite the three parts (the number fields
+  // drop thousands points); their concatenation becomes the text.
+  virtual void einfuegenPruefen(Einfuegung& /*e*/) {}
 
   // The field's own rules for a typed character, after the form's handler: may discard it by
   // setting it to the null character. Enter arrives here as '\r', Backspace as '\b'.
@@ -83,6 +100,9 @@ class TOruEditBasis : public QLineEdit {
   static bool istSteuerzeichen(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
 
  private:
+  // Pastes the clipboard's text (or the mouse selection's) when the checks let it through,
+  // otherwise reports why not.
+  void einfuegen(QClipboard::Mode quelle);
   void setzeHintergrund(const QColor& farbe);
   std::optional<QString> feldVerlassen();
   void melden(const std::optional<QString>& fehler);

@@ -26,6 +26,21 @@ Money liesText(const std::string& text) {
   return LiesBetrag(OhneTausenderPunkt(text, 4));
 }
 
+// "1.234.567,89": every point followed by exactly three digits, the first group of one to
+// three; no point after the comma. A point anywhere else ("1.5" in English notation) would be
+// read as a thousands point and make 15 of it.
+bool punkteGruppieren(const QString& text) {
+  if (!text.contains(u'.')) return true;
+  const QString ganz = text.section(u',', 0, 0);
+  if (text.section(u',', 1).contains(u'.')) return false;
+  const QStringList gruppen = (ganz.startsWith(u'-') ? ganz.mid(1) : ganz).split(u'.');
+  for (qsizetype i = 0; i < gruppen.size(); ++i) {
+    const qsizetype n = gruppen[i].size();
+    if (i == 0 ? n < 1 || n > 3 : n != 3) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 TOruZahlEdit::TOruZahlEdit(QWidget* parent) : TOruEditBasis(parent) {
@@ -124,6 +139,40 @@ void TOruZahlEdit::zeichenPruefen(QChar& c) {
     return;
   }
   merkeText();
+}
+
+void TOruZahlEdit::einfuegenPruefen(Einfuegung& e) {
+  const QString gemeldet = e.eingefuegt;
+  const bool ganzzahl = kommastellen_ == 0;
+  const auto ablehnen = [&] {
+    e.meldung = QString::fromUtf8(KonvertierungsFehler(gemeldet.toStdString(), ganzzahl).what());
+  };
+  if (dezimalTrz_ ? !punkteGruppieren(e.eingefuegt) : e.eingefuegt.contains(u'.'))
+    return ablehnen();
+  // Points of the text already there are formatting only; the reading drops them as well.
+  for (QString* teil : {&e.links, &e.eingefuegt, &e.rechts}) teil->remove(u'.');
+  const QString neu = e.links + e.eingefuegt + e.rechts;
+  const bool negativ = minBetrag_ < Money();
+  for (qsizetype i = 0; i < neu.size(); ++i) {
+    const QChar c = neu[i];
+    const bool erlaubt =
+        (c >= u'0' && c <= u'9') || (c == u',' && !ganzzahl) || (c == u'-' && negativ && i == 0);
+    if (!erlaubt) return ablehnen();
+  }
+  if (neu.count(u',') > 1) return ablehnen();
+  if (zuVieleNachkommastellen(neu)) {
+    e.meldung =
+        QStringLiteral("'%1' hat mehr als %2 Nachkommastellen.").arg(gemeldet).arg(kommastellen_);
+    return;
+  }
+  try {
+    if (ganzzahl)
+      LiesGanzzahl(neu.toStdString());
+    else
+      LiesBetrag(neu.toStdString());
+  } catch (const KonvertierungsFehler&) {
+    ablehnen();
+  }
 }
 
 void TOruZahlEdit::keyReleaseEvent(QKeyEvent* event) {

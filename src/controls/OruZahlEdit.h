@@ -55,6 +55,10 @@ class TOruZahlEdit : public TOruEditBasis {
   [[noreturn]] virtual void wirfKommastellenFehler(const std::string& meldung) const = 0;
 
   void zeichenPruefen(QChar& zeichen) override;
+  // A pasted text takes only what typing could give: digits, a decimal comma, a leading minus
+  // where negative values are allowed, no more decimals than the field has. Thousands points
+  // are taken where the field groups, in the right places only, and dropped from the text.
+  void einfuegenPruefen(Einfuegung& e) override;
   std::optional<QString> beimVerlassen() override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

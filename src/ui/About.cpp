@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -112,32 +113,60 @@ TAboutBox::TAboutBox(Plattform& plattform, QWidget* parent)
   knoepfe->addStretch();
   knoepfe->addWidget(OKButton);
 
+  PnlPruefung = new QWidget(this);
+  PnlPruefung->setObjectName(QStringLiteral("PnlPruefung"));
+  LabPruefung = beschriftung(PnlPruefung, "LabPruefung", QStringLiteral("Suche nach Updates …"));
+  BarPruefung = new QProgressBar(PnlPruefung);
+  BarPruefung->setObjectName(QStringLiteral("BarPruefung"));
+  // How long the server takes is unknown: a bar that shows only that something is going on.
+  BarPruefung->setRange(0, 0);
+  BarPruefung->setTextVisible(false);
+  BtnAbbrechen = knopf(PnlPruefung, "BtnAbbrechen", QStringLiteral("Abbrechen"));
+  auto* pruefung = new QHBoxLayout(PnlPruefung);
+  pruefung->setContentsMargins(0, 0, 0, 0);
+  pruefung->addWidget(LabPruefung);
+  pruefung->addWidget(BarPruefung, 1);
+  pruefung->addWidget(BtnAbbrechen);
+  PnlPruefung->hide();
+
   auto* spalte = new QVBoxLayout(this);
   spalte->addWidget(Panel1);
+  spalte->addWidget(PnlPruefung);
   spalte->addLayout(knoepfe);
   // As large as its contents, and no larger or smaller; Qt centres it over its parent.
   spalte->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtnUpdate, &QPushButton::clicked, this, &TAboutBox::BtnUpdateClick);
+  connect(BtnAbbrechen, &QPushButton::clicked, this, [this] {
+    if (abbrechen_) abbrechen_();
+  });
   connect(BtnHilfe, &QPushButton::clicked, this,
           [this] { emit hilfeAngefordert(kHilfeHauptfenster); });
 }
 
 void TAboutBox::BtnUpdateClick() {
   if (pruefungLaeuft_) return;
-  // The window keeps painting while the check waits; it cannot be started twice or the box
-  // closed under it.
+  // The window keeps painting while the check waits and shows that it runs; it cannot be
+  // started twice or the box closed under it, only cancelled.
   pruefungLaeuft_ = true;
   const std::initializer_list<QPushButton*> knoepfe{OKButton, BtnUpdate, BtnHilfe};
   for (QPushButton* k : knoepfe) k->setEnabled(false);
+  PnlPruefung->show();
+  BtnAbbrechen->setFocus();
   QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-  const UpdateErgebnis ergebnis = PruefeAufUpdate(UpdateServer());
+  const UpdateErgebnis ergebnis = PruefeAufUpdate(
+      UpdateServer(), kUpdateVerbindungsFrist, kUpdateGesamtFrist,
+      [this](std::function<void()> abbrechen) { abbrechen_ = std::move(abbrechen); });
+  abbrechen_ = nullptr;
   QGuiApplication::restoreOverrideCursor();
+  PnlPruefung->hide();
   for (QPushButton* k : knoepfe) k->setEnabled(true);
   pruefungLaeuft_ = false;
   OKButton->setFocus();
-  plattform_.Nachricht(this, Meldung::Art::Hinweis, ergebnis.meldung);
+  // The user who cancelled needs no message about it.
+  if (ergebnis.art != UpdateErgebnis::Art::Abgebrochen)
+    plattform_.Nachricht(this, Meldung::Art::Hinweis, ergebnis.meldung);
 }
 
 void TAboutBox::CopyrightClick() {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QFrame;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace salvaro {
@@ -30,12 +32,18 @@ class TAboutBox : public QDialog {
   QPushButton* OKButton;
   QPushButton* BtnUpdate;
   QPushButton* BtnHilfe;
+  // Shown while the update check runs: what it does, a busy bar and the button that cancels it.
+  QWidget* PnlPruefung;
+  QLabel* LabPruefung;
+  QProgressBar* BarPruefung;
+  QPushButton* BtnAbbrechen;
 
   void BtnUpdateClick();
   void CopyrightClick();
 
  public slots:
-  // Not while the update check runs: the box stays until its answer is shown.
+  // Not while the update check runs: the box stays until its answer is shown or the check is
+  // cancelled with its own button.
   void reject() override;
 
  signals:
@@ -48,6 +56,8 @@ class TAboutBox : public QDialog {
  private:
   Plattform& plattform_;
   bool pruefungLaeuft_ = false;
+  // Cancels the running check; empty while none runs.
+  std::function<void()> abbrechen_;
 };
 
 }  // namespace salvaro

@@ -1,6 +1,7 @@
 // The form definition of the main window: panels, fields with their captions, defaults, bounds
 // and help contexts, the combo boxes, the menu, the toolbar and the status bar. The controls sit
-// at fixed places in a window of fixed size, as the fields' own captions are placed beside them.
+// at fixed places on a form of the window's start size, as the fields' own captions are placed
+// beside them; a larger window keeps that form whole and in its middle.
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,12 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Eingaben.h"
@@ -157,26 +160,43 @@ QAction* punkt(QMenu* menue, const char* name, const QString& text, bool schalte
 void TForm1::Aufbauen() {
   setWindowTitle(QStringLiteral("Salvaro ") + QText(kVersion));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   QFont schrift = font();
   schrift.setPointSize(8);
   setFont(schrift);
-  setFixedSize(632, 487);
+  // The start size is the smallest; a style with taller bars makes it taller rather than cut
+  // the form off.
+  resize(632, 487);
   if (const QScreen* schirm = QGuiApplication::primaryScreen())
     move(schirm->availableGeometry().center() - rect().center());
 
   auto* mitte = new QWidget(this);
   mitte->setObjectName(QStringLiteral("Mitte"));
   setCentralWidget(mitte);
+  // Inputs and results stay together on one form; a larger window centres it, so that no
+  // empty half opens beside or below it.
+  Formular = new QWidget(mitte);
+  Formular->setObjectName(QStringLiteral("Formular"));
+  auto* zeile = new QHBoxLayout;
+  zeile->addStretch(1);
+  zeile->addWidget(Formular);
+  zeile->addStretch(1);
+  auto* spalte = new QVBoxLayout(mitte);
+  spalte->setContentsMargins(0, 0, 0, 0);
+  spalte->setSpacing(0);
+  spalte->addStretch(1);
+  spalte->addLayout(zeile);
+  spalte->addStretch(1);
 
   // Left column: year of birth, tax, social insurance, the special gross fields.
   constexpr int kLinks = 4, kBreiteLinks = 228, kFeldX = 110;
-  PnlGebJahr = panel(mitte, "PnlGebJahr", kLinks, 4, kBreiteLinks, 34);
+  PnlGebJahr = panel(Formular, "PnlGebJahr", kLinks, 4, kBreiteLinks, 34);
   LabGebJahr = beschriftung(PnlGebJahr, "LabGebJahr", QStringLiteral("Geburtsjahr:"), 8, 6);
   LEdiGebJahr = textfeld(PnlGebJahr, "LEdiGebJahr", kFeldX, 6, 48, QStringLiteral("1980"), 4001);
   LabGebJahr->setBuddy(LEdiGebJahr);
 
-  PnlSteuer = panel(mitte, "PnlSteuer", kLinks, 42, kBreiteLinks, 136);
+  PnlSteuer = panel(Formular, "PnlSteuer", kLinks, 42, kBreiteLinks, 136);
   LEdiStKl = zahlfeld(PnlSteuer, "LEdiStKl", QStringLiteral("Steuerklasse:"), kFeldX, 6, 30,
                       kGrenzenSteuerklasse, false, QStringLiteral("1"), 4002);
   LEdiStKl->setValueDouble(1);
@@ -201,7 +221,7 @@ void TForm1::Aufbauen() {
   ComboKiLand->setCurrentIndex(ComboKiLand->findText(QStringLiteral("Nordrhein-Westfalen")));
   LabKiLand->setBuddy(ComboKiLand);
 
-  PnlSozVers = panel(mitte, "PnlSozVers", kLinks, 182, kBreiteLinks, 118);
+  PnlSozVers = panel(Formular, "PnlSozVers", kLinks, 182, kBreiteLinks, 118);
   LabBGR = beschriftung(PnlSozVers, "LabBGR", QStringLiteral("Beitragsgruppe:"), 8, 6);
   OruEdiBGR = textfeld(PnlSozVers, "OruEdiBGR", kFeldX, 6, 48, QStringLiteral("1111"), 4006);
   LabBGR->setBuddy(OruEdiBGR);
@@ -218,7 +238,7 @@ void TForm1::Aufbauen() {
   LEdiKinderU25->setToolTip(
       QStringLiteral("Kinder unter 25 Jahren (Abschlag in der Pflegeversicherung ab Juli 2023)"));
 
-  PnlSonderbrutto = panel(mitte, "PnlSonderbrutto", kLinks, 304, kBreiteLinks, 90);
+  PnlSonderbrutto = panel(Formular, "PnlSonderbrutto", kLinks, 304, kBreiteLinks, 90);
   LEdiStBrutto = zahlfeld(PnlSonderbrutto, "LEdiStBrutto", QStringLiteral("Steuerbrutto:"), kFeldX,
                           6, 92, kGrenzenBetrag, true, QStringLiteral("0,00"), 4009);
   LEdiSVBrutto = zahlfeld(PnlSonderbrutto, "LEdiSVBrutto", QStringLiteral("SV-Brutto:"), kFeldX, 34,
@@ -229,7 +249,7 @@ void TForm1::Aufbauen() {
 
   // Right column: the period above the main panel.
   constexpr int kRechts = kLinks + kBreiteLinks + 4, kBreiteRechts = 632 - kRechts - 4;
-  PnlZeitraum = panel(mitte, "PnlZeitraum", kRechts, 4, kBreiteRechts, 34);
+  PnlZeitraum = panel(Formular, "PnlZeitraum", kRechts, 4, kBreiteRechts, 34);
   LabZeitraum = beschriftung(PnlZeitraum, "LabZeitraum", QStringLiteral("Berechnung für:"), 8, 6);
   QStringList monate;
   for (const std::string_view m : kMonatsnamen) monate << QText(m);
@@ -239,7 +259,7 @@ void TForm1::Aufbauen() {
   for (int j = LetztesRechenjahr(); j >= ErstesRechenjahr(); --j) jahre << QString::number(j);
   ComboJahr = auswahl(PnlZeitraum, "ComboJahr", jahre, 222, 6, 72, 4013);
 
-  PnlMain = panel(mitte, "PnlMain", kRechts, 42, kBreiteRechts, 352);
+  PnlMain = panel(Formular, "PnlMain", kRechts, 42, kBreiteRechts, 352);
   QFont gross = schrift;
   gross.setPointSize(10);
   PnlMain->setFont(gross);
@@ -306,6 +326,9 @@ void TForm1::Aufbauen() {
   linie->setFrameShape(QFrame::HLine);
   linie->setFrameShadow(QFrame::Sunken);
   linie->setGeometry(kTextX, yPV + kZeile + 8, rechterRand - kTextX, 2);
+  // The form ends with the panels' margin.
+  Formular->setFixedSize(632, PnlMain->geometry().bottom() + 1 + kLinks);
+
   // The total of the deductions for the statement; never shown.
   LabGesAbz = new QLabel(QStringLiteral("Summe gesetz. Abzüge"), PnlMain);
   LabGesAbz->setObjectName(QStringLiteral("LabGesAbz"));
@@ -405,7 +428,9 @@ void TForm1::MenueAufbauen() {
       punkt(MenHilfe, "MenHilfeAufrufen", QStringLiteral("Hilfe anzeigen"), false, false, 5012);
   MenAbout = punkt(MenHilfe, "MenAbout", QStringLiteral("Über Salvaro..."), false, false, 5011);
 
-  // The menus of the menu bar open with their own shortcuts as well.
+  // The menus of the menu bar open with their own shortcuts as well. Ctrl+V pastes wherever a
+  // text field has the focus (a line edit claims the standard editing keys before the window's
+  // shortcuts); only elsewhere it opens "Sozialversicherung", which Alt+V always opens.
   const struct {
     QMenu* menue;
     QKeyCombination taste;

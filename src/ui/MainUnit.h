@@ -45,6 +45,8 @@ class TForm1 : public QMainWindow {
   bool hilfeFehlt() const { return hilfeFehlt_; }
   const TLohnGehalt& fall() const { return *fall_; }
 
+  // The form that holds the panels at their places.
+  QWidget* Formular;
   // Panels.
   QFrame* PnlZeitraum;
   QFrame* PnlGebJahr;

@@ -67,6 +67,9 @@ UpdateErgebnis ergebnis(Art art, int httpStatus = 0, int netzFehler = 0) {
                  "Die Update-Informationen können nicht im temporären Ordner %1 abgelegt werden.")
                  .arg(QDir::toNativeSeparators(temporaererOrdner()));
       break;
+    case Art::Abgebrochen:
+      text = QStringLiteral("Die Prüfung auf Updates wurde abgebrochen.");
+      break;
     case Art::Netzwerkfehler:
       text = QStringLiteral(
                  "Die Update-Informationen können nicht geladen werden "
@@ -149,7 +152,8 @@ QUrl UpdateServer() {
 }
 
 UpdateErgebnis PruefeAufUpdate(const QUrl& server, std::chrono::milliseconds verbindungsFrist,
-                               std::chrono::milliseconds gesamtFrist) {
+                               std::chrono::milliseconds gesamtFrist,
+                               const UpdateAbbruch& abbruchAnmelden) {
   const QString schema = server.scheme().toLower();
   if (!server.isValid() || server.host().isEmpty() ||
       (schema != QLatin1String("http") && schema != QLatin1String("https")))
@@ -229,6 +233,8 @@ UpdateErgebnis PruefeAufUpdate(const QUrl& server, std::chrono::milliseconds ver
 
   verbindungsUhr.start(verbindungsFrist);
   gesamtUhr.start(gesamtFrist);
+  // From here the user may cancel; the function goes out of use when this returns.
+  if (abbruchAnmelden) abbruchAnmelden([&] { abbrechen(ergebnis(Art::Abgebrochen)); });
   if (!antwort->isFinished()) warten.exec();
   // Left early when the whole application quits.
   if (!antwort->isFinished()) abbrechen(ergebnis(Art::Unterbrochen));

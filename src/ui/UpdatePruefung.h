@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QtGlobal>
 #include <chrono>
+#include <functional>
 
 namespace salvaro {
 
@@ -35,6 +36,7 @@ struct UpdateErgebnis {
     UngueltigeAdresse,    // the configured server is no http(s) address
     Dateifehler,          // the temporary file cannot be written
     Netzwerkfehler,       // any other failure of the transfer
+    Abgebrochen,          // the user cancelled the check
   };
   Art art = Art::Netzwerkfehler;
   QString meldung;  // what the user is told
@@ -43,11 +45,21 @@ struct UpdateErgebnis {
 // The server of the update check: SALVARO_UPDATE_SERVER when set, otherwise the maker's site.
 QUrl UpdateServer();
 
+// Connecting (the TLS handshake included) and the whole check are bounded by these.
+inline constexpr std::chrono::seconds kUpdateVerbindungsFrist{5};
+inline constexpr std::chrono::seconds kUpdateGesamtFrist{15};
+
+// Receives, once the request is under way, the function that cancels the check; it may be
+// called from the user interface while the check waits, until PruefeAufUpdate returns.
+using UpdateAbbruch = std::function<void(std::function<void()> abbrechen)>;
+
 // Fetches "/OruUpdateInformationen.txt" below the server address and evaluates it against this
 // program's version. verbindungsFrist bounds connecting (TLS handshake included), gesamtFrist
-// the whole check; the temporary copy of the file is removed before this returns.
+// the whole check; the temporary copy of the file is removed before this returns, also when
+// the check was cancelled.
 UpdateErgebnis PruefeAufUpdate(const QUrl& server,
-                               std::chrono::milliseconds verbindungsFrist = std::chrono::seconds(5),
-                               std::chrono::milliseconds gesamtFrist = std::chrono::seconds(15));
+                               std::chrono::milliseconds verbindungsFrist = kUpdateVerbindungsFrist,
+                               std::chrono::milliseconds gesamtFrist = kUpdateGesamtFrist,
+                               const UpdateAbbruch& abbruchAnmelden = {});
 
 }  // namespace salvaro

@@ -1,5 +1,8 @@
 // Key handling, focus and formatting of the edit fields, driven by QtTest key and focus events.
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -346,15 +349,122 @@ class OruEditTest : public QObject {
     w.feld->setText("1.234,56");
     w.betreten();
     w.feld->setSelection(2, 3);
-    // Copying leaves text and selection as they are; paste, cut and undo do nothing here.
-    for (Qt::Key k : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z})
-      QTest::keyClick(w.feld, k, Qt::ControlModifier);
+    // Copying leaves text and selection as they are; undo does nothing here.
+    QApplication::clipboard()->clear();
+    for (Qt::Key k : {Qt::Key_C, Qt::Key_Z}) QTest::keyClick(w.feld, k, Qt::ControlModifier);
     QCOMPARE(w.feld->text(), "1.234,56");
     QCOMPARE(w.feld->selectedText(), "234");
+    QCOMPARE(QApplication::clipboard()->text(), "234");
+    // Cutting removes the selection as Delete does; Ctrl+A then selects all.
+    QApplication::clipboard()->clear();
+    QTest::keyClick(w.feld, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(w.feld->text(), "1.,56");
+    QCOMPARE(QApplication::clipboard()->text(), "234");
+    QTest::keyClick(w.feld, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w.feld->selectedText(), "1.,56");
+    w.feld->setText("1.234,56");
     // Keys that type nothing are the line edit's.
     QTest::keyClick(w.feld, Qt::Key_Home);
     QTest::keyClick(w.feld, Qt::Key_Delete);
     QCOMPARE(w.feld->text(), ".234,56");
+  }
+
+  // A pasted text passes the checks of typing, by Ctrl+V, Shift+Insert and the context menu.
+  void einfuegen() {
+    enum Weg { StrgV, UmschaltEinfg, Kontextmenue };
+    struct Fall {
+      int kommastellen;
+      double min;
+      bool trz;
+      int laenge;  // MaxLength
+      const char *vorher, *ablage, *nachher, *meldung;
+    };
+    const QString gleitkomma("'%1' ist kein gültiger Gleitkommawert");
+    const Fall faelle[] = {
+        {2, 0, true, 32767, "[0,00]", "3.000,50", "3000,50", ""},
+        {2, 0, true, 32767, "[0,00]", "abc", "0,00", "'abc' ist kein gültiger Gleitkommawert"},
+        {2, 0, true, 32767, "[1]", " 1.234.567,5\r\n", "1234567,5", ""},
+        {2, 0, true, 32767, "12", ",5", "12,5", ""},
+        {2, 0, true, 32767, "1.2[34],56", "9", "129,56", ""},
+        {2, kNeg, true, 32767, "[5]", "-1.000", "-1000", ""},
+        // English notation, misplaced points, a second comma, a minus where none is allowed.
+        {2, 0, true, 32767, "[1]", "1.5", "1", "'1.5' ist kein gültiger Gleitkommawert"},
+        {2, 0, true, 32767, "[1]", "12.34,5", "1", "'12.34,5' ist kein gültiger Gleitkommawert"},
+        {2, 0, true, 32767, "12,3", ",5", "12,3", "',5' ist kein gültiger Gleitkommawert"},
+        {2, 0, true, 32767, "[5]", "-1", "5", "'-1' ist kein gültiger Gleitkommawert"},
+        {2, kNeg, true, 32767, "5", "-1", "5", "'-1' ist kein gültiger Gleitkommawert"},
+        {2, 0, true, 32767, "[1]", "12,345", "1", "'12,345' hat mehr als 2 Nachkommastellen."},
+        {2, 0, true, 32767, "[1]", "4\t5", "1",
+         "'4\t5' kann in dieses Feld nicht eingefügt werden."},
+        {1, 0, false, 32767, "[0,0]", "1.5", "0,0", "'1.5' ist kein gültiger Gleitkommawert"},
+        {1, 0, false, 32767, "[0,0]", "1,5", "1,5", ""},
+        // The tax class: one digit.
+        {0, 1, false, 1, "[1]", "3", "3", ""},
+        {0, 1, false, 1, "[1]", "1,5", "1", "'1,5' ist kein gültiger ganzzahliger Wert"},
+        {0, 1, false, 1, "[1]", "12", "1",
+         "'12' ist für dieses Feld zu lang (höchstens 1 Zeichen)."},
+    };
+    Fenster<TOruValueLabEdit> w;
+    QVERIFY(w.bereit());
+    for (const Fall& c : faelle)
+      for (Weg weg : {StrgV, UmschaltEinfg, Kontextmenue}) {
+        const QString vorher(c.vorher);
+        const QString fall = vorher + " + " + c.ablage + " (" + QString::number(weg) + ")";
+        meldungen_.clear();
+        w.einrichten(c.kommastellen, c.min, 1000000, c.trz);
+        w.feld->setMaxLength(c.laenge);
+        w.feld->setText(QString(vorher).remove('[').remove(']'));
+        w.betreten();
+        w.feld->end(false);
+        if (vorher.contains('['))
+          w.feld->setSelection(vorher.indexOf('['), vorher.indexOf(']') - vorher.indexOf('[') - 1);
+        QApplication::clipboard()->setText(c.ablage);
+        if (weg == StrgV) {
+          QTest::keyClick(w.feld, Qt::Key_V, Qt::ControlModifier);
+        } else if (weg == UmschaltEinfg) {
+          QTest::keyClick(w.feld, Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+          QContextMenuEvent menue(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                  w.feld->mapToGlobal(QPoint(5, 5)), Qt::NoModifier);
+          QApplication::sendEvent(w.feld, &menue);
+          auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+          QVERIFY2(popup, qPrintable(fall));
+          QAction* einfuegen = nullptr;
+          for (QAction* a : popup->actions())
+            if (a->text().startsWith(QLineEdit::tr("&Paste"))) einfuegen = a;
+          QVERIFY2(einfuegen, qPrintable(fall));
+          einfuegen->trigger();
+          popup->close();
+        }
+        GLEICH(w.feld->text(), c.nachher, fall);
+        GLEICH(meldungen_.join('|'), QString(c.meldung), fall);
+        w.feld->clear();  // nothing to read when leaving
+        w.verlassen();
+      }
+    w.feld->setMaxLength(32767);
+    // The form's key handler sees every pasted character; the plain field has no rules of its
+    // own beyond its length.
+    Fenster<TOruAdvEdit> adv;
+    adv.feld->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(adv.feld->window()));
+    adv.feld->setMaxLength(4);
+    adv.feld->setOnKeyPress([](QChar& c) {
+      if (!c.isDigit()) c = QChar();
+    });
+    for (auto [ablage, nachher, meldung] :
+         {std::tuple{"1980", "1980", ""},
+          {"19a0", "1111", "'19a0' kann in dieses Feld nicht eingefügt werden."},
+          {"12345", "1111", "'12345' ist für dieses Feld zu lang (höchstens 4 Zeichen)."}}) {
+      meldungen_.clear();
+      adv.feld->setText("1111");
+      adv.betreten();
+      adv.feld->selectAll();
+      QApplication::clipboard()->setText(ablage);
+      QTest::keyClick(adv.feld, Qt::Key_V, Qt::ControlModifier);
+      GLEICH(adv.feld->text(), QString(nachher), ablage);
+      GLEICH(meldungen_.join('|'), QString(meldung), ablage);
+      adv.verlassen();
+    }
   }
 
   void advEdit() {

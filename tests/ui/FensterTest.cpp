@@ -1,7 +1,9 @@
 // The main window's reactions to its inputs: the period and its rate displays, the group, tax
 // class, child allowances, the menu switches, start-up and "Neue Abrechnung".
 #include <QAction>
+#include <QClipboard>
 #include <QMenu>
+#include <QMenuBar>
 
 #include "Fenster.h"
 #include "Wachhund.h"
@@ -171,6 +173,83 @@ class FensterTest : public QObject {
       QCOMPARE(feld->text(), QStringLiteral("195"));
     }
     QVERIFY(w.plattform.texte().size() == 1);  // only the start-up message
+  }
+
+  // Ctrl+V pastes in every number field of the window, with the field's checks; the menu
+  // "Sozialversicherung", whose shortcut it also is, stays closed and opens with Alt+V.
+  void einfuegenInDenFeldern() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    w.plattform.nachrichten.clear();
+    const struct {
+      QLineEdit* feld;
+      const char *ablage, *text, *abgelehnt;
+    } faelle[] = {
+        {w->LEdiBrutto, "3.000,50", "3000,50", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiNetto, "2.100", "2100", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiStBrutto, "3.000,50", "3000,50", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiSVBrutto, "3.000,50", "3000,50", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiKiFB, "1,5", "1,5", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiStFB, "-1.200,00", "-1200,00", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiStKl, "4", "4", "'abc' ist kein gültiger ganzzahliger Wert"},
+        {w->LEdiFaktor, "0,955", "0,955", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LabEdiPKV, "420,10", "420,10", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiPPV, "60", "60", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiKinderU25, "2", "2", "'abc' ist kein gültiger ganzzahliger Wert"},
+        {w->OruEdiBGR, "0110", "0110", "'abc' kann in dieses Feld nicht eingefügt werden."},
+        {w->LEdiGebJahr, "1975", "1975", "'abc' kann in dieses Feld nicht eingefügt werden."},
+    };
+    for (const auto& c : faelle) {
+      const QString name = c.feld->objectName();
+      QVERIFY2(c.feld->isVisible(), qPrintable(name));
+      c.feld->setFocus(Qt::TabFocusReason);
+      QApplication::clipboard()->setText(QString::fromUtf8(c.ablage));
+      QTest::keyClick(c.feld, Qt::Key_V, Qt::ControlModifier);
+      QVERIFY2(c.feld->text() == QString::fromUtf8(c.text),
+               qPrintable(name + ": " + c.feld->text()));
+      QVERIFY2(!w->menuBar()->activeAction(), qPrintable(name));
+      c.feld->selectAll();
+      QApplication::clipboard()->setText(QStringLiteral("abc"));
+      QTest::keyClick(c.feld, Qt::Key_V, Qt::ControlModifier);
+      QVERIFY2(c.feld->text() == QString::fromUtf8(c.text),
+               qPrintable(name + ": " + c.feld->text()));
+      QTRY_COMPARE(w.plattform.texte(), QStringList{QString::fromUtf8(c.abgelehnt)});
+      w.plattform.nachrichten.clear();
+    }
+    QTest::keyClick(w.f.get(), Qt::Key_V, Qt::AltModifier);
+    QTRY_COMPARE(w->menuBar()->activeAction(), w->MenSozVers->menuAction());
+  }
+
+  // The form keeps its places at the start size and stays whole and centred in a larger
+  // window; a smaller one is refused rather than cutting it off.
+  void groesse() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    const struct {
+      QWidget* panel;
+      QRect platz;
+    } panels[] = {
+        {w->PnlGebJahr, {4, 4, 228, 34}},    {w->PnlSteuer, {4, 42, 228, 136}},
+        {w->PnlSozVers, {4, 182, 228, 118}}, {w->PnlSonderbrutto, {4, 304, 228, 90}},
+        {w->PnlZeitraum, {236, 4, 392, 34}}, {w->PnlMain, {236, 42, 392, 352}},
+    };
+    QWidget* mitte = w->centralWidget();
+    for (const QSize groesse : {QSize(632, 487), QSize(1200, 900), QSize(300, 200)}) {
+      w->resize(groesse);
+      QTRY_VERIFY(w->size() == groesse.expandedTo(w->minimumSizeHint()));
+      QVERIFY(w->width() >= 632);
+      const QRect form(w->Formular->mapTo(mitte, QPoint()), w->Formular->size());
+      const QRect flaeche = mitte->rect();
+      QVERIFY2(flaeche.contains(form),
+               qPrintable(QStringLiteral("%1x%2").arg(w->width()).arg(w->height())));
+      // Centred: the margins left and right, and above and below, differ by a pixel at most.
+      QVERIFY(qAbs(form.left() - (flaeche.right() - form.right())) <= 1);
+      QVERIFY(qAbs(form.top() - (flaeche.bottom() - form.bottom())) <= 1);
+      for (const auto& p : panels) {
+        QCOMPARE(p.panel->parentWidget(), w->Formular);
+        QCOMPARE(p.panel->geometry(), p.platz);
+      }
+    }
   }
 
   void faktorNurInKlasseVierAb2010() {

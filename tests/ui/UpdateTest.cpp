@@ -410,6 +410,43 @@ class UpdateTest : public QObject {
     QCOMPARE(box->result(), int(QDialog::Accepted));
   }
 
+  // A check waiting on a silent server shows that it runs and ends at once when it is
+  // cancelled: no message, no file left behind (see cleanup), the box ready again.
+  void abbrechen() {
+    Testserver direkt(Fall::Schweigt);
+    std::function<void()> abbrechen;
+    direkt.waehrend = [&] { abbrechen(); };
+    QElapsedTimer uhr;
+    uhr.start();
+    const UpdateErgebnis e =
+        PruefeAufUpdate(direkt.adresse(), 5s, 10s, [&](std::function<void()> f) { abbrechen = f; });
+    QCOMPARE(e.art, Art::Abgebrochen);
+    QCOMPARE(e.meldung, QStringLiteral("Die Prüfung auf Updates wurde abgebrochen."));
+    QVERIFY2(uhr.elapsed() < 2000, qPrintable(QString::number(uhr.elapsed())));
+
+    Fenster w;
+    w.plattform.nachrichten.clear();
+    w->MenAboutClick();
+    TAboutBox* box = w->AboutBox;
+    QVERIFY(box->PnlPruefung->isHidden());
+    Testserver server(Fall::Schweigt);
+    qputenv(kUpdateServerVariable, server.adresse().toEncoded());
+    QList<bool> zustand;
+    server.waehrend = [&] {
+      zustand << box->PnlPruefung->isVisible() << box->BtnAbbrechen->isEnabled()
+              << box->BtnUpdate->isEnabled() << box->pruefungLaeuft();
+      QTest::mouseClick(box->BtnAbbrechen, Qt::LeftButton);
+    };
+    uhr.restart();
+    QTest::mouseClick(box->BtnUpdate, Qt::LeftButton);
+    qunsetenv(kUpdateServerVariable);
+    QVERIFY2(uhr.elapsed() < 2000, qPrintable(QString::number(uhr.elapsed())));
+    QCOMPARE(zustand, (QList<bool>{true, true, false, true}));
+    QVERIFY(w.plattform.nachrichten.isEmpty());
+    QVERIFY(!box->pruefungLaeuft() && box->PnlPruefung->isHidden());
+    QVERIFY(box->BtnUpdate->isEnabled() && box->OKButton->isEnabled() && box->isVisible());
+  }
+
   void infoFensterHilfe() {
     Fenster w(true);
     w->MenAboutClick();
