@@ -55,6 +55,17 @@ struct Eingaben {
   std::string StBrutto = "0,00";
   std::string SVBrutto = "0,00";
   bool BruttoUebernahme = true;  // "Werte aus Feld Brutto übernehmen"
+  // One-time payment of the month ("Einmalzahlung") and the regular gross paid in the earlier
+  // months of the year ("Jahresbrutto bisher"; empty: this month's gross times those months).
+  std::string Einmalzahlung = "0,00";
+  std::string JahresbruttoBisher;
+  bool ImVorjahrBeschaeftigt = true;  // "im Vorjahr beschäftigt": a payment may move to December
+  std::string Abfindung = "0,00";     // "Abfindung / mehrjährige Vergütung"
+  // The employer's side.
+  std::string U1Satz = "0,00";  // levy rates, percent
+  std::string U2Satz = "0,00";
+  bool PauschsteuerAG = false;  // "Pauschsteuer trägt Arbeitgeber" (marginal employment, 2 %)
+  bool Arbeitgeberseite = false;  // the employer's side in the window and the statement
   // Menu switches.
   bool BesondereTabelle = false;       // "Besondere Steuertabelle" (else the general table)
   bool PKVOhneZuschuss = false;        // "Privat krankenvers. ohne AG-Zuschuß"
