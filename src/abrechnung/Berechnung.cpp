@@ -200,6 +200,20 @@ Money GesetzlicheAbzuege(const TLohnGehalt& f) {
 
 Money NettoFormel(const TLohnGehalt& f, Money x) { return x - GesetzlicheAbzuege(f); }
 
+Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& f) {
+  Abzugsbetraege a;
+  a.LSt = f.LSt + f.LStEB;
+  a.KiSt = f.KiSt;
+  a.SolZ = f.SolZ + f.SolZEB;
+  a.KV = f.BGRKV == 9 ? f.KVAN - f.KVAG : f.KVAN + f.KVANEB;
+  a.RV = f.RVAN + f.RVANEB;
+  a.AV = f.AVAN + f.AVANEB;
+  a.PV = f.BGRKV == 9 && f.BGRPV == 1 ? f.PVAN - f.PVAG : f.PVAN + f.PVANEB;
+  // A privately care-insured employee pays the care premium outside the payroll.
+  if (f.PVStatus == 3 || f.PVStatus == 4) a.PV = Money();
+  return a;
+}
+
 Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
   Ergebnis r;
   if (e.GebJahr.size() < 4) {
@@ -265,14 +279,14 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
   // What the window shows.
   e.StBrutto = ZweiNachkommastellen(e.StBrutto);
   e.SVBrutto = feldtext(fall.BemRV);
-  r.LSt = label(fall.LSt + fall.LStEB);
-  r.KiSt = label(fall.KiSt);
-  r.SolZ = label(fall.SolZ + fall.SolZEB);
-  r.KV = label(fall.BGRKV == 9 ? fall.KVAN - fall.KVAG : fall.KVAN + fall.KVANEB);
-  r.RV = label(fall.RVAN + fall.RVANEB);
-  r.AV = label(fall.AVAN + fall.AVANEB);
-  r.PV = label(fall.BGRKV == 9 && fall.BGRPV == 1 ? fall.PVAN - fall.PVAG : fall.PVAN + fall.PVANEB);
-  if (fall.PVStatus == 3 || fall.PVStatus == 4) r.PV = "0,00";
+  const Abzugsbetraege abzug = AngezeigteAbzuege(fall);
+  r.LSt = label(abzug.LSt);
+  r.KiSt = label(abzug.KiSt);
+  r.SolZ = label(abzug.SolZ);
+  r.KV = label(abzug.KV);
+  r.RV = label(abzug.RV);
+  r.AV = label(abzug.AV);
+  r.PV = label(abzug.PV);
   if (e.BruttoMarke == 1) {
     e.Netto = feldtext(netto);
     e.Brutto = ZweiNachkommastellen(e.Brutto);

@@ -66,6 +66,11 @@ void FuelleFall(TLohnGehalt& fall, const Eingaben& e);
 Money NettoFormel(const TLohnGehalt& fall, Money x);
 // Total of the statutory deductions as the net formula subtracts them.
 Money GesetzlicheAbzuege(const TLohnGehalt& fall);
+// The deductions as the window's value labels show them, positive.
+struct Abzugsbetraege {
+  Money LSt, KiSt, SolZ, KV, RV, AV, PV;
+};
+Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& fall);
 // The statement of the last calculation.
 std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& fall,
                                           const Satzanzeige& saetze, const std::string& gesAbz,

@@ -86,6 +86,51 @@ const std::vector<Befehl>& befehle() {
        {{"--ausgabe DATEI", "die Ergebnisse in DATEI statt auf die Standardausgabe schreiben"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli stapel faelle.csv --ausgabe ergebnisse.csv"}},
+      {"jahr",
+       "die zwölf Monate eines Jahres als Tabelle",
+       "salvaro-cli jahr (--brutto BETRAG | --netto BETRAG) [OPTION...] [--csv | --json]",
+       "Rechnet jeden Monat des Jahres mit den Eingaben wie rechne: Brutto, Einmalzahlung,\n"
+       "Lohnsteuer, Solidaritätszuschlag, Kirchensteuer, die vier Beiträge, Netto und die Kosten\n"
+       "des Arbeitgebers, dazu die Summe. Ein Monat, in dem sich eine Rechengrundlage gegenüber\n"
+       "dem Vormonat ändert (Engine, Beitragssatz, Grenze), ist mit * markiert; die Änderungen\n"
+       "stehen unter der Tabelle. Abzüge stehen in Tabelle und CSV positiv, im JSON negativ wie\n"
+       "bei rechne. --netto rechnet mit dem Brutto, das dieses Netto im gewählten Monat ergibt.\n"
+       "Alle Optionen von rechne außer --speichern, --pdf und --papier.",
+       {{"OPTION", "die Optionen von rechne (salvaro-cli rechne --help)"},
+        {"--csv", "die Tabelle als CSV (UTF-8 mit Byte-Order-Mark, \";\", deutsche Beträge)"},
+        {"--json", "die Tabelle als JSON"},
+        {"-h, --help", "diese Hilfe anzeigen und beenden"}},
+       {"salvaro-cli jahr --brutto 3000 --jahr 2023 --json"}},
+      {"verlauf",
+       "Netto und Abzüge über dem Brutto von 0 bis zu einer Grenze als CSV",
+       "salvaro-cli verlauf [--bis BETRAG] [--schritt BETRAG] [OPTION...]",
+       "Rechnet das Brutto 0, SCHRITT, 2 SCHRITT ... bis BIS (und BIS selbst) im gewählten Monat\n"
+       "mit den übrigen Eingaben wie rechne und schreibt je Punkt eine CSV-Zeile (\";\", deutsche\n"
+       "Beträge): Brutto, Netto, Abzüge, was von den nächsten 100 Euro Brutto netto bleibt, die\n"
+       "Grenzbelastung in Prozent (100 minus dieser Betrag) und die Grenzen, die der Punkt\n"
+       "erreicht (Geringfügigkeitsgrenze, Übergangsbereich, Beitragsbemessungsgrenzen).\n"
+       "Höchstens 100.001 Punkte.",
+       {{"--bis BETRAG", "das höchste Brutto (Vorgabe 10.000,00)"},
+        {"--schritt BETRAG", "die Schrittweite (Vorgabe 10,00)"},
+        {"OPTION", "die Optionen von rechne außer den Bruttobeträgen und --netto"},
+        {"-h, --help", "diese Hilfe anzeigen und beenden"}},
+       {"salvaro-cli verlauf --bis 10000 --schritt 10 --jahr 2026 --monat 1"}},
+      {"steuerklassen",
+       "die Steuerklassenwahl eines Ehepaars",
+       "salvaro-cli steuerklassen --brutto-1 BETRAG --brutto-2 BETRAG [OPTION...] [--json]",
+       "Rechnet das Monatsnetto beider Ehegatten in III/V, V/III, IV/IV und IV/IV mit Faktor und\n"
+       "nennt die Wahl mit dem höchsten gemeinsamen Netto. Der Faktor ist die voraussichtliche\n"
+       "Einkommensteuer nach dem Splittingtarif geteilt durch die Summe der Jahreslohnsteuer\n"
+       "beider in Steuerklasse IV, nach drei Stellen abgeschnitten, und gilt nur unter 1 (ab\n"
+       "2010). Eine Option von rechne gilt für beide; mit angehängtem -1 oder -2 nur für einen\n"
+       "(--kirchensteuer-2 keine, --beitragsgruppe-1 0111). Die Veranlagung nach Ablauf des\n"
+       "Jahres setzt die Steuer des Jahres fest.",
+       {{"--brutto-1 BETRAG", "Bruttolohn des ersten Ehegatten"},
+        {"--brutto-2 BETRAG", "Bruttolohn des zweiten Ehegatten"},
+        {"OPTION[-1|-2]", "die Optionen von rechne außer Steuerklasse, Faktor, Netto, Steuer- und SV-Brutto"},
+        {"--json", "das Ergebnis als JSON"},
+        {"-h, --help", "diese Hilfe anzeigen und beenden"}},
+       {"salvaro-cli steuerklassen --brutto-1 5000 --brutto-2 2000 --jahr 2026 --monat 1"}},
       {"fall",
        "der Abrechnungsfall selbst, alle Ergebnisse als JSON",
        "salvaro-cli fall --Jahr JJJJ [--Feld WERT...]",

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <istream>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -186,6 +187,26 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   }
 }
 
+std::vector<std::pair<std::string, std::string>> TeileOptionen(
+    const std::vector<std::string>& args, const std::function<bool(std::string_view)>& ohneWert) {
+  std::vector<std::pair<std::string, std::string>> optionen;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view arg = args[i];
+    if (arg.substr(0, 2) != "--") throw OptionsFehler("unerwartetes Argument '" + std::string(arg) + "'");
+    arg.remove_prefix(2);
+    std::string wert;
+    if (const std::size_t gleich = arg.find('='); gleich != std::string_view::npos) {
+      wert = std::string(arg.substr(gleich + 1));
+      arg = arg.substr(0, gleich);
+    } else if (!ohneWert(arg)) {
+      if (i + 1 >= args.size()) throw OptionsFehler("--" + std::string(arg) + " braucht einen Wert");
+      wert = args[++i];
+    }
+    optionen.emplace_back(std::string(arg), std::move(wert));
+  }
+  return optionen;
+}
+
 void Vervollstaendige(Auftrag& a) {
   Eingaben& e = a.eingaben;
   const int jahr = LiesGanzzahl(e.Jahr);
@@ -257,10 +278,7 @@ std::string AlsJson(const Auftrag& a, const Ergebnis& r) {
          "\n";
 }
 
-namespace {
-
-// One calculation; messages go to fehler. Returns the exit code.
-int rechne(Auftrag& a, Ergebnis& r, std::ostream& fehler) {
+int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler) {
   Vervollstaendige(a);
   TLohnGehalt fall;
   const Start s = StarteMitEnter(a.eingaben, a.feld);
@@ -286,7 +304,6 @@ int rechne(Auftrag& a, Ergebnis& r, std::ostream& fehler) {
   return r.ungeloest ? kUngeloest : kErfolg;
 }
 
-}  // namespace
 
 int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler,
                  const Datum& heute) {
@@ -299,18 +316,9 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
   bool json = false, betrag = false;
   std::string speichern, pdf, papier;
   try {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-      std::string_view arg = args[i];
-      if (arg.substr(0, 2) != "--") throw OptionsFehler("unerwartetes Argument '" + std::string(arg) + "'");
-      arg.remove_prefix(2);
-      std::string wert;
-      if (const std::size_t gleich = arg.find('='); gleich != std::string_view::npos) {
-        wert = std::string(arg.substr(gleich + 1));
-        arg = arg.substr(0, gleich);
-      } else if (arg != "json" && !IstSchalter(arg)) {
-        if (i + 1 >= args.size()) throw OptionsFehler("--" + std::string(arg) + " braucht einen Wert");
-        wert = args[++i];
-      }
+    for (const auto& [name, wert] :
+         TeileOptionen(args, [](std::string_view n) { return n == "json" || IstSchalter(n); })) {
+      const std::string_view arg = name;
       if (arg == "json") {
         json = true;
       } else if (arg == "speichern") {
@@ -335,7 +343,7 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
     return kFalscheEingabe;
   }
   Ergebnis r;
-  const int code = rechne(a, r, fehler);
+  const int code = RechneAuftrag(a, r, fehler);
   if (!r.gerechnet) return code;
   if (json) {
     aus << AlsJson(a, r);
@@ -662,7 +670,7 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
     }
     if (ok) {
       std::ostringstream meldungen;
-      code = rechne(a, r, meldungen);
+      code = RechneAuftrag(a, r, meldungen);
       ok = r.gerechnet;
       meldung = meldungen.str();
       while (!meldung.empty() && meldung.back() == '\n') meldung.pop_back();

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "abrechnung/Berechnung.h"
@@ -35,6 +37,10 @@ struct Auftrag {
 
 // Applies one option (name without "--") to the calculation; throws OptionsFehler.
 void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert);
+// The arguments "--name wert", "--name=wert" and, for the names ohneWert accepts, "--name" as
+// pairs of name (without "--") and value; throws OptionsFehler for anything else.
+std::vector<std::pair<std::string, std::string>> TeileOptionen(
+    const std::vector<std::string>& args, const std::function<bool(std::string_view)>& ohneWert);
 // Completes what the window derives from the period (the month from today's date, the preset
 // health rate, the additional-rate field) where the options left it open.
 void Vervollstaendige(Auftrag& a);
@@ -42,6 +48,10 @@ void Vervollstaendige(Auftrag& a);
 // An amount in German ("3.000,50") or plain ("3000.50") notation with at most the given
 // decimals (LiesZahlentext); throws OptionsFehler.
 Money LiesBetragOption(std::string_view name, std::string_view wert, int nachkommastellen = 2);
+
+// Completes the calculation and runs it as rechne does; the window's messages go to fehler.
+// Returns the exit code; r.gerechnet tells whether there is a result.
+int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler);
 
 // An amount as a JSON number in euros: the double nearest to it, whose shortest text is the
 // amount's own decimal text for every amount below 10^13 euros.

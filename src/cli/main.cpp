@@ -1,4 +1,5 @@
-// salvaro-cli: the command-line calculator. Subcommands rechne, stapel, fall, pap, beispiel;
+// salvaro-cli: the command-line calculator. Subcommands rechne, stapel, jahr, verlauf,
+// steuerklassen, fall, pap, beispiel;
 // "salvaro-cli --help" lists them, "salvaro-cli BEFEHL --help" explains one.
 #include <fcntl.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 
 #include "abrechnung/Beispiel.h"
 #include "abrechnung/Datei.h"
+#include "cli/Ansichten.h"
 #include "cli/Aufruf.h"
 #include "cli/Fall.h"
 #include "cli/Pap.h"
@@ -44,6 +46,9 @@ int befehl(const std::string& name, const std::vector<std::string>& args, std::o
   if (name == "fall") return FallBefehl(args, aus, std::cerr);
   if (name == "rechne") return RechneBefehl(args, aus, std::cerr, heute());
   if (name == "stapel") return StapelBefehl(args, aus, std::cerr, heute(), ::isatty(2) == 1);
+  if (name == "jahr") return JahrBefehl(args, aus, std::cerr, heute());
+  if (name == "verlauf") return VerlaufBefehl(args, aus, std::cerr, heute());
+  if (name == "steuerklassen") return SteuerklassenBefehl(args, aus, std::cerr, heute());
   std::cerr << "salvaro-cli: unbekannter Befehl '" << name << "'\n";
   Hilfe(std::cerr);
   return kFalscheEingabe;

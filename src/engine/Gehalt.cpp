@@ -232,7 +232,7 @@ Money TLohnGehalt::PKPVFuerSteuer() const {
 
 void TLohnGehalt::BerechneSteuern(OruSteuern& engine, Money pkpv) {
   const Eingabeform form = EingabeformFuer(Jahr);
-  LSt = SolZ = KiSt = KiStAnteil1 = KiStAnteil2 = Money();
+  LSt = SolZ = KiSt = KiStAnteil1 = KiStAnteil2 = ZVE = Money();
   LStEB = SolZEB = KiStEB1 = KiStEB2 = Money();
   LStVMT = SolZVMT = KiStVMT1 = KiStVMT2 = Money();
 
@@ -269,6 +269,7 @@ void TLohnGehalt::BerechneSteuern(OruSteuern& engine, Money pkpv) {
   if (PVStatus == 3 || PVStatus == 4) e.PKPVAGZ += BerechnePVAG();
 
   LSt = engine.LohnsteuerLfd(e);
+  ZVE = engine.ZuVersteuerndesEinkommen();
   SolZ = engine.SolzLfd();
   // The older engines give the surcharge in cents with fractions; whole cents count.
   if (form.solzInCent) SolZ = Money::runde(AbrundenEuro(engine.Ausgaben().SOLZLZZ) / 100);

@@ -185,6 +185,8 @@ class TLohnGehalt {
   Money BemKV, BemRV, EBBemKV, EBBemRV, AntBBGKV, AntBBGRV;
 
   // --- Results ---
+  // The annual taxable income of the regular pay as the engine's main operation leaves it.
+  Money ZVE;
   Money LSt, SolZ, KiSt, KiStAnteil1, KiStAnteil2;
   Money LStEB, SolZEB, KiStEB1, KiStEB2;
   Money LStVMT, SolZVMT, KiStVMT1, KiStVMT2;

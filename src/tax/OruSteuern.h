@@ -77,6 +77,12 @@ class OruSteuern {
   virtual int VMTOhneFuenftelung() const = 0;
 
   virtual FlowchartAusgaben Ausgaben() const = 0;
+  // The annual taxable income ZVE of the last main operation, in euros (with child allowances
+  // taken off where the flowchart computes the surcharge's base with them).
+  virtual Money ZuVersteuerndesEinkommen() const = 0;
+  // The income tax of the annual taxable income zvE (euros) by this year's tariff, in whole euros:
+  // KZTAB 1 the basic tariff, 2 the splitting tariff (twice the tax of half the income).
+  virtual Money Tarifsteuer(Money zvE, int KZTAB) const = 0;
   // Whether the flowchart of this engine has the input of that (upper-case flowchart) name.
   virtual bool NimmtEingabe(std::string_view name) const = 0;
 };

@@ -105,6 +105,10 @@ const Jahr2008bis2009* Jahr2008bis2009NachName(std::string_view name) {
   return nullptr;
 }
 
+Money OruSteuern2008bis2009::Tarifsteuer(Money zvE, int KZTAB) const {
+  return pap::Tarifsteuer(w_->tarif, zvE, KZTAB);
+}
+
 bool OruSteuern2008bis2009::NimmtEingabe(std::string_view name) const {
   static constexpr std::string_view kEingaben[] = {
       "AJAHR",    "ALTER1",   "JFREIB", "JHINZU", "JRE4",   "JVBEZ", "KRV",  "LZZ",

@@ -171,6 +171,10 @@ const Jahr2010bis2013* Jahr2010bis2013NachName(std::string_view name) {
   return nullptr;
 }
 
+Money OruSteuern2010bis2013::Tarifsteuer(Money zvE, int KZTAB) const {
+  return pap::Tarifsteuer(w_->tarif, zvE, KZTAB);
+}
+
 bool OruSteuern2010bis2013::NimmtEingabe(std::string_view name) const {
   static constexpr std::string_view kImmer[] = {
       "AF",    "AJAHR", "ALTER1", "ENTSCH",   "F",        "JFREIB", "JHINZU", "JRE4",

@@ -241,6 +241,10 @@ const JahrAb2014* JahrAb2014NachName(std::string_view name) {
   return nullptr;
 }
 
+Money OruSteuernAb2014::Tarifsteuer(Money zvE, int KZTAB) const {
+  return pap::Tarifsteuer(Tarif(), zvE, KZTAB);
+}
+
 bool OruSteuernAb2014::NimmtEingabe(std::string_view name) const {
   static constexpr std::string_view kImmer[] = {
       "AF",  "AJAHR", "ALTER1", "F",     "JFREIB",   "JHINZU",  "JRE4",  "JVBEZ",

@@ -105,6 +105,8 @@ class OruSteuernAb2014 : public OruSteuern {
   FlowchartAusgaben Ausgaben() const override {
     return {LSTLZZ, SOLZLZZ, BK, STS, SOLZS, BKS, STV, SOLZV, BKV};
   }
+  Money ZuVersteuerndesEinkommen() const override { return ZVE; }
+  Money Tarifsteuer(Money zvE, int KZTAB) const override;
   bool NimmtEingabe(std::string_view name) const override;
 
  private:

@@ -228,6 +228,10 @@ Money OruSteuernBis2007::Runde(Rundung r, Ext e) const {
   return pap::Runde(r, e, w_->gespeichertRunden);
 }
 
+Money OruSteuernBis2007::Tarifsteuer(Money zvE, int KZTAB) const {
+  return pap::Tarifsteuer(w_->tarif, zvE, KZTAB);
+}
+
 bool OruSteuernBis2007::NimmtEingabe(std::string_view name) const {
   static constexpr std::string_view kImmer[] = {"ALTER1",   "HINZUR",   "KRV",    "LZZ",
                                                 "LZZFREIB", "LZZHINZU", "R",      "RE4",

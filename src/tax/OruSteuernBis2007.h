@@ -94,6 +94,8 @@ class OruSteuernBis2007 : public OruSteuern {
   FlowchartAusgaben Ausgaben() const override {
     return {LSTLZZ, SOLZLZZ, BK, STS, SOLZS, BKS, Money(), Money(), Money()};
   }
+  Money ZuVersteuerndesEinkommen() const override { return ZVE; }
+  Money Tarifsteuer(Money zvE, int KZTAB) const override;
   bool NimmtEingabe(std::string_view name) const override;
 
  private:

@@ -68,6 +68,11 @@ Money UPTAB(const Tarif& t, Money X) {
   return ab(0, X * 0.45_x - t.k4, g);
 }
 
+Money Tarifsteuer(const Tarif& t, Money ZVE, int KZTAB) {
+  const Money X = ZVE < 1 ? Money() : ab(0, ZVE / KZTAB);
+  return Money::runde(UPTAB(t, X) * KZTAB);
+}
+
 namespace {
 // Minimum tax of ZX in classes V and VI.
 Money UP5_6(const Tarif& t, Money ZX) {

@@ -91,6 +91,9 @@ struct Tarif {
 
 // Income tax of the income X of one tariff share (whole euros, before the splitting factor).
 Money UPTAB(const Tarif& t, Money X);
+// Income tax of the taxable income ZVE (euros) by the tariff: ZVE cut to whole euros per KZTAB
+// share, that share's tax times KZTAB (the flowcharts' UPMLST for classes I to IV).
+Money Tarifsteuer(const Tarif& t, Money ZVE, int KZTAB);
 // Income tax of X in classes V and VI: twice the tax difference between 1.25 X and 0.75 X, at
 // least the minimum rate of X, and the marginal rate of the limits above W1STKL5.
 Money MST5_6(const Tarif& t, Money X);

@@ -25,6 +25,7 @@
 #include "controls/OruAdvEdit.h"
 #include "controls/OruValueEdit.h"
 #include "controls/OruValueLabEdit.h"
+#include "ui/Ansichten.h"
 #include "ui/Hilfekontexte.h"
 #include "ui/MainUnit.h"
 #include "ui/Symbole.h"
@@ -421,6 +422,11 @@ void TForm1::MenueAufbauen() {
                           QStringLiteral("Gespeicherte Einstellungen laden"), false, false, 0);
   // Loading is offered once a settings file has been found or written.
   MenLoadMainOpts->setEnabled(false);
+  MenExtras->addSeparator();
+  MenJahr = punkt(MenExtras, "MenJahr", QStringLiteral("Jahresübersicht..."), false, false, kHilfeJahr);
+  MenVerlauf = punkt(MenExtras, "MenVerlauf", QStringLiteral("Verlauf..."), false, false, kHilfeVerlauf);
+  MenSteuerklassen = punkt(MenExtras, "MenSteuerklassen", QStringLiteral("Steuerklassenwahl..."),
+                           false, false, kHilfeSteuerklassen);
 
   MenHilfe = leiste->addMenu(QStringLiteral("&Hilfe"));
   MenHilfe->setObjectName(QStringLiteral("MenHilfe"));
@@ -466,6 +472,24 @@ void TForm1::WerkzeugleisteAufbauen() {
                             QStringLiteral("Programm beenden"), 33, 5002);
   for (QToolButton* b : {BtnNeu, BtnSpeichern, BtnDrucken, BtnDetailberechnung})
     leiste->addWidget(b);
+  leiste->addSeparator();
+  // The views, as text buttons.
+  const auto ansicht = [&](const char* name, const QString& text, int hilfe) {
+    auto* b = new QToolButton(leiste);
+    b->setObjectName(QLatin1String(name));
+    b->setText(text);
+    b->setToolTip(text);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setFixedHeight(33);
+    SetzeHilfeKontext(b, hilfe);
+    leiste->addWidget(b);
+    return b;
+  };
+  BtnJahr = ansicht("BtnJahr", QStringLiteral("Jahresübersicht"), kHilfeJahr);
+  BtnVerlauf = ansicht("BtnVerlauf", QStringLiteral("Verlauf"), kHilfeVerlauf);
+  BtnSteuerklassen = ansicht("BtnSteuerklassen", QStringLiteral("Steuerklassenwahl"), kHilfeSteuerklassen);
   leiste->addSeparator();
   leiste->addWidget(BtnHilfe);
   leiste->addSeparator();

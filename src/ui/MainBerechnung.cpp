@@ -126,6 +126,7 @@ void TForm1::ActBerechnenExecute() {
   SchreibeEingaben(e);
   if (r.gerechnet) ZeigeErgebnis(r);
   for (const Meldung& m : r.meldungen) Zeige(m);
+  if (r.gerechnet) AnsichtenAktualisieren();
 }
 
 void TForm1::ZeigeErgebnis(const Ergebnis& r) {

@@ -21,6 +21,7 @@
 #include "engine/Gehalt.h"
 #include "ui/Hilfe.h"
 #include "ui/About.h"
+#include "ui/Ansichten.h"
 #include "ui/Plattform.h"
 #include "ui/Text.h"
 #include "ui/UAbrechnung.h"
@@ -44,6 +45,9 @@ TForm1::TForm1(Plattform& plattform, const QString& programmPfad, QWidget* paren
   Aufbauen();
   AboutBox = new TAboutBox(plattform_, this);
   FrmAbrechnung = new TFrmAbrechnung(plattform_, this);
+  FrmJahr = new TFrmJahr(plattform_, this);
+  FrmVerlauf = new TFrmVerlauf(plattform_, this);
+  FrmSteuerklassen = new TFrmSteuerklassen(plattform_, this);
   programmPfad_ = QDir(programmPfad).absolutePath() + QDir::separator();
   FormCreate();
   Verbinden();
@@ -116,12 +120,21 @@ void TForm1::Verbinden() {
   connect(MenSaveMainOpts, &QAction::triggered, this, &TForm1::MenSaveMainOptsClick);
   connect(MenLoadMainOpts, &QAction::triggered, this, &TForm1::MenLoadMainOptsClick);
   connect(MenAbout, &QAction::triggered, this, &TForm1::MenAboutClick);
+  connect(MenJahr, &QAction::triggered, this, &TForm1::MenJahrClick);
+  connect(BtnJahr, &QToolButton::clicked, this, &TForm1::MenJahrClick);
+  connect(MenVerlauf, &QAction::triggered, this, &TForm1::MenVerlaufClick);
+  connect(BtnVerlauf, &QToolButton::clicked, this, &TForm1::MenVerlaufClick);
+  connect(MenSteuerklassen, &QAction::triggered, this, &TForm1::MenSteuerklassenClick);
+  connect(BtnSteuerklassen, &QToolButton::clicked, this, &TForm1::MenSteuerklassenClick);
   connect(BtnSchliessen, &QToolButton::clicked, this, &QWidget::close);
   connect(MenClose, &QAction::triggered, this, &QWidget::close);
 
   connect(FrmAbrechnung, &TFrmAbrechnung::druckenAngefordert, this, &TForm1::ActDruckenExecute);
   connect(FrmAbrechnung, &TFrmAbrechnung::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   connect(AboutBox, &TAboutBox::hilfeAngefordert, this, &TForm1::HilfeZeigen);
+  connect(FrmJahr, &TFrmJahr::hilfeAngefordert, this, &TForm1::HilfeZeigen);
+  connect(FrmVerlauf, &TFrmVerlauf::hilfeAngefordert, this, &TForm1::HilfeZeigen);
+  connect(FrmSteuerklassen, &TFrmSteuerklassen::hilfeAngefordert, this, &TForm1::HilfeZeigen);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -29,6 +29,9 @@ namespace salvaro {
 class Plattform;
 class TAboutBox;
 class TFrmAbrechnung;
+class TFrmJahr;
+class TFrmSteuerklassen;
+class TFrmVerlauf;
 class TLohnGehalt;
 class TOruAdvEdit;
 class TOruValueEdit;
@@ -128,6 +131,9 @@ class TForm1 : public QMainWindow {
   QAction* MenPVSachsen;
   QAction* MenSaveMainOpts;
   QAction* MenLoadMainOpts;
+  QAction* MenJahr;
+  QAction* MenVerlauf;
+  QAction* MenSteuerklassen;
   QAction* MenHilfeAufrufen;
   QAction* MenAbout;
   // Toolbar.
@@ -135,6 +141,9 @@ class TForm1 : public QMainWindow {
   QToolButton* BtnSpeichern;
   QToolButton* BtnDrucken;
   QToolButton* BtnDetailberechnung;
+  QToolButton* BtnJahr;
+  QToolButton* BtnVerlauf;
+  QToolButton* BtnSteuerklassen;
   QToolButton* BtnHilfe;
   QToolButton* BtnSchliessen;
   // Status bar.
@@ -143,6 +152,10 @@ class TForm1 : public QMainWindow {
 
   TAboutBox* AboutBox;
   TFrmAbrechnung* FrmAbrechnung;
+  // The views beyond the month: the year, the curve of net pay, the tax classes of a couple.
+  TFrmJahr* FrmJahr;
+  TFrmVerlauf* FrmVerlauf;
+  TFrmSteuerklassen* FrmSteuerklassen;
 
   // Reactions, named after their control and event.
   void ActLoadINIExecute();
@@ -170,6 +183,9 @@ class TForm1 : public QMainWindow {
   void MenLoadMainOptsClick();
   void MenHilfeAufrufenClick();
   void MenAboutClick();
+  void MenJahrClick();
+  void MenVerlaufClick();
+  void MenSteuerklassenClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -186,6 +202,10 @@ class TForm1 : public QMainWindow {
   Eingaben LiesEingaben() const;
   void SchreibeEingaben(const Eingaben& e);
   void ZeigeErgebnis(const Ergebnis& r);
+  // The inputs of the views: the window's, with the gross the gross field shows.
+  Eingaben AnsichtsEingaben() const;
+  // The open views follow a new calculation.
+  void AnsichtenAktualisieren();
   void Zeige(const Meldung& m);
 
   // The year in the year box when the program can calculate it; the month of the month box

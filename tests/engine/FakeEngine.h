@@ -73,6 +73,8 @@ class FakeEngine : public OruSteuern {
     return a;
   }
   bool NimmtEingabe(std::string_view) const override { return true; }
+  Money ZuVersteuerndesEinkommen() const override { return Money(); }
+  Money Tarifsteuer(Money, int) const override { return Money(); }
 
  private:
   static std::string Args(std::initializer_list<int> werte) {

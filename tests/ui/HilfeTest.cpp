@@ -82,7 +82,7 @@ class HilfeTest : public QObject {
         QVERIFY2(vorhanden(ziel), qPrintable(QFileInfo(datei).fileName() + " -> " + ziel));
       }
     }
-    QCOMPARE(seiten, 5);
+    QCOMPARE(seiten, 6);
   }
 
   void suche() {

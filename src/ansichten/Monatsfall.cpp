@@ -1,0 +1,73 @@
+#include "ansichten/Monatsfall.h"
+
+#include "abrechnung/Anzeige.h"
+#include "abrechnung/Berechnung.h"
+#include "abrechnung/Zahlentext.h"
+#include "ansichten/Arbeitgeberkosten.h"
+#include "engine/Gehalt.h"
+
+namespace salvaro {
+
+Eingaben EingabenFuerMonat(const Eingaben& e, int monat) {
+  Eingaben m = e;
+  const int jahr = LiesGanzzahl(e.Jahr);
+  const int kvZiffer = e.BGR.empty() ? 0 : e.BGR[0] - '0';
+  const auto vorgabe = KVSatzNachGruppe(jahr, e.MonatNr, kvZiffer);
+  if (vorgabe && *vorgabe + "%" == e.KV) {
+    if (const auto neu = KVSatzNachGruppe(jahr, monat, kvZiffer)) m.KV = *neu + "%";
+  }
+  m.MonatNr = monat;
+  m.Monat = std::string(kMonatsnamen[monat - 1]);
+  if (m.BruttoUebernahme) m.StBrutto = m.SVBrutto = SchlichterText(LiesFeld(m.Brutto));
+  return m;
+}
+
+std::vector<Meldung> AnsichtsPruefung(Eingaben e, const Datum& heute) {
+  if (e.Brutto.empty()) e.Brutto = "0";
+  const Start s = StarteMitEnter(e, Feld::Brutto);
+  if (s.meldung) return {*s.meldung};
+  try {
+    TLohnGehalt fall;
+    const Ergebnis r = Berechne(e, fall, heute);
+    if (!r.gerechnet) return r.meldungen;
+  } catch (const std::exception& f) {
+    return {Meldung{Meldung::Art::Fehler, f.what()}};
+  }
+  return {};
+}
+
+Monatswerte WerteDesFalls(const TLohnGehalt& f, Money brutto) {
+  const Abzugsbetraege a = AngezeigteAbzuege(f);
+  Monatswerte w;
+  w.brutto = brutto;
+  w.einmalzahlung = f.SonstBezug;
+  w.LSt = a.LSt;
+  w.SolZ = a.SolZ;
+  w.KiSt = a.KiSt;
+  w.KV = a.KV;
+  w.RV = a.RV;
+  w.AV = a.AV;
+  w.PV = a.PV;
+  w.abzuege = GesetzlicheAbzuege(f);
+  w.netto = NettoFormel(f, brutto);
+  w.arbeitgeberkosten = ArbeitgeberGesamtkosten(f, brutto);
+  return w;
+}
+
+Monatswerte& operator+=(Monatswerte& s, const Monatswerte& m) {
+  s.brutto += m.brutto;
+  s.einmalzahlung += m.einmalzahlung;
+  s.LSt += m.LSt;
+  s.SolZ += m.SolZ;
+  s.KiSt += m.KiSt;
+  s.KV += m.KV;
+  s.RV += m.RV;
+  s.AV += m.AV;
+  s.PV += m.PV;
+  s.abzuege += m.abzuege;
+  s.netto += m.netto;
+  s.arbeitgeberkosten += m.arbeitgeberkosten;
+  return s;
+}
+
+}  // namespace salvaro

@@ -1,0 +1,597 @@
+#include "ui/Ansichten.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QShortcut>
+#include <QSvgGenerator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "abrechnung/Zahlentext.h"
+#include "ansichten/Ansichtstexte.h"
+#include "ansichten/Monatsfall.h"
+#include "druck/Drucken.h"
+#include "ui/Hilfekontexte.h"
+#include "ui/Plattform.h"
+#include "ui/Speichern.h"
+#include "ui/Text.h"
+
+namespace salvaro {
+
+namespace {
+
+QString betrag(Money m) {
+  return QText(FormatDE(m));
+}
+
+// A chart coordinate: the amount in euros for drawing only; the values shown are the amounts.
+qreal koordinate(Money m) {
+  return static_cast<qreal>(m.raw()) / Money::kScale;
+}
+
+QPushButton* knopf(QWidget* eltern, const char* name, const QString& text) {
+  auto* b = new QPushButton(text, eltern);
+  b->setObjectName(QLatin1String(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
+// F1 in a view opens its help.
+template <class Fenster>
+void hilfeTaste(Fenster* f, int kontext) {
+  auto* taste = new QShortcut(QKeySequence(Qt::Key_F1), f);
+  QObject::connect(taste, &QShortcut::activated, f,
+                   [f, kontext] { emit f->hilfeAngefordert(kontext); });
+}
+
+// The refusal of the inputs, shown; true when they can be calculated.
+bool pruefe(Plattform& plattform, QWidget* eltern, const Eingaben& e) {
+  const std::vector<Meldung> meldungen = AnsichtsPruefung(e, plattform.Heute());
+  for (const Meldung& m : meldungen) plattform.Nachricht(eltern, m.art, QText(m.text));
+  return meldungen.empty();
+}
+
+// Saves what schreibe produces at a path the user chooses.
+void speichere(Plattform& plattform, QWidget* eltern, const SpeicherDialog& dialog,
+               const std::function<std::string(const std::string&, Schreibschutz)>& schreibe) {
+  const std::optional<QString> pfad = plattform.Speicherpfad(eltern, dialog);
+  if (!pfad) return;
+  SpeichereGewaehlteDatei(plattform, eltern, QFile::encodeName(*pfad).toStdString(), schreibe);
+}
+
+}  // namespace
+
+// --- The year ---
+
+TFrmJahr::TFrmJahr(Plattform& plattform, QWidget* parent) : QDialog(parent), plattform_(plattform) {
+  setObjectName(QStringLiteral("FrmJahr"));
+  setWindowTitle(QStringLiteral("Jahresübersicht"));
+  SetzeHilfeKontext(this, kHilfeJahr);
+  hilfeTaste(this, kHilfeJahr);
+  Tabelle = new QTableWidget(13, static_cast<int>(JahrSpalten().size()), this);
+  Tabelle->setObjectName(QStringLiteral("Tabelle"));
+  Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  QStringList kopf;
+  for (const std::string& s : JahrSpalten()) kopf << QText(s);
+  Tabelle->setHorizontalHeaderLabels(kopf);
+  LabAenderungen = new QLabel(this);
+  LabAenderungen->setObjectName(QStringLiteral("LabAenderungen"));
+  LabAenderungen->setWordWrap(true);
+  LabAenderungen->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  BtnCsv = knopf(this, "BtnCsv", QStringLiteral("Als CSV speichern..."));
+  BtnDrucken = knopf(this, "BtnDrucken", QStringLiteral("Drucken..."));
+  BtnPdf = knopf(this, "BtnPdf", QStringLiteral("Als PDF speichern..."));
+  BtnSchliessen = knopf(this, "BtnSchliessen", QStringLiteral("Schließen"));
+  auto* knoepfe = new QHBoxLayout;
+  for (QPushButton* b : {BtnCsv, BtnDrucken, BtnPdf}) knoepfe->addWidget(b);
+  knoepfe->addStretch();
+  knoepfe->addWidget(BtnSchliessen);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Tabelle, 1);
+  layout->addWidget(LabAenderungen);
+  layout->addLayout(knoepfe);
+  connect(BtnCsv, &QPushButton::clicked, this, &TFrmJahr::BtnCsvClick);
+  connect(BtnDrucken, &QPushButton::clicked, this, &TFrmJahr::BtnDruckenClick);
+  connect(BtnPdf, &QPushButton::clicked, this, &TFrmJahr::BtnPdfClick);
+  connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
+  resize(1180, 520);
+}
+
+void TFrmJahr::Zeige(const Eingaben& e) {
+  if (!pruefe(plattform_, parentWidget(), e)) return;
+  try {
+    jahr_ = BerechneJahr(e);
+  } catch (const std::exception& f) {
+    plattform_.Nachricht(parentWidget(), Meldung::Art::Fehler, QText(f.what()));
+    return;
+  }
+  titel_ = "Jahresübersicht " + e.Jahr + ": Brutto " + FormatDE(LiesFeld(e.Brutto)) +
+           ", Steuerklasse " + e.StKl;
+  setWindowTitle(QText(titel_));
+  QStringList zeilen;
+  QString aenderungen;
+  const auto fuelle = [&](int zeile, const Monatswerte& w, bool hervor, const QString& tipp) {
+    const std::vector<Money> werte = JahrWerte(w);
+    for (std::size_t s = 0; s < werte.size(); ++s) {
+      auto* feld = new QTableWidgetItem(betrag(werte[s]));
+      feld->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      QFont schrift = feld->font();
+      schrift.setBold(hervor);
+      feld->setFont(schrift);
+      feld->setToolTip(tipp);
+      Tabelle->setItem(zeile, static_cast<int>(s), feld);
+    }
+  };
+  for (const Jahresmonat& m : jahr_.monate) {
+    const QString name = QText(kMonatsnamen[m.monat - 1]);
+    QString tipp;
+    for (const std::string& a : m.aenderungen) {
+      tipp += (tipp.isEmpty() ? QString() : QStringLiteral("\n")) + QText(a);
+      aenderungen +=
+          QStringLiteral("* ") + name + QStringLiteral(": ") + QText(a) + QStringLiteral("\n");
+    }
+    zeilen << (m.aenderungen.empty() ? name : name + QStringLiteral(" *"));
+    fuelle(m.monat - 1, m.werte, false, tipp);
+  }
+  zeilen << QStringLiteral("Summe");
+  fuelle(12, jahr_.summe, true, QString());
+  Tabelle->setVerticalHeaderLabels(zeilen);
+  Tabelle->resizeColumnsToContents();
+  LabAenderungen->setText(
+      aenderungen.isEmpty()
+          ? QStringLiteral("Die Rechengrundlagen bleiben das ganze Jahr gleich.")
+          : QStringLiteral("Änderungen gegenüber dem Vormonat:\n") + aenderungen.trimmed());
+  show();
+  raise();
+  activateWindow();
+}
+
+std::vector<std::string> TFrmJahr::Zeilen() const {
+  return JahrTabelle(jahr_, titel_);
+}
+
+void TFrmJahr::BtnCsvClick() {
+  const std::string inhalt = JahrCsv(jahr_);
+  speichere(plattform_, this,
+            {QStringLiteral("Jahresübersicht als CSV speichern"),
+             QStringLiteral("CSV-Dateien (*.csv);;Alle Dateien (*)"), QStringLiteral("csv"),
+             QStringLiteral("Jahresuebersicht%1.csv").arg(jahr_.jahr)},
+            [&inhalt](const std::string& ziel, Schreibschutz schutz) {
+              return SchreibeDateiAtomar(ziel, inhalt, schutz);
+            });
+}
+
+void TFrmJahr::BtnDruckenClick() {
+  plattform_.Drucken(this, Zeilen());
+}
+
+void TFrmJahr::BtnPdfClick() {
+  const std::vector<std::string> zeilen = Zeilen();
+  speichere(plattform_, this,
+            {QStringLiteral("Jahresübersicht als PDF speichern"),
+             QStringLiteral("PDF-Dateien (*.pdf);;Alle Dateien (*)"), QStringLiteral("pdf"),
+             QStringLiteral("Jahresuebersicht%1.pdf").arg(jahr_.jahr)},
+            [&zeilen](const std::string& ziel, Schreibschutz schutz) {
+              return DruckeAlsPdf(ziel, zeilen, PapierDerUmgebung(), schutz);
+            });
+}
+
+// --- The curve ---
+
+TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
+    : QDialog(parent), plattform_(plattform), waechter_(new QFutureWatcher<Verlauf>(this)) {
+  setObjectName(QStringLiteral("FrmVerlauf"));
+  setWindowTitle(QStringLiteral("Verlauf"));
+  SetzeHilfeKontext(this, kHilfeVerlauf);
+  hilfeTaste(this, kHilfeVerlauf);
+  EdiBis = new QLineEdit(QStringLiteral("10.000,00"), this);
+  EdiBis->setObjectName(QStringLiteral("EdiBis"));
+  ComboSchritt = new QComboBox(this);
+  ComboSchritt->setObjectName(QStringLiteral("ComboSchritt"));
+  ComboSchritt->addItems({QStringLiteral("10,00"), QStringLiteral("5,00"), QStringLiteral("1,00")});
+
+  chart_ = new QChart;
+  netto_ = new QLineSeries;
+  netto_->setName(QStringLiteral("Netto"));
+  abzuege_ = new QLineSeries;
+  abzuege_->setName(QStringLiteral("Abzüge"));
+  grenz_ = new QLineSeries;
+  grenz_->setName(QStringLiteral("Grenzbelastung (% der nächsten 100 €)"));
+  aktuell_ = new QScatterSeries;
+  aktuell_->setName(QStringLiteral("aktuelles Brutto"));
+  aktuell_->setMarkerSize(11);
+  for (QAbstractSeries* s :
+       std::initializer_list<QAbstractSeries*>{netto_, abzuege_, grenz_, aktuell_})
+    chart_->addSeries(s);
+  achseX_ = new QValueAxis;
+  achseX_->setTitleText(QStringLiteral("Brutto (€ im Monat)"));
+  achseX_->setLabelFormat(QStringLiteral("%.0f"));
+  achseY_ = new QValueAxis;
+  achseY_->setTitleText(QStringLiteral("€ im Monat"));
+  achseY_->setLabelFormat(QStringLiteral("%.0f"));
+  achseGrenz_ = new QValueAxis;
+  achseGrenz_->setTitleText(QStringLiteral("Grenzbelastung %"));
+  achseGrenz_->setRange(0, 100);
+  achseGrenz_->setLabelFormat(QStringLiteral("%.0f"));
+  chart_->addAxis(achseX_, Qt::AlignBottom);
+  chart_->addAxis(achseY_, Qt::AlignLeft);
+  chart_->addAxis(achseGrenz_, Qt::AlignRight);
+  for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{netto_, abzuege_, aktuell_}) {
+    s->attachAxis(achseX_);
+    s->attachAxis(achseY_);
+  }
+  grenz_->attachAxis(achseX_);
+  grenz_->attachAxis(achseGrenz_);
+  Diagramm = new QChartView(chart_, this);
+  Diagramm->setObjectName(QStringLiteral("Diagramm"));
+  Diagramm->setRenderHint(QPainter::Antialiasing);
+  Diagramm->setMinimumSize(720, 420);
+  LabWerte = new QLabel(this);
+  LabWerte->setObjectName(QStringLiteral("LabWerte"));
+  LabWerte->setWordWrap(true);
+  BtnPng = knopf(this, "BtnPng", QStringLiteral("Als PNG speichern..."));
+  BtnSvg = knopf(this, "BtnSvg", QStringLiteral("Als SVG speichern..."));
+  BtnSchliessen = knopf(this, "BtnSchliessen", QStringLiteral("Schließen"));
+
+  auto* oben = new QHBoxLayout;
+  oben->addWidget(new QLabel(QStringLiteral("Brutto bis"), this));
+  oben->addWidget(EdiBis);
+  oben->addWidget(new QLabel(QStringLiteral("Schrittweite"), this));
+  oben->addWidget(ComboSchritt);
+  oben->addStretch();
+  auto* unten = new QHBoxLayout;
+  unten->addWidget(BtnPng);
+  unten->addWidget(BtnSvg);
+  unten->addStretch();
+  unten->addWidget(BtnSchliessen);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(oben);
+  layout->addWidget(Diagramm, 1);
+  layout->addWidget(LabWerte);
+  layout->addLayout(unten);
+
+  connect(EdiBis, &QLineEdit::editingFinished, this, &TFrmVerlauf::Starte);
+  connect(ComboSchritt, &QComboBox::currentIndexChanged, this, &TFrmVerlauf::Starte);
+  connect(waechter_, &QFutureWatcher<Verlauf>::finished, this, &TFrmVerlauf::Uebernimm);
+  for (QLineSeries* s : {netto_, abzuege_, grenz_})
+    connect(s, &QLineSeries::hovered, this, [this](const QPointF& p, bool an) {
+      if (an) ZeigeWerte(Money::runde(Ext::units(static_cast<long double>(p.x()) * Money::kScale)));
+    });
+  connect(BtnPng, &QPushButton::clicked, this, &TFrmVerlauf::BtnPngClick);
+  connect(BtnSvg, &QPushButton::clicked, this, &TFrmVerlauf::BtnSvgClick);
+  connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
+}
+
+TFrmVerlauf::~TFrmVerlauf() {
+  if (abbruch_) abbruch_->store(true);
+  waechter_->waitForFinished();
+}
+
+bool TFrmVerlauf::Rechnet() const {
+  return waechter_->isRunning() || nochmal_;
+}
+
+void TFrmVerlauf::Aktualisiere(const Eingaben& e) {
+  if (!pruefe(plattform_, parentWidget(), e)) return;
+  eingaben_ = e;
+  Starte();
+  show();
+  raise();
+}
+
+void TFrmVerlauf::Starte() {
+  if (eingaben_.Jahr.empty()) return;
+  Money bis, schritt;
+  try {
+    bis = LiesZahlentext(EdiBis->text().toStdString(), 2);
+    schritt = LiesZahlentext(ComboSchritt->currentText().toStdString(), 2);
+  } catch (const std::exception&) {
+    LabWerte->setText(QStringLiteral("Bitte als Obergrenze einen Betrag eingeben (10.000,00)."));
+    return;
+  }
+  if (bis <= Money() || bis > Money::euro(100000)) {
+    LabWerte->setText(QStringLiteral("Die Obergrenze liegt zwischen 0,01 und 100.000,00."));
+    return;
+  }
+  if (waechter_->isRunning()) {
+    // The running curve is cancelled; the new one starts when it has stopped.
+    abbruch_->store(true);
+    nochmal_ = true;
+    return;
+  }
+  abbruch_ = std::make_shared<std::atomic<bool>>(false);
+  LabWerte->setText(QStringLiteral("Der Verlauf wird berechnet..."));
+  const Eingaben e = eingaben_;
+  const auto abbruch = abbruch_;
+  waechter_->setFuture(QtConcurrent::run([e, bis, schritt, abbruch] {
+    try {
+      return BerechneVerlauf(e, bis, schritt, abbruch.get());
+    } catch (const std::exception&) {
+      Verlauf leer;
+      leer.abgebrochen = true;
+      return leer;
+    }
+  }));
+}
+
+void TFrmVerlauf::Uebernimm() {
+  if (nochmal_) {
+    nochmal_ = false;
+    Starte();
+    return;
+  }
+  Verlauf v = waechter_->result();
+  if (v.abgebrochen) {
+    LabWerte->setText(QStringLiteral("Der Verlauf konnte nicht berechnet werden."));
+    return;
+  }
+  verlauf_ = std::move(v);
+  QList<QPointF> n, a, g;
+  Money hoechst;
+  for (const Verlaufspunkt& p : verlauf_.punkte) {
+    n << QPointF(koordinate(p.brutto), koordinate(p.netto));
+    a << QPointF(koordinate(p.brutto), koordinate(p.abzuege));
+    g << QPointF(koordinate(p.brutto), koordinate(p.grenzbelastung));
+    hoechst = std::max({hoechst, p.netto, p.abzuege});
+  }
+  netto_->replace(n);
+  abzuege_->replace(a);
+  grenz_->replace(g);
+  const qreal bis = verlauf_.punkte.empty() ? 1 : koordinate(verlauf_.punkte.back().brutto);
+  const qreal oben = std::max<qreal>(koordinate(hoechst) * 1.05, 1);
+  achseX_->setRange(0, bis);
+  achseY_->setRange(0, oben);
+  for (QLineSeries* m : marken_) {
+    chart_->removeSeries(m);
+    delete m;
+  }
+  marken_.clear();
+  QString marken;
+  for (const Verlaufsmarke& m : verlauf_.marken) {
+    auto* linie = new QLineSeries;
+    linie->setName(QText(m.text));
+    QPen stift(QColor(120, 120, 120));
+    stift.setStyle(Qt::DashLine);
+    linie->setPen(stift);
+    linie->append(koordinate(m.brutto), 0);
+    linie->append(koordinate(m.brutto), oben);
+    chart_->addSeries(linie);
+    linie->attachAxis(achseX_);
+    linie->attachAxis(achseY_);
+    for (QLegendMarker* lm : chart_->legend()->markers(linie)) lm->setVisible(false);
+    marken_.push_back(linie);
+    marken += (marken.isEmpty() ? QString() : QStringLiteral(" · ")) + QText(m.text) +
+              QStringLiteral(" ") + betrag(m.brutto);
+  }
+  // The current gross, on the curve where the curve reaches it.
+  aktuell_->clear();
+  Money brutto;
+  try {
+    brutto = LiesFeld(eingaben_.Brutto.empty() ? "0" : eingaben_.Brutto);
+  } catch (const std::exception&) {
+  }
+  const Verlaufspunkt* naechster = nullptr;
+  for (const Verlaufspunkt& p : verlauf_.punkte)
+    if (p.brutto <= brutto) naechster = &p;
+  if (naechster != nullptr && brutto <= verlauf_.punkte.back().brutto)
+    aktuell_->append(koordinate(naechster->brutto), koordinate(naechster->netto));
+  LabWerte->setText(QStringLiteral("Grenzen (gestrichelt): ") + marken);
+  LabWerte->setToolTip(marken);
+  if (naechster != nullptr) ZeigeWerte(naechster->brutto);
+  emit Fertig();
+}
+
+void TFrmVerlauf::ZeigeWerte(Money brutto) {
+  if (verlauf_.punkte.empty()) return;
+  const Verlaufspunkt* p = &verlauf_.punkte.front();
+  for (const Verlaufspunkt& q : verlauf_.punkte)
+    if (q.brutto <= brutto) p = &q;
+  LabWerte->setText(QStringLiteral("Brutto %1: Netto %2, Abzüge %3; von den nächsten 100,00 € "
+                                   "bleiben %4 (Grenzbelastung %5 %)")
+                        .arg(betrag(p->brutto), betrag(p->netto), betrag(p->abzuege),
+                             betrag(p->vomNaechstenHundert), betrag(p->grenzbelastung)));
+}
+
+void TFrmVerlauf::BtnPngClick() {
+  QByteArray bytes;
+  QBuffer puffer(&bytes);
+  puffer.open(QIODevice::WriteOnly);
+  Diagramm->grab().save(&puffer, "PNG");
+  speichere(plattform_, this,
+            {QStringLiteral("Verlauf als PNG speichern"),
+             QStringLiteral("PNG-Bilder (*.png);;Alle Dateien (*)"), QStringLiteral("png"),
+             QStringLiteral("Verlauf.png")},
+            [&bytes](const std::string& ziel, Schreibschutz schutz) {
+              return SchreibeDateiAtomar(ziel, std::string_view(bytes.constData(), bytes.size()),
+                                         schutz);
+            });
+}
+
+void TFrmVerlauf::BtnSvgClick() {
+  QByteArray bytes;
+  QBuffer puffer(&bytes);
+  puffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&puffer);
+  svg.setSize(Diagramm->size());
+  svg.setViewBox(QRect(QPoint(0, 0), Diagramm->size()));
+  svg.setTitle(QStringLiteral("Verlauf"));
+  {
+    QPainter maler(&svg);
+    Diagramm->render(&maler);
+  }
+  speichere(plattform_, this,
+            {QStringLiteral("Verlauf als SVG speichern"),
+             QStringLiteral("SVG-Bilder (*.svg);;Alle Dateien (*)"), QStringLiteral("svg"),
+             QStringLiteral("Verlauf.svg")},
+            [&bytes](const std::string& ziel, Schreibschutz schutz) {
+              return SchreibeDateiAtomar(ziel, std::string_view(bytes.constData(), bytes.size()),
+                                         schutz);
+            });
+}
+
+// --- The tax classes ---
+
+TFrmSteuerklassen::TFrmSteuerklassen(Plattform& plattform, QWidget* parent)
+    : QDialog(parent), plattform_(plattform) {
+  setObjectName(QStringLiteral("FrmSteuerklassen"));
+  setWindowTitle(QStringLiteral("Steuerklassenwahl"));
+  SetzeHilfeKontext(this, kHilfeSteuerklassen);
+  hilfeTaste(this, kHilfeSteuerklassen);
+  auto* eingaben = new QGridLayout;
+  eingaben->addWidget(new QLabel(QStringLiteral("<b>Ehegatte 1</b>"), this), 0, 1);
+  eingaben->addWidget(new QLabel(QStringLiteral("<b>Ehegatte 2</b>"), this), 0, 2);
+  const QString zeilen[] = {
+      QStringLiteral("Brutto im Monat"), QStringLiteral("Kirchensteuer"),
+      QStringLiteral("Beitragsgruppe"),  QStringLiteral("Kinderfreibeträge"),
+      QStringLiteral("Geburtsjahr"),     QStringLiteral("KV-Zusatzbeitrag %")};
+  for (int z = 0; z < 6; ++z) eingaben->addWidget(new QLabel(zeilen[z], this), z + 1, 0);
+  for (int i = 0; i < 2; ++i) {
+    Ehegatte& g = Ehegatten[i];
+    const QString nr = QString::number(i + 1);
+    const auto feld = [&](const char* name) {
+      auto* f = new QLineEdit(this);
+      f->setObjectName(QLatin1String(name) + nr);
+      return f;
+    };
+    g.Brutto = feld("EdiBrutto");
+    g.KiLand = new QComboBox(this);
+    g.KiLand->setObjectName(QStringLiteral("ComboKiLand") + nr);
+    for (std::string_view l : kKiStLaender) g.KiLand->addItem(QText(l));
+    g.BGR = feld("EdiBGR");
+    g.BGR->setMaxLength(4);
+    g.KiFB = feld("EdiKiFB");
+    g.GebJahr = feld("EdiGebJahr");
+    g.GebJahr->setMaxLength(4);
+    g.KVZus = feld("EdiKVZus");
+    QWidget* spalte[] = {g.Brutto, g.KiLand, g.BGR, g.KiFB, g.GebJahr, g.KVZus};
+    for (int z = 0; z < 6; ++z) eingaben->addWidget(spalte[z], z + 1, i + 1);
+  }
+  BtnBerechnen = knopf(this, "BtnBerechnen", QStringLiteral("Berechnen"));
+  BtnBerechnen->setDefault(true);
+  BtnSchliessen = knopf(this, "BtnSchliessen", QStringLiteral("Schließen"));
+  Tabelle = new QTableWidget(4, 5, this);
+  Tabelle->setObjectName(QStringLiteral("Tabelle"));
+  Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Tabelle->setHorizontalHeaderLabels({QStringLiteral("Lohnsteuer 1"), QStringLiteral("Netto 1"),
+                                      QStringLiteral("Lohnsteuer 2"), QStringLiteral("Netto 2"),
+                                      QStringLiteral("Netto zusammen")});
+  Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  LabFaktor = new QLabel(this);
+  LabFaktor->setObjectName(QStringLiteral("LabFaktor"));
+  LabFaktor->setWordWrap(true);
+  LabHinweis = new QLabel(QText(kVeranlagungsHinweis), this);
+  LabHinweis->setObjectName(QStringLiteral("LabHinweis"));
+  LabHinweis->setWordWrap(true);
+  auto* knoepfe = new QHBoxLayout;
+  knoepfe->addWidget(BtnBerechnen);
+  knoepfe->addStretch();
+  knoepfe->addWidget(BtnSchliessen);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(eingaben);
+  layout->addLayout(knoepfe);
+  layout->addWidget(Tabelle);
+  layout->addWidget(LabFaktor);
+  layout->addWidget(LabHinweis);
+  connect(BtnBerechnen, &QPushButton::clicked, this, &TFrmSteuerklassen::BtnBerechnenClick);
+  connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
+  resize(760, 560);
+}
+
+void TFrmSteuerklassen::Vorbelegen(const Eingaben& e) {
+  basis_ = e;
+  for (int i = 0; i < 2; ++i) {
+    Ehegatte& g = Ehegatten[i];
+    g.Brutto->setText(i == 0 ? QText(e.Brutto) : QString());
+    g.KiLand->setCurrentText(QText(e.KiLand));
+    g.BGR->setText(QText(e.BGR));
+    g.KiFB->setText(QText(e.KiFB));
+    g.GebJahr->setText(QText(e.GebJahr));
+    std::string zus = e.KVZus;
+    for (const char* weg : {"+ ", "%"})
+      if (const auto p = zus.find(weg); p != std::string::npos)
+        zus.erase(p, std::char_traits<char>::length(weg));
+    g.KVZus->setText(QText(zus));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void TFrmSteuerklassen::BtnBerechnenClick() {
+  Eingaben e[2] = {basis_, basis_};
+  for (int i = 0; i < 2; ++i) {
+    const Ehegatte& g = Ehegatten[i];
+    const QString wer = QStringLiteral(" (Ehegatte %1)").arg(i + 1);
+    try {
+      e[i].Brutto = SchlichterText(LiesZahlentext(g.Brutto->text().trimmed().toStdString(), 2));
+      e[i].KiFB = SchlichterText(LiesZahlentext(g.KiFB->text().trimmed().toStdString(), 1));
+      e[i].KVZus =
+          "+ " + FormatBild(LiesZahlentext(g.KVZus->text().trimmed().toStdString(), 2), 2, false) +
+          "%";
+    } catch (const std::exception& f) {
+      plattform_.Nachricht(this, Meldung::Art::Fehler, QText(f.what()) + wer);
+      return;
+    }
+    e[i].KiLand = g.KiLand->currentText().toStdString();
+    e[i].BGR = g.BGR->text().toStdString();
+    e[i].GebJahr = g.GebJahr->text().toStdString();
+    e[i].BruttoUebernahme = true;
+    const std::vector<Meldung> meldungen = AnsichtsPruefung(e[i], plattform_.Heute());
+    if (!meldungen.empty()) {
+      plattform_.Nachricht(this, meldungen.front().art, QText(meldungen.front().text) + wer);
+      return;
+    }
+  }
+  try {
+    vergleich_ = VergleicheSteuerklassen(e[0], e[1]);
+  } catch (const std::exception& f) {
+    plattform_.Nachricht(this, Meldung::Art::Fehler, QText(f.what()));
+    return;
+  }
+  QStringList namen;
+  for (int z = 0; z < static_cast<int>(vergleich_.wahlen.size()); ++z) {
+    const Klassenwahl& w = vergleich_.wahlen[z];
+    QString name = QText(w.name);
+    if (w.faktor > Money()) name += QStringLiteral(" ") + QText(FormatBild(w.faktor, 3, false));
+    const bool beste = z == vergleich_.beste;
+    namen << (beste ? name + QStringLiteral(" (höchstes Netto)") : name);
+    const Money werte[] = {w.LSt1, w.netto1, w.LSt2, w.netto2, w.nettoGemeinsam};
+    for (int s = 0; s < 5; ++s) {
+      auto* feld = new QTableWidgetItem(w.moeglich ? betrag(werte[s]) : QStringLiteral("–"));
+      feld->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      QFont schrift = feld->font();
+      schrift.setBold(beste);
+      feld->setFont(schrift);
+      Tabelle->setItem(z, s, feld);
+    }
+  }
+  Tabelle->setVerticalHeaderLabels(namen);
+  QString faktor;
+  if (vergleich_.faktor)
+    faktor = QStringLiteral(
+                 "Faktor %1 = Einkommensteuer nach dem Splittingtarif %2 / Summe der "
+                 "Jahreslohnsteuer in Steuerklasse IV %3, nach drei Stellen abgeschnitten.")
+                 .arg(QText(FormatBild(*vergleich_.faktor, 3, false)),
+                      betrag(vergleich_.splittingsteuer), betrag(vergleich_.summeLStIV));
+  if (!vergleich_.hinweis.empty())
+    faktor += (faktor.isEmpty() ? QString() : QStringLiteral(" ")) + QText(vergleich_.hinweis);
+  LabFaktor->setText(faktor);
+}
+
+}  // namespace salvaro
