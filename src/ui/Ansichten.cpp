@@ -86,9 +86,17 @@ TFrmJahr::TFrmJahr(Plattform& plattform, QWidget* parent) : QDialog(parent), pla
   Tabelle = new QTableWidget(13, static_cast<int>(JahrSpalten().size()), this);
   Tabelle->setObjectName(QStringLiteral("Tabelle"));
   Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  QStringList kopf;
-  for (const std::string& s : JahrSpalten()) kopf << QText(s);
-  Tabelle->setHorizontalHeaderLabels(kopf);
+  // Short column names; the full ones as their hints.
+  const QStringList kurz = {
+      QStringLiteral("Brutto"), QStringLiteral("Einmalz."), QStringLiteral("Lohnsteuer"),
+      QStringLiteral("Soli"),   QStringLiteral("KiSt"),     QStringLiteral("KV"),
+      QStringLiteral("RV"),     QStringLiteral("AV"),       QStringLiteral("PV"),
+      QStringLiteral("Netto"),  QStringLiteral("AG-Kosten")};
+  for (int s = 0; s < Tabelle->columnCount(); ++s) {
+    auto* kopf = new QTableWidgetItem(kurz.value(s));
+    kopf->setToolTip(QText(JahrSpalten()[static_cast<std::size_t>(s)]));
+    Tabelle->setHorizontalHeaderItem(s, kopf);
+  }
   LabAenderungen = new QLabel(this);
   LabAenderungen->setObjectName(QStringLiteral("LabAenderungen"));
   LabAenderungen->setWordWrap(true);
@@ -241,6 +249,9 @@ TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
   Diagramm->setObjectName(QStringLiteral("Diagramm"));
   Diagramm->setRenderHint(QPainter::Antialiasing);
   Diagramm->setMinimumSize(720, 420);
+  LabMarken = new QLabel(this);
+  LabMarken->setObjectName(QStringLiteral("LabMarken"));
+  LabMarken->setWordWrap(true);
   LabWerte = new QLabel(this);
   LabWerte->setObjectName(QStringLiteral("LabWerte"));
   LabWerte->setWordWrap(true);
@@ -261,6 +272,7 @@ TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
   unten->addWidget(BtnSchliessen);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(oben);
+  layout->addWidget(LabMarken);
   layout->addWidget(Diagramm, 1);
   layout->addWidget(LabWerte);
   layout->addLayout(unten);
@@ -275,6 +287,7 @@ TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
   connect(BtnPng, &QPushButton::clicked, this, &TFrmVerlauf::BtnPngClick);
   connect(BtnSvg, &QPushButton::clicked, this, &TFrmVerlauf::BtnSvgClick);
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
+  resize(900, 620);
 }
 
 TFrmVerlauf::~TFrmVerlauf() {
@@ -356,6 +369,7 @@ void TFrmVerlauf::Uebernimm() {
   const qreal oben = std::max<qreal>(koordinate(hoechst) * 1.05, 1);
   achseX_->setRange(0, bis);
   achseY_->setRange(0, oben);
+  achseY_->applyNiceNumbers();
   for (QLineSeries* m : marken_) {
     chart_->removeSeries(m);
     delete m;
@@ -390,8 +404,7 @@ void TFrmVerlauf::Uebernimm() {
     if (p.brutto <= brutto) naechster = &p;
   if (naechster != nullptr && brutto <= verlauf_.punkte.back().brutto)
     aktuell_->append(koordinate(naechster->brutto), koordinate(naechster->netto));
-  LabWerte->setText(QStringLiteral("Grenzen (gestrichelt): ") + marken);
-  LabWerte->setToolTip(marken);
+  LabMarken->setText(QStringLiteral("Gestrichelt: ") + marken);
   if (naechster != nullptr) ZeigeWerte(naechster->brutto);
   emit Fertig();
 }

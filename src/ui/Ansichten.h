@@ -78,7 +78,8 @@ class TFrmVerlauf : public QDialog {
   QLineEdit* EdiBis;
   QComboBox* ComboSchritt;
   QChartView* Diagramm;
-  QLabel* LabWerte;
+  QLabel* LabMarken;  // the limits the dashed lines mark
+  QLabel* LabWerte;   // the amounts at the gross under the mouse
   QPushButton* BtnPng;
   QPushButton* BtnSvg;
   QPushButton* BtnSchliessen;

@@ -2,6 +2,9 @@
 //   cmake --build build --target ui_bildschirmfotos && build/tests/ui/ui_bildschirmfotos docs
 #include <QApplication>
 #include <QChartView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include "Fenster.h"
