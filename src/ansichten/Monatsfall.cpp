@@ -16,6 +16,8 @@ Eingaben EingabenFuerMonat(const Eingaben& e, int monat) {
   if (vorgabe && *vorgabe + "%" == e.KV) {
     if (const auto neu = KVSatzNachGruppe(jahr, monat, kvZiffer)) m.KV = *neu + "%";
   }
+  // The one-time payment and the severance belong to the inputs' own month only.
+  if (monat != e.MonatNr) m.Einmalzahlung = m.Abfindung = "0,00";
   m.MonatNr = monat;
   m.Monat = std::string(kMonatsnamen[monat - 1]);
   if (m.BruttoUebernahme) m.StBrutto = m.SVBrutto = SchlichterText(LiesFeld(m.Brutto));

@@ -16,7 +16,8 @@ class TLohnGehalt;
 // The inputs for a gross-to-net calculation of the gross field in another month of their year:
 // the month, the health rate the window presets for that month where the inputs hold the preset
 // of their own month (a typed rate stays), and the special gross fields set to the gross unless
-// the inputs keep their own. Throws KonvertierungsFehler for a year or gross that is no number.
+// the inputs keep their own; the one-time payment and the severance stay in the inputs' own
+// month. Throws KonvertierungsFehler for a year or gross that is no number.
 Eingaben EingabenFuerMonat(const Eingaben& e, int monat);
 
 // The checks of a gross-to-net calculation of the inputs as the window runs it: the messages of

@@ -36,6 +36,8 @@ Verlauf BerechneVerlauf(const Eingaben& e, Money bis, Money schritt,
   Eingaben m = EingabenFuerMonat(e, e.MonatNr);
   m.BruttoUebernahme = true;
   m.Brutto = m.StBrutto = m.SVBrutto = "0";
+  // The curve is one of regular pay.
+  m.Einmalzahlung = m.Abfindung = "0,00";
   TLohnGehalt fall;
   FuelleFall(fall, m);
 

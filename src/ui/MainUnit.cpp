@@ -132,6 +132,7 @@ void TForm1::Verbinden() {
   connect(FrmAbrechnung, &TFrmAbrechnung::druckenAngefordert, this, &TForm1::ActDruckenExecute);
   connect(FrmAbrechnung, &TFrmAbrechnung::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   connect(AboutBox, &TAboutBox::hilfeAngefordert, this, &TForm1::HilfeZeigen);
+  AnsichtenVerbinden();
   connect(FrmJahr, &TFrmJahr::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   connect(FrmVerlauf, &TFrmVerlauf::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   connect(FrmSteuerklassen, &TFrmSteuerklassen::hilfeAngefordert, this, &TForm1::HilfeZeigen);

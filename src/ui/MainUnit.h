@@ -22,6 +22,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QTimer;
 class QToolButton;
 
 namespace salvaro {
@@ -204,8 +205,10 @@ class TForm1 : public QMainWindow {
   void ZeigeErgebnis(const Ergebnis& r);
   // The inputs of the views: the window's, with the gross the gross field shows.
   Eingaben AnsichtsEingaben() const;
-  // The open views follow a new calculation.
+  // The open views follow a new calculation, and (shortly after, without messages) a changed
+  // input that the views can calculate with.
   void AnsichtenAktualisieren();
+  void AnsichtenVerbinden();
   void Zeige(const Meldung& m);
 
   // The year in the year box when the program can calculate it; the month of the month box
@@ -237,6 +240,7 @@ class TForm1 : public QMainWindow {
   // rate of the user's own), and the user's own rate while a year with a fixed rate is shown.
   QString kvZusVorgabe_;
   std::optional<QString> kvZusEigen_;
+  QTimer* ansichtenTimer_ = nullptr;
 };
 
 }  // namespace salvaro

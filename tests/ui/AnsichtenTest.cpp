@@ -63,6 +63,11 @@ class AnsichtenTest : public QObject {
     QCOMPARE(v.punkte[300].brutto, Money::euro(3000));
     QVERIFY(!v.marken.empty());
     QVERIFY(w->FrmVerlauf->LabWerte->text().contains(QStringLiteral("Brutto 3.000,00")));
+    // A changed input the views can calculate with updates the open curve without a new Enter.
+    fertig.clear();
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2026"));
+    QVERIFY(fertig.wait(20000));
+    QCOMPARE(w->FrmVerlauf->Kurve().marken.front().brutto, Money::euro(603));
     QTemporaryDir ordner;
     for (QPushButton* b : {w->FrmVerlauf->BtnPng, w->FrmVerlauf->BtnSvg}) {
       const QString pfad = ordner.filePath(b->objectName());
