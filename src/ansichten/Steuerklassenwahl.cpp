@@ -61,6 +61,9 @@ Steuerklassenvergleich VergleicheSteuerklassen(const Eingaben& e1, const Eingabe
   }
   if (!mitFaktor)
     v.hinweis = "Das Faktorverfahren gibt es erst ab 2010.";
+  else if (v.summeLStIV <= Money())
+    v.hinweis =
+        "Ohne Lohnsteuer in Steuerklasse IV gibt es keinen Faktor: IV/IV mit Faktor ist wie IV/IV.";
   else if (!v.faktor)
     v.hinweis = "Der Faktor wäre nicht kleiner als 1: IV/IV mit Faktor ist wie IV/IV.";
 

@@ -25,7 +25,8 @@ enum Ausgang : int {
 std::string VersionsText();
 
 // The whole help of "salvaro-cli --help", and the help of one subcommand ("rechne", "stapel",
-// "fall", "pap", "beispiel"). An unknown name gives the whole help.
+// "jahr", "verlauf", "steuerklassen", "fall", "pap", "beispiel"). An unknown name gives the whole
+// help.
 void Hilfe(std::ostream& aus);
 void BefehlsHilfe(std::ostream& aus, std::string_view befehl);
 
