@@ -98,7 +98,7 @@ const std::vector<Befehl>& befehle() {
        {"salvaro-cli fall --Jahr 2025 --StBrutto 3000 --SVBrutto 3000"}},
       {"pap",
        "eine Lohnsteuer-Engine über Eingaben des Programmablaufplans",
-       "salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI]",
+       "salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI] [--threads N]",
        "Rechnet eine Lohnsteuer-Engine über CSV-Zeilen (durch Kommas getrennt) mit den Eingaben\n"
        "des Programmablaufplans (Spalten wie im Plan benannt, Beträge in Cent) und hängt\n"
        "our_LSTLZZ ... our_BKV in Cent an. Eine fehlerhafte Zeile beendet den Lauf mit Zeile\n"
@@ -106,6 +106,7 @@ const std::vector<Befehl>& befehle() {
        {{"--engine NAME", "die Engine (Liste unten)"},
         {"--input DATEI", "die Eingabe (sonst die Standardeingabe)"},
         {"--output DATEI", "die Ausgabe (sonst die Standardausgabe)"},
+        {"--threads N", "auf N Kernen rechnen (sonst auf allen); die Ausgabe bleibt dieselbe"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli pap --engine OruSteuern2026 --input faelle.csv --output ergebnisse.csv"}},
       {"beispiel",
