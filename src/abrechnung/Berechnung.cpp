@@ -200,7 +200,7 @@ Money GesetzlicheAbzuege(const TLohnGehalt& f) {
 
 Money NettoFormel(const TLohnGehalt& f, Money x) { return x - GesetzlicheAbzuege(f); }
 
-Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
+Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAbrechnung) {
   Ergebnis r;
   if (e.GebJahr.size() < 4) {
     r.meldungen.push_back(fehler("Bitte ein Geburtsjahr eingeben", Meldung::Fokus::Geburtsjahr));
@@ -265,14 +265,22 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
   // What the window shows.
   e.StBrutto = ZweiNachkommastellen(e.StBrutto);
   e.SVBrutto = feldtext(fall.BemRV);
-  r.LSt = label(fall.LSt + fall.LStEB);
-  r.KiSt = label(fall.KiSt);
-  r.SolZ = label(fall.SolZ + fall.SolZEB);
-  r.KV = label(fall.BGRKV == 9 ? fall.KVAN - fall.KVAG : fall.KVAN + fall.KVANEB);
-  r.RV = label(fall.RVAN + fall.RVANEB);
-  r.AV = label(fall.AVAN + fall.AVANEB);
-  r.PV = label(fall.BGRKV == 9 && fall.BGRPV == 1 ? fall.PVAN - fall.PVAG : fall.PVAN + fall.PVANEB);
-  if (fall.PVStatus == 3 || fall.PVStatus == 4) r.PV = "0,00";
+  auto& a = r.abzug;
+  a.LSt = fall.LSt + fall.LStEB;
+  a.KiSt = fall.KiSt;
+  a.SolZ = fall.SolZ + fall.SolZEB;
+  a.KV = fall.BGRKV == 9 ? fall.KVAN - fall.KVAG : fall.KVAN + fall.KVANEB;
+  a.RV = fall.RVAN + fall.RVANEB;
+  a.AV = fall.AVAN + fall.AVANEB;
+  a.PV = fall.BGRKV == 9 && fall.BGRPV == 1 ? fall.PVAN - fall.PVAG : fall.PVAN + fall.PVANEB;
+  if (fall.PVStatus == 3 || fall.PVStatus == 4) a.PV = Money();
+  r.LSt = label(a.LSt);
+  r.KiSt = label(a.KiSt);
+  r.SolZ = label(a.SolZ);
+  r.KV = label(a.KV);
+  r.RV = label(a.RV);
+  r.AV = label(a.AV);
+  r.PV = label(a.PV);
   if (e.BruttoMarke == 1) {
     e.Netto = feldtext(netto);
     e.Brutto = ZweiNachkommastellen(e.Brutto);
@@ -282,11 +290,14 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
     e.Netto = feldtext(netto);
   }
   e.BruttoMarke = e.NettoMarke = 0;
-  r.GesAbz = SchlichterText(GesetzlicheAbzuege(fall));
+  a.GesAbz = GesetzlicheAbzuege(fall);
+  r.GesAbz = SchlichterText(a.GesAbz);
   r.brutto = brutto;
   r.netto = netto;
-  r.saetze = SatzanzeigeFuer(fall);
-  r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute);
+  if (mitAbrechnung) {
+    r.saetze = SatzanzeigeFuer(fall);
+    r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute);
+  }
   r.gerechnet = true;
 
   if (r.ungeloest) {

@@ -47,6 +47,11 @@ struct Ergebnis {
   // The value labels: deductions negated, "#,##0.00".
   std::string LSt, KiSt, SolZ, KV, RV, AV, PV;
   std::string GesAbz;  // total of the statutory deductions, plain form
+  // The amounts behind the labels (deductions positive) and the total, for callers that write
+  // them as numbers.
+  struct {
+    Money LSt, KiSt, SolZ, KV, RV, AV, PV, GesAbz;
+  } abzug;
   Money brutto, netto;  // the gross calculated with and its net
   int schritte = 0;     // calculations made
   bool ungeloest = false;  // the net-to-gross search ended without an exact net: the closest shown
@@ -58,7 +63,9 @@ struct Ergebnis {
 // The calculation from the driving-field marks. The fields of e are updated as the window shows
 // them afterwards; a field text that is not a number throws KonvertierungsFehler and ends the
 // calculation where it was.
-Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute);
+// Without mitAbrechnung the statement and the rates shown beside it are left out (a batch that
+// writes neither).
+Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAbrechnung = true);
 
 // Every input of the window into the payroll case, in the setters' order, then Berechne.
 void FuelleFall(TLohnGehalt& fall, const Eingaben& e);

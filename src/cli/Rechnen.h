@@ -63,9 +63,10 @@ struct StapelSumme {
   std::size_t abgelehnt = 0;   // rows whose calculation was refused
   std::size_t ungeloest = 0;   // net-to-gross searches without an exact net
 };
-// The rows of a stream; the messages of bad rows go to fehler, the summary does not.
+// The rows of a stream; the messages of bad rows go to fehler, the summary does not. The rows
+// are shared out over the threads in chunks; output and messages keep the order of the rows.
 StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Datum& heute,
-                   bool fortschrittAnzeigen);
+                   bool fortschrittAnzeigen, unsigned threads = 1);
 // "1.234 Zeilen gerechnet, 2 mit Fehler, ..."
 std::string StapelZusammenfassung(const StapelSumme& s);
 // The progress line of stapel: rows done of all, rows per second, time left (total 0: unknown).
