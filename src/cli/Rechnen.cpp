@@ -25,7 +25,9 @@ namespace {
 
 std::string kleingeschrieben(std::string_view s) {
   std::string k(s);
-  for (char& c : k) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  // ASCII only, as std::tolower in the "C" locale, without a call per character.
+  for (char& c : k)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return k;
 }
 
