@@ -442,11 +442,12 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
   for (std::string_view a : kPapAusgaben) aus << ",our_" << a;
   aus << '\n';
 
-  // One engine per thread for the whole run: its operations leave nothing behind.
-  GeordneteArbeit<StueckErgebnis> arbeit(threads);
+  // One engine per thread for the whole run: its operations leave nothing behind. The engines
+  // and the plan outlive the threads that use them.
   std::vector<std::unique_ptr<OruSteuern>> engines;
-  for (unsigned i = 0; i < arbeit.Threads(); ++i) engines.push_back(EngineNachName(engineName));
+  for (unsigned i = 0; i < std::max(threads, 1u); ++i) engines.push_back(EngineNachName(engineName));
   const Plan plan = planeKopf(spalten, *engines[0]);
+  GeordneteArbeit<StueckErgebnis> arbeit(threads);
 
   std::optional<std::string> fehler;
   // Writes the oldest chunk's rows; false after a bad row or a failed write.

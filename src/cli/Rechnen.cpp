@@ -738,8 +738,8 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
 
   Fortschritt fortschritt(fehler, fortschrittAnzeigen,
                           fortschrittAnzeigen ? zeilenBisZumEnde(ein) : 0);
+  const StapelKopf k{kopf, trenner, heute};  // outlives the threads that read it
   GeordneteArbeit<StapelStueck> arbeit(threads);
-  const StapelKopf k{kopf, trenner, heute};
   // Writes the oldest chunk: its rows, the messages of its rows in their order, the counts.
   const auto schreibeNaechstes = [&] {
     const StapelStueck r = arbeit.Naechstes();
