@@ -79,6 +79,43 @@ void Stapel100000(benchmark::State& state) {
 }
 BENCHMARK(Stapel100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Rows of stapel per second, from memory to memory: gross to net (argument 0) and net to gross
+// (1) over varied years, months, classes and groups; the second argument is the number of
+// threads.
+void StapelZeilen(benchmark::State& state) {
+  const bool netto = state.range(0) == 1;
+  std::mt19937 zufall(3);
+  std::uniform_int_distribution<int> cent(30000, 900000), jahr(2006, 2023), monat(1, 12),
+      stkl(1, 6), gruppe(0, 3);
+  static constexpr const char* kGruppen[] = {"1111", "3111", "9111", "6500"};
+  std::ostringstream text;
+  text << (netto ? "netto" : "brutto") << ",jahr,monat,steuerklasse,beitragsgruppe\n";
+  const int zeilen = netto ? 2000 : 20000;
+  for (int i = 0; i < zeilen; ++i) {
+    // Amounts with a decimal point, as the comma list reads them.
+    const int c = cent(zufall);
+    text << c / 100 << '.' << c % 100 / 10 << c % 10 << ',' << jahr(zufall) << ','
+         << monat(zufall) << ',' << stkl(zufall) << ',' << kGruppen[gruppe(zufall)] << '\n';
+  }
+  const std::string eingabe = text.str();
+  std::int64_t gerechnet = 0;
+  for (auto _ : state) {
+    std::istringstream ein(eingabe);
+    std::ostringstream aus, fehler;
+    gerechnet += static_cast<std::int64_t>(
+        Stapel(ein, aus, fehler, kHeute, false, static_cast<unsigned>(state.range(1))).zeilen);
+  }
+  state.counters["rows/s"] =
+      benchmark::Counter(static_cast<double>(gerechnet), benchmark::Counter::kIsRate);
+}
+BENCHMARK(StapelZeilen)
+    ->Args({0, 1})
+    ->Args({0, 2})
+    ->Args({1, 1})
+    ->Args({1, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -95,11 +95,12 @@ void PapReferenz2023(benchmark::State& state) {
   for (auto _ : state) {
     std::istringstream ein(text);
     std::ostringstream aus;
-    zeilen += salvaro::Pap(ein, aus, "OruSteuern2023").zeilen;
+    zeilen += salvaro::Pap(ein, aus, "OruSteuern2023", static_cast<unsigned>(state.range(0))).zeilen;
   }
   state.counters["rows/s"] = benchmark::Counter(static_cast<double>(zeilen), benchmark::Counter::kIsRate);
 }
-BENCHMARK(PapReferenz2023)->Unit(benchmark::kMillisecond);
+// The argument is the number of threads.
+BENCHMARK(PapReferenz2023)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

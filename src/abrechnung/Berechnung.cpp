@@ -214,7 +214,7 @@ Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& f) {
   return a;
 }
 
-Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
+Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAbrechnung) {
   Ergebnis r;
   if (e.GebJahr.size() < 4) {
     r.meldungen.push_back(fehler("Bitte ein Geburtsjahr eingeben", Meldung::Fokus::Geburtsjahr));
@@ -279,14 +279,15 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
   // What the window shows.
   e.StBrutto = ZweiNachkommastellen(e.StBrutto);
   e.SVBrutto = feldtext(fall.BemRV);
-  const Abzugsbetraege abzug = AngezeigteAbzuege(fall);
-  r.LSt = label(abzug.LSt);
-  r.KiSt = label(abzug.KiSt);
-  r.SolZ = label(abzug.SolZ);
-  r.KV = label(abzug.KV);
-  r.RV = label(abzug.RV);
-  r.AV = label(abzug.AV);
-  r.PV = label(abzug.PV);
+  auto& a = r.abzug;
+  static_cast<Abzugsbetraege&>(a) = AngezeigteAbzuege(fall);
+  r.LSt = label(a.LSt);
+  r.KiSt = label(a.KiSt);
+  r.SolZ = label(a.SolZ);
+  r.KV = label(a.KV);
+  r.RV = label(a.RV);
+  r.AV = label(a.AV);
+  r.PV = label(a.PV);
   if (e.BruttoMarke == 1) {
     e.Netto = feldtext(netto);
     e.Brutto = ZweiNachkommastellen(e.Brutto);
@@ -296,11 +297,14 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
     e.Netto = feldtext(netto);
   }
   e.BruttoMarke = e.NettoMarke = 0;
-  r.GesAbz = SchlichterText(GesetzlicheAbzuege(fall));
+  a.GesAbz = GesetzlicheAbzuege(fall);
+  r.GesAbz = SchlichterText(a.GesAbz);
   r.brutto = brutto;
   r.netto = netto;
-  r.saetze = SatzanzeigeFuer(fall);
-  r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute);
+  if (mitAbrechnung) {
+    r.saetze = SatzanzeigeFuer(fall);
+    r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute);
+  }
   r.gerechnet = true;
 
   if (r.ungeloest) {

@@ -42,11 +42,21 @@ Start StarteMitEnter(Eingaben& e, Feld feld);
 // The recalculation button beside a field only marks that field as the driving one.
 void StarteMitKnopf(Eingaben& e, Feld feld);
 
+// The deductions as the window's value labels show them, positive.
+struct Abzugsbetraege {
+  Money LSt, KiSt, SolZ, KV, RV, AV, PV;
+};
+
 struct Ergebnis {
   bool gerechnet = false;  // false: refused, the reason in meldungen
   // The value labels: deductions negated, "#,##0.00".
   std::string LSt, KiSt, SolZ, KV, RV, AV, PV;
   std::string GesAbz;  // total of the statutory deductions, plain form
+  // The amounts behind the labels (deductions positive) and the total, for callers that write
+  // them as numbers.
+  struct : Abzugsbetraege {
+    Money GesAbz;
+  } abzug;
   Money brutto, netto;  // the gross calculated with and its net
   int schritte = 0;     // calculations made
   bool ungeloest = false;  // the net-to-gross search ended without an exact net: the closest shown
@@ -58,7 +68,9 @@ struct Ergebnis {
 // The calculation from the driving-field marks. The fields of e are updated as the window shows
 // them afterwards; a field text that is not a number throws KonvertierungsFehler and ends the
 // calculation where it was.
-Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute);
+// Without mitAbrechnung the statement and the rates shown beside it are left out (a batch that
+// writes neither).
+Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAbrechnung = true);
 
 // Every input of the window into the payroll case, in the setters' order, then Berechne.
 void FuelleFall(TLohnGehalt& fall, const Eingaben& e);
@@ -67,9 +79,6 @@ Money NettoFormel(const TLohnGehalt& fall, Money x);
 // Total of the statutory deductions as the net formula subtracts them.
 Money GesetzlicheAbzuege(const TLohnGehalt& fall);
 // The deductions as the window's value labels show them, positive.
-struct Abzugsbetraege {
-  Money LSt, KiSt, SolZ, KV, RV, AV, PV;
-};
 Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& fall);
 // The statement of the last calculation.
 std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& fall,

@@ -74,7 +74,7 @@ const std::vector<Befehl>& befehle() {
         "salvaro-cli rechne --netto 2.000,00 --jahr 2025 --monat Mai --steuerklasse 3"}},
       {"stapel",
        "eine Berechnung je Zeile einer CSV-Datei",
-       "salvaro-cli stapel EINGABE.csv [--ausgabe DATEI]",
+       "salvaro-cli stapel EINGABE.csv [--ausgabe DATEI] [--threads N]",
        "Rechnet eine Zeile nach der anderen wie rechne. Die Spalten der Kopfzeile heißen wie die\n"
        "Optionen von rechne (ohne --), getrennt durch \",\" (Beträge mit Dezimalpunkt) oder \";\"\n"
        "(Beträge deutsch); Schalter als 1/0 oder ja/nein; ein leeres Feld behält die Vorgabe.\n"
@@ -84,6 +84,7 @@ const std::vector<Befehl>& befehle() {
        "Am Ende steht die Zusammenfassung auf der Fehlerausgabe, ist diese ein Terminal, auch\n"
        "eine Fortschrittszeile.",
        {{"--ausgabe DATEI", "die Ergebnisse in DATEI statt auf die Standardausgabe schreiben"},
+        {"--threads N", "auf N Kernen rechnen (sonst auf allen); die Ausgabe bleibt dieselbe"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli stapel faelle.csv --ausgabe ergebnisse.csv"}},
       {"jahr",
@@ -143,7 +144,7 @@ const std::vector<Befehl>& befehle() {
        {"salvaro-cli fall --Jahr 2025 --StBrutto 3000 --SVBrutto 3000"}},
       {"pap",
        "eine Lohnsteuer-Engine über Eingaben des Programmablaufplans",
-       "salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI]",
+       "salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI] [--threads N]",
        "Rechnet eine Lohnsteuer-Engine über CSV-Zeilen (durch Kommas getrennt) mit den Eingaben\n"
        "des Programmablaufplans (Spalten wie im Plan benannt, Beträge in Cent) und hängt\n"
        "our_LSTLZZ ... our_BKV in Cent an. Eine fehlerhafte Zeile beendet den Lauf mit Zeile\n"
@@ -151,6 +152,7 @@ const std::vector<Befehl>& befehle() {
        {{"--engine NAME", "die Engine (Liste unten)"},
         {"--input DATEI", "die Eingabe (sonst die Standardeingabe)"},
         {"--output DATEI", "die Ausgabe (sonst die Standardausgabe)"},
+        {"--threads N", "auf N Kernen rechnen (sonst auf allen); die Ausgabe bleibt dieselbe"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli pap --engine OruSteuern2026 --input faelle.csv --output ergebnisse.csv"}},
       {"beispiel",

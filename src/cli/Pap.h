@@ -27,11 +27,13 @@ struct PapZusammenfassung {
 inline constexpr std::string_view kPapAusgaben[] = {"LSTLZZ", "SOLZLZZ", "BK",    "STS", "SOLZS",
                                                     "BKS",    "STV",     "SOLZV", "BKV"};
 
-// Throws PapFehler for an unknown engine or a malformed row. Stops at a row when aus has
-// turned bad.
-PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view engineName);
+// Throws PapFehler for an unknown engine or a malformed row (the rows before it are written).
+// Stops at a row when aus has turned bad. The rows are shared out over the threads in chunks;
+// the output is the same for any number of them.
+PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view engineName,
+                       unsigned threads = 1);
 
-// "salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI]": input from the file or from
+// "salvaro-cli pap --engine NAME [--input DATEI] [--output DATEI] [--threads N]": input from the file or from
 // ein, output to the file (written only when every row was good) or to aus; the exit code.
 int PapBefehl(const std::vector<std::string>& args, std::istream& ein, std::ostream& aus,
               std::ostream& fehler);

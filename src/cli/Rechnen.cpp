@@ -16,6 +16,7 @@
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Zahlentext.h"
 #include "cli/Aufruf.h"
+#include "cli/Parallel.h"
 #include "cli/Pdf.h"
 #include "engine/Gehalt.h"
 
@@ -25,7 +26,9 @@ namespace {
 
 std::string kleingeschrieben(std::string_view s) {
   std::string k(s);
-  for (char& c : k) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  // ASCII only, as std::tolower in the "C" locale, without a call per character.
+  for (char& c : k)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return k;
 }
 
@@ -278,7 +281,7 @@ std::string AlsJson(const Auftrag& a, const Ergebnis& r) {
          "\n";
 }
 
-int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler) {
+int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler, bool mitAbrechnung) {
   Vervollstaendige(a);
   TLohnGehalt fall;
   const Start s = StarteMitEnter(a.eingaben, a.feld);
@@ -291,7 +294,7 @@ int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler) {
     return kAbgelehnt;
   }
   try {
-    r = Berechne(a.eingaben, fall, a.heute);
+    r = Berechne(a.eingaben, fall, a.heute, mitAbrechnung);
   } catch (const KonvertierungsFehler& f) {
     fehler << f.what() << '\n';
     return kFalscheEingabe;
@@ -303,7 +306,6 @@ int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler) {
   if (!r.gerechnet) return kAbgelehnt;
   return r.ungeloest ? kUngeloest : kErfolg;
 }
-
 
 int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler,
                  const Datum& heute) {
@@ -405,13 +407,10 @@ std::string csvFeld(const std::string& s, char trenner) {
 }
 
 // Amounts in the output: German notation with ";", plain with a decimal point with ",".
-std::string ausgabeBetrag(const std::string& angezeigt, char trenner) {
-  const Money m = LiesFeld(angezeigt);
-  return trenner == ';' ? FormatBild(m, 2, false) : [&] {
-    std::string t = FormatBild(m, 2, false);
-    t[t.find(',')] = '.';
-    return t;
-  }();
+std::string ausgabeBetrag(Money m, char trenner) {
+  std::string t = FormatBild(m, 2, false);
+  if (trenner != ';') t[t.find(',')] = '.';
+  return t;
 }
 
 // A message shows a NUL byte of the input instead of ending at it.
@@ -506,6 +505,115 @@ class Fortschritt {
   bool sichtbar_ = false;
 };
 
+// The header of a batch, the same for every row.
+struct StapelKopf {
+  const std::vector<std::string>& spalten;
+  char trenner;
+  const Datum& heute;
+};
+
+struct StapelZeile {
+  Zeilenart art;
+  int nummer;  // physical line number
+  std::string text;
+};
+
+// What a chunk of rows gave: the output lines, the messages for the error output, the counts.
+struct StapelStueck {
+  std::string ausgabe, meldungen;
+  std::size_t zeilen = 0, fehlerhaft = 0, abgelehnt = 0, ungeloest = 0;
+};
+
+void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s) {
+  const std::vector<std::string>& kopf = k.spalten;
+  const char trenner = k.trenner;
+  ++s.zeilen;
+  const std::string ort = "Zeile " + std::to_string(z.nummer);
+  std::vector<std::string> felder;
+  Auftrag a;
+  a.heute = k.heute;
+  Ergebnis r;
+  std::string meldung;
+  bool ok = true, betrag = false;
+  int code = kFalscheEingabe;
+  if (z.art == Zeilenart::ZuLang) {
+    meldung = ort + ": die Zeile ist länger als 64 KiB";
+    ok = false;
+  } else {
+    felder = TeileCsv(z.text, trenner);
+    if (felder.size() != kopf.size()) {
+      meldung = ort + ": " + std::to_string(felder.size()) + " Spalten statt " +
+                std::to_string(kopf.size());
+      ok = false;
+    }
+  }
+  for (std::size_t i = 0; ok && i < kopf.size(); ++i) {
+    if (felder[i].empty()) continue;
+    try {
+      // A NUL byte makes no value valid; shown as "\0", it stays in the message.
+      SetzeOption(a, kopf[i], sichtbar(felder[i]));
+      betrag = betrag || kopf[i] == "brutto" || kopf[i] == "netto";
+    } catch (const OptionsFehler& f) {
+      meldung = ort + ", Spalte " + kopf[i] + ": " + f.what();
+      ok = false;
+    }
+  }
+  // As rechne refuses a calculation without an amount, a row without one is not taken as 0,00.
+  if (ok && !betrag) {
+    meldung = ort + ": brutto oder netto fehlt";
+    ok = false;
+  }
+  if (ok) {
+    std::ostringstream meldungen;
+    // No output of a batch shows the statement.
+    code = RechneAuftrag(a, r, meldungen, false);
+    ok = r.gerechnet;
+    meldung = meldungen.str();
+    while (!meldung.empty() && meldung.back() == '\n') meldung.pop_back();
+    for (char& c : meldung)
+      if (c == '\n') c = ' ';
+    if (!ok) meldung = ort + ": " + meldung;
+  }
+  meldung = sichtbar(meldung);
+  if (!ok) {
+    ++(code == kAbgelehnt ? s.abgelehnt : s.fehlerhaft);
+  } else if (code == kUngeloest) {
+    ++s.ungeloest;
+  }
+  if (!ok || code == kUngeloest)
+    s.meldungen += "salvaro-cli stapel: " + (ok ? ort + ": " : "") + meldung + '\n';
+  std::string& aus = s.ausgabe;
+  for (std::size_t i = 0; i < kopf.size(); ++i) {
+    if (i) aus += trenner;
+    aus += csvFeld(i < felder.size() ? felder[i] : "", trenner);
+  }
+  if (ok) {
+    for (const Money m : {r.abzug.LSt, r.abzug.KiSt, r.abzug.SolZ, r.abzug.KV, r.abzug.RV,
+                          r.abzug.AV, r.abzug.PV}) {
+      aus += trenner;
+      aus += ausgabeBetrag(-m, trenner);
+    }
+    for (const Money m : {r.abzug.GesAbz, r.netto, r.brutto}) {
+      aus += trenner;
+      aus += ausgabeBetrag(m, trenner);
+    }
+    aus += trenner;
+    aus += std::to_string(r.schritte);
+  } else {
+    // Eleven empty result columns: the message stands under "Meldung" as in every row.
+    aus.append(11, trenner);
+  }
+  aus += trenner;
+  aus += csvFeld(meldung, trenner);
+  aus += '\n';
+}
+
+StapelStueck rechneStapel(const StapelKopf& k, const std::vector<StapelZeile>& zeilen) {
+  StapelStueck s;
+  for (const StapelZeile& z : zeilen) rechneZeile(k, z, s);
+  return s;
+}
+
 }  // namespace
 
 std::string FortschrittsText(std::size_t fertig, std::size_t gesamt, double sekunden) {
@@ -547,9 +655,16 @@ int StapelBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
   }
   std::string eingabe, ausgabe;
   bool mitAusgabe = false;
+  unsigned threads = AlleKerne();
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--ausgabe" && i + 1 < args.size()) {
+    if ((a == "--threads" && i + 1 < args.size()) || a.rfind("--threads=", 0) == 0) {
+      if (const std::string f = LiesThreads(a == "--threads" ? args[++i] : a.substr(10), threads);
+          !f.empty()) {
+        fehler << "salvaro-cli stapel: " << f << '\n';
+        return kFalscheEingabe;
+      }
+    } else if (a == "--ausgabe" && i + 1 < args.size()) {
       ausgabe = args[++i];
       mitAusgabe = true;
     } else if (a.rfind("--ausgabe=", 0) == 0) {
@@ -564,7 +679,7 @@ int StapelBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
     }
   }
   if (eingabe.empty() || (mitAusgabe && ausgabe.empty())) {
-    fehler << "salvaro-cli stapel: Aufruf: salvaro-cli stapel EINGABE.csv [--ausgabe DATEI]\n";
+    fehler << "salvaro-cli stapel: Aufruf: salvaro-cli stapel EINGABE.csv [--ausgabe DATEI] [--threads N]\n";
     return kFalscheEingabe;
   }
   std::ifstream datei;
@@ -577,7 +692,8 @@ int StapelBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
     fehler << "salvaro-cli stapel: " << f << '\n';
     return kNichtGeschrieben;
   }
-  const StapelSumme summe = Stapel(datei, ziel.Strom(), fehler, heute, fortschrittAnzeigen);
+  const StapelSumme summe =
+      Stapel(datei, ziel.Strom(), fehler, heute, fortschrittAnzeigen, threads);
   if (summe.code == kFalscheEingabe) return summe.code;  // the old output file stays as it was
   if (ziel.Schliesse(fehler, "stapel") != kErfolg || summe.code == kNichtGeschrieben)
     return kNichtGeschrieben;
@@ -586,7 +702,7 @@ int StapelBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
 }
 
 StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Datum& heute,
-                   bool fortschrittAnzeigen) {
+                   bool fortschrittAnzeigen, unsigned threads) {
   StapelSumme summe;
   std::streambuf& quelle = *ein.rdbuf();
   std::string zeile;
@@ -629,79 +745,36 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
 
   Fortschritt fortschritt(fehler, fortschrittAnzeigen,
                           fortschrittAnzeigen ? zeilenBisZumEnde(ein) : 0);
-  while (aus && (art = liesZeile(quelle, zeile)) != Zeilenart::Ende) {
-    ++nummer;
-    if (art == Zeilenart::Zeile && leer(zeile)) continue;
-    ++summe.zeilen;
-    const std::string ort = "Zeile " + std::to_string(nummer);
-    std::vector<std::string> felder;
-    Auftrag a;
-    a.heute = heute;
-    Ergebnis r;
-    std::string meldung;
-    bool ok = true, betrag = false;
-    int code = kFalscheEingabe;
-    if (art == Zeilenart::ZuLang) {
-      meldung = ort + ": die Zeile ist länger als 64 KiB";
-      ok = false;
-    } else {
-      felder = TeileCsv(zeile, trenner);
-      if (felder.size() != kopf.size()) {
-        meldung = ort + ": " + std::to_string(felder.size()) + " Spalten statt " +
-                  std::to_string(kopf.size());
-        ok = false;
-      }
-    }
-    for (std::size_t i = 0; ok && i < kopf.size(); ++i) {
-      if (felder[i].empty()) continue;
-      try {
-        // A NUL byte makes no value valid; shown as "\0", it stays in the message.
-        SetzeOption(a, kopf[i], sichtbar(felder[i]));
-        betrag = betrag || kopf[i] == "brutto" || kopf[i] == "netto";
-      } catch (const OptionsFehler& f) {
-        meldung = ort + ", Spalte " + kopf[i] + ": " + f.what();
-        ok = false;
-      }
-    }
-    // As rechne refuses a calculation without an amount, a row without one is not taken as 0,00.
-    if (ok && !betrag) {
-      meldung = ort + ": brutto oder netto fehlt";
-      ok = false;
-    }
-    if (ok) {
-      std::ostringstream meldungen;
-      code = RechneAuftrag(a, r, meldungen);
-      ok = r.gerechnet;
-      meldung = meldungen.str();
-      while (!meldung.empty() && meldung.back() == '\n') meldung.pop_back();
-      for (char& c : meldung)
-        if (c == '\n') c = ' ';
-      if (!ok) meldung = ort + ": " + meldung;
-    }
-    meldung = sichtbar(meldung);
-    if (!ok) {
-      ++(code == kAbgelehnt ? summe.abgelehnt : summe.fehlerhaft);
-    } else if (code == kUngeloest) {
-      ++summe.ungeloest;
-    }
-    if (!ok || code == kUngeloest) {
+  const StapelKopf k{kopf, trenner, heute};  // outlives the threads that read it
+  GeordneteArbeit<StapelStueck> arbeit(threads);
+  // Writes the oldest chunk: its rows, the messages of its rows in their order, the counts.
+  const auto schreibeNaechstes = [&] {
+    const StapelStueck r = arbeit.Naechstes();
+    aus.write(r.ausgabe.data(), static_cast<std::streamsize>(r.ausgabe.size()));
+    if (!r.meldungen.empty()) {
       fortschritt.Loesche();
-      fehler << "salvaro-cli stapel: " << (ok ? ort + ": " : "") << meldung << '\n';
+      fehler << r.meldungen;
     }
-    for (std::size_t i = 0; i < kopf.size(); ++i)
-      aus << (i ? std::string(1, trenner) : "") << csvFeld(i < felder.size() ? felder[i] : "", trenner);
-    if (ok) {
-      for (const std::string* w : {&r.LSt, &r.KiSt, &r.SolZ, &r.KV, &r.RV, &r.AV, &r.PV})
-        aus << trenner << ausgabeBetrag(*w, trenner);
-      aus << trenner << ausgabeBetrag(r.GesAbz, trenner) << trenner
-          << ausgabeBetrag(a.eingaben.Netto, trenner) << trenner
-          << ausgabeBetrag(a.eingaben.Brutto, trenner) << trenner << r.schritte;
-    } else {
-      // Eleven empty result columns: the message stands under "Meldung" as in every row.
-      aus << std::string(11, trenner);
-    }
-    aus << trenner << csvFeld(meldung, trenner) << '\n';
+    summe.zeilen += r.zeilen;
+    summe.fehlerhaft += r.fehlerhaft;
+    summe.abgelehnt += r.abgelehnt;
+    summe.ungeloest += r.ungeloest;
     fortschritt.Zeile(summe.zeilen);
+  };
+  constexpr std::size_t kZeilenJeStueck = 512;
+  bool weiter = true;
+  while (weiter && aus) {
+    auto stueck = std::make_shared<std::vector<StapelZeile>>();
+    stueck->reserve(kZeilenJeStueck);
+    while (stueck->size() < kZeilenJeStueck &&
+           (weiter = (art = liesZeile(quelle, zeile)) != Zeilenart::Ende)) {
+      ++nummer;
+      if (art == Zeilenart::Zeile && leer(zeile)) continue;
+      stueck->push_back({art, nummer, zeile});
+    }
+    if (!stueck->empty())
+      arbeit.Gib([&k, stueck](unsigned) { return rechneStapel(k, *stueck); });
+    while (aus && (arbeit.Voll() || (!weiter && !arbeit.Leer()))) schreibeNaechstes();
   }
   fortschritt.Loesche();
   if (!aus) {

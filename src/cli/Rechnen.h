@@ -50,8 +50,9 @@ void Vervollstaendige(Auftrag& a);
 Money LiesBetragOption(std::string_view name, std::string_view wert, int nachkommastellen = 2);
 
 // Completes the calculation and runs it as rechne does; the window's messages go to fehler.
-// Returns the exit code; r.gerechnet tells whether there is a result.
-int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler);
+// Returns the exit code; r.gerechnet tells whether there is a result. Without mitAbrechnung no
+// statement is built (a batch row that writes none).
+int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler, bool mitAbrechnung = true);
 
 // An amount as a JSON number in euros: the double nearest to it, whose shortest text is the
 // amount's own decimal text for every amount below 10^13 euros.
@@ -73,9 +74,10 @@ struct StapelSumme {
   std::size_t abgelehnt = 0;   // rows whose calculation was refused
   std::size_t ungeloest = 0;   // net-to-gross searches without an exact net
 };
-// The rows of a stream; the messages of bad rows go to fehler, the summary does not.
+// The rows of a stream; the messages of bad rows go to fehler, the summary does not. The rows
+// are shared out over the threads in chunks; output and messages keep the order of the rows.
 StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, const Datum& heute,
-                   bool fortschrittAnzeigen);
+                   bool fortschrittAnzeigen, unsigned threads = 1);
 // "1.234 Zeilen gerechnet, 2 mit Fehler, ..."
 std::string StapelZusammenfassung(const StapelSumme& s);
 // The progress line of stapel: rows done of all, rows per second, time left (total 0: unknown).

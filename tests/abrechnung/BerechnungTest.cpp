@@ -7,6 +7,7 @@
 #include <random>
 
 #include "Hilfe.h"
+#include "abrechnung/Hochrechnung.h"
 #include "abrechnung/Zahlentext.h"
 #include "engine/Gehalt.h"
 
@@ -297,6 +298,62 @@ TEST(Berechnung, ManyDesiredNetsAreFoundExactly) {
   std::cout << "net-to-gross: " << faelle << " runs, mean " << static_cast<double>(summe) / faelle
             << " calculations, " << abbrueche << " stopped after 200\n";
   EXPECT_LE(abbrueche, faelle * 5 / 1000);
+}
+
+// The search sets only the two gross amounts before each calculation. It takes the same steps to
+// the same gross as a search that fills a new payroll case from every input for each trial, and
+// leaving out the statement changes nothing of it.
+TEST(Berechnung, NetToGrossStepsAsWithTheCaseFilledAnewForEachTrial) {
+  struct Fall {
+    const char* jahr;
+    const char* stkl;
+    const char* bgr;
+    const char* netto;
+    int schritte;  // calculations of the search
+    const char* brutto;
+  };
+  const Fall faelle[] = {
+      {"2023", "1", "1111", "2000", 200, "2995,71"},
+      {"2023", "3", "1111", "4321,09", 30, "6458,31"},
+      {"2023", "6", "1111", "1500", 118, "2761,51"},
+      {"2018", "5", "3111", "987,65", 45, "1720,31"},
+      {"2012", "2", "9111", "3500", 38, "6456,84"},
+      {"2022", "1", "6500", "480", 1, "480"},
+      {"2009", "4", "1111", "12345,67", 45, "23987,97"},
+      {"2016", "6", "0110", "750,01", 21, "986,73"},
+  };
+  for (const Fall& f : faelle) {
+    Eingaben e = eingaben(f.jahr, 10);
+    e.StKl = f.stkl;
+    e.BGR = f.bgr;
+    e.Netto = f.netto;
+    StarteMitEnter(e, Feld::Netto);
+    Eingaben ohne = e;
+    TLohnGehalt fall, fall2;
+    const Ergebnis r = Berechne(e, fall, kHeute);
+    const Ergebnis k = Berechne(ohne, fall2, kHeute, false);
+
+    Eingaben v = e;
+    const auto neuGefuellt = [&v](Money g) {
+      TLohnGehalt neu;
+      v.StBrutto = v.SVBrutto = SchlichterText(g);
+      FuelleFall(neu, v);
+      return NettoFormel(neu, g);
+    };
+    const Money ziel = LiesFeld(f.netto);
+    const Hochrechnung h = NettoZuBrutto(ziel, neuGefuellt(ziel), v.StKl == "6", neuGefuellt);
+    EXPECT_EQ(r.schritte, h.schritte) << f.jahr << ' ' << f.netto;
+    EXPECT_EQ(r.brutto, h.brutto) << f.jahr << ' ' << f.netto;
+    EXPECT_EQ(r.netto, h.netto) << f.jahr << ' ' << f.netto;
+    EXPECT_EQ(r.schritte, f.schritte) << f.jahr << ' ' << f.netto;
+    EXPECT_EQ(r.brutto, LiesFeld(f.brutto)) << f.jahr << ' ' << f.netto;
+    EXPECT_EQ(k.schritte, r.schritte);
+    EXPECT_EQ(k.brutto, r.brutto);
+    EXPECT_EQ(k.netto, r.netto);
+    EXPECT_EQ(k.abzug.GesAbz, r.abzug.GesAbz);
+    EXPECT_EQ(k.LSt, r.LSt);
+    EXPECT_TRUE(k.abrechnung.empty());
+  }
 }
 
 }  // namespace
