@@ -73,7 +73,8 @@ bool schalterWert(std::string_view name, std::string_view wert) {
 
 const std::vector<std::string_view> kSchalter = {
     "pkv-ohne-zuschuss", "ost",        "besondere-tabelle", "ohne-uebergangsbereich",
-    "rv-verzicht",       "pv-nicht-erhoeht", "pv-sachsen", "frw-tats-brutto"};
+    "rv-verzicht",       "pv-nicht-erhoeht", "pv-sachsen", "frw-tats-brutto", "nicht-im-vorjahr",
+    "pauschsteuer-ag",   "arbeitgeber"};
 
 Datum liesDatum(std::string_view wert) {
   // JJJJ-MM-TT
@@ -96,7 +97,9 @@ const std::vector<std::string_view>& RechneOptionen() {
       "kv-zusatz",   "pkv",             "ppv",            "pkv-ohne-zuschuss",
       "ost",         "besondere-tabelle", "ohne-uebergangsbereich", "rv-verzicht",
       "pv-nicht-erhoeht", "pv-sachsen", "frw-tats-brutto", "steuerbrutto",
-      "sv-brutto",   "heute"};
+      "sv-brutto",   "einmalzahlung", "jahresbrutto-bisher", "nicht-im-vorjahr",
+      "abfindung",   "u1-satz",         "u2-satz",        "pauschsteuer-ag", "arbeitgeber",
+      "heute"};
   return optionen;
 }
 
@@ -126,6 +129,9 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     if (name == "pv-nicht-erhoeht") e.PVNichtErhoeht = an;
     if (name == "pv-sachsen") e.PVSachsen = an;
     if (name == "frw-tats-brutto") e.FrwTatsBrutto = an;
+    if (name == "nicht-im-vorjahr") e.ImVorjahrBeschaeftigt = !an;
+    if (name == "pauschsteuer-ag") e.PauschsteuerAG = an;
+    if (name == "arbeitgeber") e.Arbeitgeberseite = an;
   } else if (name == "brutto") {
     e.Brutto = amount(Money(), kMax);
     a.feld = Feld::Brutto;
@@ -183,6 +189,16 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   } else if (name == "sv-brutto") {
     e.SVBrutto = amount(Money(), kMax);
     e.BruttoUebernahme = false;
+  } else if (name == "einmalzahlung") {
+    e.Einmalzahlung = amount(Money(), kMax);
+  } else if (name == "jahresbrutto-bisher") {
+    e.JahresbruttoBisher = amount(Money(), Money::euro(12000000));
+  } else if (name == "abfindung") {
+    e.Abfindung = amount(Money(), Money::euro(10000000));
+  } else if (name == "u1-satz") {
+    e.U1Satz = amount(Money(), Money::euro(10));
+  } else if (name == "u2-satz") {
+    e.U2Satz = amount(Money(), Money::euro(10));
   } else if (name == "heute") {
     a.heute = liesDatum(wert);
   } else {
@@ -268,6 +284,21 @@ nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
   j["PVSatz"] = satz(r.saetze.PV);
   j["KVSatz"] = satz(e.KV);
   j["KVZusatz"] = satz(e.KVZus);
+  const Einmalergebnis& z = r.einmal;
+  // Deductions negative, as above.
+  j["LohnsteuerEinmalzahlung"] = AlsJsonZahl(-z.LStEinmal);
+  j["SolidaritaetszuschlagEinmalzahlung"] = AlsJsonZahl(-z.SolZEinmal);
+  j["KirchensteuerEinmalzahlung"] = AlsJsonZahl(-z.KiStEinmal);
+  j["SVEinmalzahlung"] = AlsJsonZahl(-z.SVEinmalAN);
+  j["NettoEinmalzahlung"] = AlsJsonZahl(z.NettoEinmal);
+  j["LohnsteuerAbfindung"] = AlsJsonZahl(-z.LStAbfindung);
+  j["NettoGesamt"] = AlsJsonZahl(z.NettoGesamt);
+  j["ArbeitgeberKV"] = AlsJsonZahl(z.KVAG);
+  j["ArbeitgeberRV"] = AlsJsonZahl(z.RVAG);
+  j["ArbeitgeberAV"] = AlsJsonZahl(z.AVAG);
+  j["ArbeitgeberPV"] = AlsJsonZahl(z.PVAG);
+  j["Umlagen"] = AlsJsonZahl(z.Umlagen);
+  j["ArbeitgeberGesamtkosten"] = AlsJsonZahl(z.Gesamtkosten);
   j["Berechnungsschritte"] = r.schritte;
   j["Meldungen"] = nlohmann::ordered_json::array();
   for (const Meldung& m : r.meldungen) j["Meldungen"].push_back(m.text);
@@ -505,11 +536,19 @@ class Fortschritt {
   bool sichtbar_ = false;
 };
 
+// The result columns of payment, severance and employer.
+constexpr const char* kEinmalErgebnisse[] = {
+    "LohnsteuerEinmalzahlung", "SolidaritaetszuschlagEinmalzahlung",
+    "KirchensteuerEinmalzahlung", "SVEinmalzahlung", "NettoEinmalzahlung",
+    "LohnsteuerAbfindung", "NettoGesamt", "ArbeitgeberKV", "ArbeitgeberRV", "ArbeitgeberAV",
+    "ArbeitgeberPV", "Umlagen", "ArbeitgeberGesamtkosten"};
+
 // The header of a batch, the same for every row.
 struct StapelKopf {
   const std::vector<std::string>& spalten;
   char trenner;
   const Datum& heute;
+  bool mitEinmal;  // the results of payment, severance and employer are written
 };
 
 struct StapelZeile {
@@ -599,9 +638,18 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s) {
     }
     aus += trenner;
     aus += std::to_string(r.schritte);
+    if (k.mitEinmal) {
+      const Einmalergebnis& e = r.einmal;
+      for (const Money m : {-e.LStEinmal, -e.SolZEinmal, -e.KiStEinmal, -e.SVEinmalAN,
+                            e.NettoEinmal, -e.LStAbfindung, e.NettoGesamt, e.KVAG, e.RVAG,
+                            e.AVAG, e.PVAG, e.Umlagen, e.Gesamtkosten}) {
+        aus += trenner;
+        aus += ausgabeBetrag(m, trenner);
+      }
+    }
   } else {
-    // Eleven empty result columns: the message stands under "Meldung" as in every row.
-    aus.append(11, trenner);
+    // Empty result columns: the message stands under "Meldung" as in every row.
+    aus.append(k.mitEinmal ? 11 + std::size(kEinmalErgebnisse) : 11, trenner);
   }
   aus += trenner;
   aus += csvFeld(meldung, trenner);
@@ -739,13 +787,24 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
       "Krankenversicherung", "Rentenversicherung", "Arbeitslosenversicherung",
       "Pflegeversicherung", "Abzuege",              "Netto",
       "Brutto",             "Berechnungsschritte",  "Meldung"};
+  // The results of payment, severance and employer only for input that has their columns, so
+  // that older files give the same output.
+  static constexpr const char* kNeueSpalten[] = {
+      "einmalzahlung", "jahresbrutto-bisher", "nicht-im-vorjahr", "abfindung",
+      "u1-satz",       "u2-satz",             "pauschsteuer-ag",  "arbeitgeber"};
+  const bool mitEinmal = std::any_of(kopf.begin(), kopf.end(), [](const std::string& k) {
+    return std::find(std::begin(kNeueSpalten), std::end(kNeueSpalten), k) != std::end(kNeueSpalten);
+  });
   for (std::size_t i = 0; i < kopf.size(); ++i) aus << (i ? std::string(1, trenner) : "") << kopf[i];
-  for (const char* e : kErgebnisse) aus << trenner << e;
-  aus << '\n';
+  // "Meldung" stays the last column.
+  for (std::size_t i = 0; i + 1 < std::size(kErgebnisse); ++i) aus << trenner << kErgebnisse[i];
+  if (mitEinmal)
+    for (const char* e : kEinmalErgebnisse) aus << trenner << e;
+  aus << trenner << kErgebnisse[std::size(kErgebnisse) - 1] << '\n';
 
   Fortschritt fortschritt(fehler, fortschrittAnzeigen,
                           fortschrittAnzeigen ? zeilenBisZumEnde(ein) : 0);
-  const StapelKopf k{kopf, trenner, heute};  // outlives the threads that read it
+  const StapelKopf k{kopf, trenner, heute, mitEinmal};  // outlives the threads that read it
   GeordneteArbeit<StapelStueck> arbeit(threads);
   // Writes the oldest chunk: its rows, the messages of its rows in their order, the counts.
   const auto schreibeNaechstes = [&] {
