@@ -26,6 +26,7 @@
 #include "controls/OruValueEdit.h"
 #include "controls/OruValueLabEdit.h"
 #include "ui/Hilfekontexte.h"
+#include "ui/MainFormular.h"
 #include "ui/MainUnit.h"
 #include "ui/Symbole.h"
 #include "ui/Text.h"
@@ -33,9 +34,10 @@
 namespace salvaro {
 
 namespace {
-
-constexpr int kZeile = 22;  // height of a field or combo box
 const QColor kAktiv(clInactiveCaption);
+}  // namespace
+
+namespace formular {
 
 QFrame* panel(QWidget* eltern, const char* name, int x, int y, int b, int h) {
   auto* p = new QFrame(eltern);
@@ -73,6 +75,29 @@ TOruValueLabEdit* zahlfeld(QWidget* eltern, const char* name, const QString& cap
   return f;
 }
 
+QCheckBox* haken(QWidget* eltern, const char* name, const QString& text, int x, int y, int hilfe) {
+  auto* c = new QCheckBox(text, eltern);
+  c->setObjectName(QLatin1String(name));
+  c->adjustSize();
+  c->move(x, y + (kZeile - c->height()) / 2);
+  SetzeHilfeKontext(c, hilfe);
+  return c;
+}
+
+QLabel* wertfeld(QWidget* eltern, const char* name, int x, int y, int b) {
+  auto* wert = new QLabel(QStringLiteral("0,00"), eltern);
+  wert->setObjectName(QLatin1String(name));
+  wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  wert->setGeometry(x, y, b, kZeile);
+  return wert;
+}
+
+}  // namespace formular
+
+namespace {
+
+using namespace formular;
+
 TOruAdvEdit* textfeld(QWidget* eltern, const char* name, int x, int y, int b,
                       const QString& vorgabe, int hilfe) {
   auto* f = new TOruAdvEdit(eltern);
@@ -95,15 +120,6 @@ QComboBox* auswahl(QWidget* eltern, const char* name, const QStringList& eintrae
   c->setInsertPolicy(QComboBox::NoInsert);
   c->addItems(eintraege);
   c->setGeometry(x, y, b, kZeile);
-  SetzeHilfeKontext(c, hilfe);
-  return c;
-}
-
-QCheckBox* haken(QWidget* eltern, const char* name, const QString& text, int x, int y, int hilfe) {
-  auto* c = new QCheckBox(text, eltern);
-  c->setObjectName(QLatin1String(name));
-  c->adjustSize();
-  c->move(x, y + (kZeile - c->height()) / 2);
   SetzeHilfeKontext(c, hilfe);
   return c;
 }
@@ -167,7 +183,7 @@ void TForm1::Aufbauen() {
   setFont(schrift);
   // The start size is the smallest; a style with taller bars makes it taller rather than cut
   // the form off.
-  resize(632, 487);
+  resize(632, 615);
   if (const QScreen* schirm = QGuiApplication::primaryScreen())
     move(schirm->availableGeometry().center() - rect().center());
 
@@ -334,6 +350,7 @@ void TForm1::Aufbauen() {
   LabGesAbz->setObjectName(QStringLiteral("LabGesAbz"));
   LabGesAbz->hide();
 
+  ZusatzAufbauen();
   MenueAufbauen();
   WerkzeugleisteAufbauen();
 
@@ -347,7 +364,7 @@ void TForm1::Aufbauen() {
   statusBar()->addWidget(StatusHinweis, 1);
 
   // The tab order follows the panels: period, year of birth, tax, social insurance, the special
-  // gross fields, then gross, rates and net.
+  // gross fields, then gross, rates and net, the one-time payment and the employer's side.
   const QList<QWidget*> reihenfolge = {ComboMonat,
                                        ComboJahr,
                                        LEdiGebJahr,
@@ -368,7 +385,14 @@ void TForm1::Aufbauen() {
                                        LEdiBrutto,
                                        MEdiKV,
                                        MEdiKVZus,
-                                       LEdiNetto};
+                                       LEdiNetto,
+                                       LEdiEinmalzahlung,
+                                       LEdiJahresbruttoBisher,
+                                       LEdiAbfindung,
+                                       ChkImVorjahr,
+                                       LEdiU1Satz,
+                                       LEdiU2Satz,
+                                       ChkPauschsteuerAG};
   for (qsizetype i = 1; i < reihenfolge.size(); ++i)
     setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
 }
@@ -415,6 +439,10 @@ void TForm1::MenueAufbauen() {
 
   MenExtras = leiste->addMenu(QStringLiteral("&Extras"));
   MenExtras->setObjectName(QStringLiteral("MenExtras"));
+  MenArbeitgeberseite = punkt(MenExtras, "MenArbeitgeberseite",
+                              QStringLiteral("Arbeitgeberseite zeigen"), true, false,
+                              kHilfeArbeitgeberseite);
+  MenExtras->addSeparator();
   MenSaveMainOpts = punkt(MenExtras, "MenSaveMainOpts",
                           QStringLiteral("Aktuelle Einstellungen speichern"), false, false, 5010);
   MenLoadMainOpts = punkt(MenExtras, "MenLoadMainOpts",

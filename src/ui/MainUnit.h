@@ -105,6 +105,37 @@ class TForm1 : public QMainWindow {
   QLabel* LabGesAbz;
   TOruValueLabEdit* LEdiNetto;
   QToolButton* BtnNettoNeu;
+  // One-time payment and severance: the inputs, and their results, shown only with an amount.
+  QFrame* PnlEinmalzahlung;
+  TOruValueLabEdit* LEdiEinmalzahlung;
+  TOruValueLabEdit* LEdiJahresbruttoBisher;
+  TOruValueLabEdit* LEdiAbfindung;
+  QCheckBox* ChkImVorjahr;
+  QFrame* PnlEinmalErgebnis;
+  QLabel* LabEinmalLSt;
+  QLabel* LabEinmalSolZ;
+  QLabel* LabEinmalKiSt;
+  QLabel* LabEinmalSV;
+  QLabel* LabEinmalNetto;
+  QLabel* LabNettoGesamt;
+  // The employer's side: a column of its own beside the form, shown from the menu.
+  QFrame* PnlArbeitgeber;
+  TOruValueLabEdit* LEdiU1Satz;
+  TOruValueLabEdit* LEdiU2Satz;
+  QCheckBox* ChkPauschsteuerAG;
+  QLabel* LabTextAGKV;
+  QLabel* LabTextAGRV;
+  QLabel* LabAGBrutto;
+  QLabel* LabAGEinmal;
+  QLabel* LabAGKV;
+  QLabel* LabAGRV;
+  QLabel* LabAGAV;
+  QLabel* LabAGPV;
+  QLabel* LabAGPauschsteuer;
+  QLabel* LabAGInsolvenz;
+  QLabel* LabAGU1;
+  QLabel* LabAGU2;
+  QLabel* LabAGGesamt;
   // Menu.
   QMenu* MenDatei;
   QMenu* MenSteuern;
@@ -126,6 +157,7 @@ class TForm1 : public QMainWindow {
   QAction* MenPflegeKinderlos;
   QAction* MenFrwTatsBr;
   QAction* MenPVSachsen;
+  QAction* MenArbeitgeberseite;
   QAction* MenSaveMainOpts;
   QAction* MenLoadMainOpts;
   QAction* MenHilfeAufrufen;
@@ -158,6 +190,7 @@ class TForm1 : public QMainWindow {
   void LEdiBruttoKeyDown(Feld feld);
   void BtnBruttoNeuMouseDown(Feld feld);
   void ActBerechnenExecute();
+  void MenArbeitgeberseiteClick();
   void BtnNeuClick();
   void BtnDetailberechnungClick();
   void BtnSpeichernClick();
@@ -179,6 +212,10 @@ class TForm1 : public QMainWindow {
   void Aufbauen();
   void MenueAufbauen();
   void WerkzeugleisteAufbauen();
+  // The panels of the one-time payment and of the employer's side, below and beside the form.
+  void ZusatzAufbauen();
+  // Shows or hides the employer's column; the window grows or shrinks by its width.
+  void ArbeitgeberseiteZeigen(bool an);
   void Verbinden();
   void FormCreate();
 
@@ -186,6 +223,9 @@ class TForm1 : public QMainWindow {
   Eingaben LiesEingaben() const;
   void SchreibeEingaben(const Eingaben& e);
   void ZeigeErgebnis(const Ergebnis& r);
+  void ZeigeZusatz(const Ergebnis& r);
+  // Back to "0,00", the payment's results hidden: the state before the first calculation.
+  void ZusatzLeeren();
   void Zeige(const Meldung& m);
 
   // The year in the year box when the program can calculate it; the month of the month box

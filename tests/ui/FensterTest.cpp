@@ -21,7 +21,7 @@ class FensterTest : public QObject {
 
   void startUndAufbau() {
     Fenster w(false, {LetztesRechenjahr() - 1, 7, 1});
-    QCOMPARE(w->size(), QSize(632, 487));
+    QCOMPARE(w->size(), QSize(632, 615));
     // The years the workflow can calculate, newest first and chosen; its January while that
     // year still lies ahead.
     QCOMPARE(w->ComboJahr->count(), LetztesRechenjahr() - ErstesRechenjahr() + 1);
@@ -234,7 +234,7 @@ class FensterTest : public QObject {
         {w->PnlZeitraum, {236, 4, 392, 34}}, {w->PnlMain, {236, 42, 392, 352}},
     };
     QWidget* mitte = w->centralWidget();
-    for (const QSize groesse : {QSize(632, 487), QSize(1200, 900), QSize(300, 200)}) {
+    for (const QSize groesse : {QSize(632, 615), QSize(1200, 900), QSize(300, 200)}) {
       w->resize(groesse);
       QTRY_VERIFY(w->size() == groesse.expandedTo(w->minimumSizeHint()));
       QVERIFY(w->width() >= 632);
