@@ -252,6 +252,23 @@ class FensterTest : public QObject {
     }
   }
 
+  // The employer's column widens the window by its width and gives it back; the window with it
+  // fits a laptop's screen.
+  void arbeitgeberspalte() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    const QSize ohne = w->size();
+    w->MenArbeitgeberseite->trigger();
+    QVERIFY(!w->PnlArbeitgeber->isHidden());
+    QCOMPARE(w->PnlArbeitgeber->parentWidget(), w->Formular);
+    QTRY_COMPARE(w->width(), ohne.width() + w->PnlArbeitgeber->width() + 4);
+    QVERIFY(w->width() <= 1000 && w->height() <= 680);
+    QVERIFY(w->Formular->rect().contains(w->PnlArbeitgeber->geometry()));
+    w->MenArbeitgeberseite->trigger();
+    QVERIFY(w->PnlArbeitgeber->isHidden());
+    QTRY_COMPARE(w->size(), ohne);
+  }
+
   void faktorNurInKlasseVierAb2010() {
     Fenster w;
     Fenster::waehle(w->ComboJahr, QStringLiteral("2010"));
