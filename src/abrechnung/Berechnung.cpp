@@ -181,7 +181,16 @@ void FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
   fall.SetBruttoAndere(Money());
   fall.SetAufstockung(0);
   fall.SetKinderUnter25(kinderUnter25);
+  fall.U1Satz = UmlagesatzAus(e.U1Satz);
+  fall.U2Satz = UmlagesatzAus(e.U2Satz);
   fall.Berechne();
+  PauschalBesteuern(fall, e);
+}
+
+void PauschalBesteuern(TLohnGehalt& fall, const Eingaben& e) {
+  // The employer's flat tax of marginal employment covers the employee's wage tax.
+  if (!e.PauschsteuerAG || fall.Minijob != 1) return;
+  fall.LSt = fall.SolZ = fall.KiSt = fall.KiStAnteil1 = fall.KiStAnteil2 = Money();
 }
 
 namespace {
@@ -239,10 +248,11 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
   bool sprunghaft = false;
   if (e.NettoMarke == 1) {
     const Money ziel = betrag(e.Netto);
-    const auto nettoFuer = [&fall](Money g) {
+    const auto nettoFuer = [&fall, &e](Money g) {
       fall.SetStBrutto(g);
       fall.SetSVBrutto(g);
       fall.Berechne();
+      PauschalBesteuern(fall, e);
       return NettoFormel(fall, g);
     };
     const Hochrechnung h = NettoZuBrutto(ziel, netto, e.StKl == "6", nettoFuer);
@@ -260,6 +270,14 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
     }
     brutto = h.brutto;
     netto = h.netto;
+  }
+
+  // The payment and the severance on top of the regular pay of the month.
+  r.einmal = BerechneEinmalzahlung(fall, brutto, e, EinmalvorgabenAus(e));
+  if (r.einmal.abgelehnt) {
+    for (const std::string& m : r.einmal.meldungen) r.meldungen.push_back(fehler(m));
+    e.BruttoMarke = e.NettoMarke = 0;
+    return r;
   }
 
   // What the window shows.
@@ -286,8 +304,10 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute) {
   r.brutto = brutto;
   r.netto = netto;
   r.saetze = SatzanzeigeFuer(fall);
-  r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute);
+  r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute, r.einmal);
   r.gerechnet = true;
+  for (const std::string& m : r.einmal.meldungen)
+    r.meldungen.push_back({Meldung::Art::Information, m});
 
   if (r.ungeloest) {
     std::string text = "Hochrechnung nach 200 Schritten abgebrochen";
@@ -311,7 +331,7 @@ std::optional<Meldung> Geringfuegigkeitspruefung(const Eingaben& e, const TLohnG
 
 std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
                                           const Satzanzeige& s, const std::string& gesAbz,
-                                          const Datum& heute) {
+                                          const Datum& heute, const Einmalergebnis& einmal) {
   const auto text = [](Money m) { return SchlichterText(m); };
   const std::string leer(kSpaltenbreite, ' ');
   const bool eb = f.SonstBezug > 0, ebSV = f.EBSVBrutto > 0;
@@ -344,6 +364,48 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   l.push_back(AbrZeile("Summe gesetzliche Abzüge", gesAbz, true, true));
   l.push_back(leer);
   l.push_back(AbrZeile("Netto", e.Netto, true, false));
+
+  // The payment, the severance and the employer's side, each only when there is something to show.
+  const Einmalergebnis& z = einmal;
+  const Money zahlung = z.NettoEinmal + z.LStEinmal + z.SolZEinmal + z.KiStEinmal + z.SVEinmalAN;
+  const Money abfindung = z.NettoAbfindung + z.LStAbfindung + z.SolZAbfindung + z.KiStAbfindung;
+  if (zahlung != 0) {
+    l.push_back(leer);
+    l.push_back(AbrZeile("Einmalzahlung", text(zahlung), true, false));
+    l.push_back(AbrZeile("Lohnsteuer Einmalzahlung", text(z.LStEinmal), true, true));
+    l.push_back(AbrZeile("Solidaritätszuschlag Einmalz.", text(z.SolZEinmal), true, true));
+    l.push_back(AbrZeile("Kirchensteuer Einmalzahlung", text(z.KiStEinmal), true, true));
+    l.push_back(AbrZeile("Sozialversicherung Einmalz.", text(z.SVEinmalAN), true, true));
+    l.push_back(AbrZeile("Netto Einmalzahlung", text(z.NettoEinmal), true, false));
+  }
+  if (abfindung != 0) {
+    l.push_back(leer);
+    l.push_back(AbrZeile("Abfindung", text(abfindung), true, false));
+    l.push_back(AbrZeile("Lohnsteuer Abfindung", text(z.LStAbfindung), true, true));
+    l.push_back(AbrZeile("Solidaritätszuschlag Abfindung", text(z.SolZAbfindung), true, true));
+    l.push_back(AbrZeile("Kirchensteuer Abfindung", text(z.KiStAbfindung), true, true));
+    l.push_back(AbrZeile("Netto Abfindung", text(z.NettoAbfindung), true, false));
+  }
+  if (zahlung != 0 || abfindung != 0) {
+    l.push_back(leer);
+    l.push_back(AbrZeile("Netto gesamt", text(z.NettoGesamt), true, false));
+  }
+  if (e.Arbeitgeberseite) {
+    l.push_back(leer);
+    l.push_back("ARBEITGEBER:" + std::string(kSpaltenbreite - 12, ' '));
+    l.push_back(leer);
+    l.push_back(AbrZeile("Krankenversicherung AG", text(z.KVAG), true, false));
+    l.push_back(AbrZeile("Rentenversicherung AG", text(z.RVAG), true, false));
+    l.push_back(AbrZeile("Arbeitslosenversicherung AG", text(z.AVAG), true, false));
+    l.push_back(AbrZeile("Pflegeversicherung AG", text(z.PVAG), true, false));
+    if (z.Pauschsteuer != 0)
+      l.push_back(AbrZeile("Pauschsteuer 2 %", text(z.Pauschsteuer), true, false));
+    l.push_back(AbrZeile("Insolvenzgeldumlage", text(z.InsoUmlage), true, false));
+    l.push_back(AbrZeile("Umlage U1", text(z.UmlageU1), true, false));
+    l.push_back(AbrZeile("Umlage U2", text(z.UmlageU2), true, false));
+    l.push_back(leer);
+    l.push_back(AbrZeile("Gesamtkosten Arbeitgeber", text(z.Gesamtkosten), true, false));
+  }
 
   std::vector<std::string> r;
   r.push_back("BERECHNUNGSGRUNDLAGEN:");
@@ -388,6 +450,22 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
     r.push_back(AbrZeile("Arbeitgeber-Zuschuss PPV ", text(f.PVAG), true, false));
   if (entgeltImUebergangsbereich(f))
     r.push_back(AbrZeile("Übergangsbereich", f.Gleitzone == 1 ? "ja" : "nein", false, false));
+  if (zahlung != 0) {
+    r.push_back(AbrZeile("Jahresarbeitslohn Einmalz.", text(z.JRE4), true, false));
+    r.push_back(AbrZeile("KV/PV-Brutto Einmalz.", text(z.EBBemKV), true, false));
+    r.push_back(AbrZeile("RV/AV-Brutto Einmalz.", text(z.EBBemRV), true, false));
+    if (z.Vorjahr)
+      r.push_back(AbrZeile("SV der Einmalzahlung", "Dezember " + std::to_string(f.Jahr - 1),
+                           false, false));
+  }
+  if (abfindung != 0)
+    r.push_back(AbrZeile("Abfindung versteuert",
+                         z.AbfindungAlsEinmalzahlung ? "sonstiger Bezug" : "Fünftelregelung",
+                         false, false));
+  if (e.Arbeitgeberseite) {
+    r.push_back(AbrZeile("U1-Satz", FormatDE(UmlagesatzAus(e.U1Satz)) + "%", false, false));
+    r.push_back(AbrZeile("U2-Satz", FormatDE(UmlagesatzAus(e.U2Satz)) + "%", false, false));
+  }
 
   return FuegeZusammen(l, r, heute.Text());
 }

@@ -10,6 +10,7 @@
 
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Eingaben.h"
+#include "abrechnung/Einmalzahlung.h"
 #include "money/Money.h"
 
 namespace salvaro {
@@ -51,6 +52,9 @@ struct Ergebnis {
   int schritte = 0;     // calculations made
   bool ungeloest = false;  // the net-to-gross search ended without an exact net: the closest shown
   Satzanzeige saetze;
+  // The one-time payment, the severance and the employer's side of the month (all 0 without a
+  // payment, a severance and levy rates; the employer's amounts always).
+  Einmalergebnis einmal;
   std::vector<std::string> abrechnung;  // the statement
   std::vector<Meldung> meldungen;       // to show after the results, in this order
 };
@@ -62,14 +66,18 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute);
 
 // Every input of the window into the payroll case, in the setters' order, then Berechne.
 void FuelleFall(TLohnGehalt& fall, const Eingaben& e);
+// With the employer's flat tax of marginal employment (Eingaben::PauschsteuerAG) the employee's
+// wage tax, surcharge and church tax of the computed case are 0; FuelleFall calls it.
+void PauschalBesteuern(TLohnGehalt& fall, const Eingaben& e);
 // The net pay of the amount x from the payroll case's results.
 Money NettoFormel(const TLohnGehalt& fall, Money x);
 // Total of the statutory deductions as the net formula subtracts them.
 Money GesetzlicheAbzuege(const TLohnGehalt& fall);
-// The statement of the last calculation.
+// The statement of the last calculation; the lines of the payment, the severance and (with
+// Eingaben::Arbeitgeberseite) the employer's side come from einmal.
 std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& fall,
                                           const Satzanzeige& saetze, const std::string& gesAbz,
-                                          const Datum& heute);
+                                          const Datum& heute, const Einmalergebnis& einmal = {});
 // A marginal employment whose base exceeds the limit of its period.
 std::optional<Meldung> Geringfuegigkeitspruefung(const Eingaben& e, const TLohnGehalt& fall);
 

@@ -9,7 +9,9 @@
 
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Datei.h"
+#include "abrechnung/Einmalzahlung.h"
 #include "abrechnung/Fensterregeln.h"
+#include "abrechnung/Zahlentext.h"
 
 namespace salvaro {
 
@@ -90,6 +92,16 @@ bool zusatzsatz(const std::string& w) {
 
 const char* alsText(bool b) { return b ? "1" : "0"; }
 
+// A levy rate of 0 to 10 percent, "1,60".
+std::optional<std::string> umlagesatz(const std::string& w) {
+  try {
+    const Money m = UmlagesatzAus(w);
+    return wennGueltig(w, m >= Money() && m <= Money::euro(10));
+  } catch (const KonvertierungsFehler&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
 GeladeneEinstellungen LadeEinstellungen(const IniDatei& d, Eingaben& e) {
@@ -126,6 +138,13 @@ GeladeneEinstellungen LadeEinstellungen(const IniDatei& d, Eingaben& e) {
   e.KinderUnter25 = l.text(kSozVers, "KinderUnter25", v.KinderUnter25, [](const std::string& w) {
     return wennGueltig(w, w.size() <= 1 && ZahlfeldHaelt(w, kGrenzenKinderUnter25));
   });
+  // The employer's levy rates and the switches of a payment belong to the person; the amounts
+  // of a case do not.
+  e.U1Satz = l.text(kSozVers, "U1Satz", v.U1Satz, umlagesatz);
+  e.U2Satz = l.text(kSozVers, "U2Satz", v.U2Satz, umlagesatz);
+  e.ImVorjahrBeschaeftigt = l.schalter(kSozVers, "ImVorjahrBeschaeftigt", true);
+  e.PauschsteuerAG = l.schalter(kSozVers, "PauschsteuerAG", false);
+  e.Arbeitgeberseite = l.schalter(kSozVers, "Arbeitgeberseite", false);
   return l.geladen;
 }
 
@@ -158,6 +177,11 @@ void SpeichereEinstellungen(IniDatei& d, const Eingaben& e) {
   d.Schreibe(kSozVers, "FrwTatsBrutto", alsText(e.FrwTatsBrutto));
   d.Schreibe(kSozVers, "PVSachsen", alsText(e.PVSachsen));
   d.Schreibe(kSozVers, "KinderUnter25", e.KinderUnter25);
+  d.Schreibe(kSozVers, "U1Satz", e.U1Satz);
+  d.Schreibe(kSozVers, "U2Satz", e.U2Satz);
+  d.Schreibe(kSozVers, "ImVorjahrBeschaeftigt", alsText(e.ImVorjahrBeschaeftigt));
+  d.Schreibe(kSozVers, "PauschsteuerAG", alsText(e.PauschsteuerAG));
+  d.Schreibe(kSozVers, "Arbeitgeberseite", alsText(e.Arbeitgeberseite));
 }
 
 namespace {

@@ -69,7 +69,8 @@ bool schalterWert(std::string_view name, std::string_view wert) {
 
 const std::vector<std::string_view> kSchalter = {
     "pkv-ohne-zuschuss", "ost",        "besondere-tabelle", "ohne-uebergangsbereich",
-    "rv-verzicht",       "pv-nicht-erhoeht", "pv-sachsen", "frw-tats-brutto"};
+    "rv-verzicht",       "pv-nicht-erhoeht", "pv-sachsen", "frw-tats-brutto", "nicht-im-vorjahr",
+    "pauschsteuer-ag",   "arbeitgeber"};
 
 Datum liesDatum(std::string_view wert) {
   // JJJJ-MM-TT
@@ -92,7 +93,9 @@ const std::vector<std::string_view>& RechneOptionen() {
       "kv-zusatz",   "pkv",             "ppv",            "pkv-ohne-zuschuss",
       "ost",         "besondere-tabelle", "ohne-uebergangsbereich", "rv-verzicht",
       "pv-nicht-erhoeht", "pv-sachsen", "frw-tats-brutto", "steuerbrutto",
-      "sv-brutto",   "heute"};
+      "sv-brutto",   "einmalzahlung", "jahresbrutto-bisher", "nicht-im-vorjahr",
+      "abfindung",   "u1-satz",         "u2-satz",        "pauschsteuer-ag", "arbeitgeber",
+      "heute"};
   return optionen;
 }
 
@@ -122,6 +125,9 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     if (name == "pv-nicht-erhoeht") e.PVNichtErhoeht = an;
     if (name == "pv-sachsen") e.PVSachsen = an;
     if (name == "frw-tats-brutto") e.FrwTatsBrutto = an;
+    if (name == "nicht-im-vorjahr") e.ImVorjahrBeschaeftigt = !an;
+    if (name == "pauschsteuer-ag") e.PauschsteuerAG = an;
+    if (name == "arbeitgeber") e.Arbeitgeberseite = an;
   } else if (name == "brutto") {
     e.Brutto = amount(Money(), kMax);
     a.feld = Feld::Brutto;
@@ -179,6 +185,16 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   } else if (name == "sv-brutto") {
     e.SVBrutto = amount(Money(), kMax);
     e.BruttoUebernahme = false;
+  } else if (name == "einmalzahlung") {
+    e.Einmalzahlung = amount(Money(), kMax);
+  } else if (name == "jahresbrutto-bisher") {
+    e.JahresbruttoBisher = amount(Money(), Money::euro(12000000));
+  } else if (name == "abfindung") {
+    e.Abfindung = amount(Money(), Money::euro(10000000));
+  } else if (name == "u1-satz") {
+    e.U1Satz = amount(Money(), Money::euro(10));
+  } else if (name == "u2-satz") {
+    e.U2Satz = amount(Money(), Money::euro(10));
   } else if (name == "heute") {
     a.heute = liesDatum(wert);
   } else {
@@ -244,6 +260,21 @@ nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
   j["PVSatz"] = satz(r.saetze.PV);
   j["KVSatz"] = satz(e.KV);
   j["KVZusatz"] = satz(e.KVZus);
+  const Einmalergebnis& z = r.einmal;
+  // Deductions negative, as above.
+  j["LohnsteuerEinmalzahlung"] = AlsJsonZahl(-z.LStEinmal);
+  j["SolidaritaetszuschlagEinmalzahlung"] = AlsJsonZahl(-z.SolZEinmal);
+  j["KirchensteuerEinmalzahlung"] = AlsJsonZahl(-z.KiStEinmal);
+  j["SVEinmalzahlung"] = AlsJsonZahl(-z.SVEinmalAN);
+  j["NettoEinmalzahlung"] = AlsJsonZahl(z.NettoEinmal);
+  j["LohnsteuerAbfindung"] = AlsJsonZahl(-z.LStAbfindung);
+  j["NettoGesamt"] = AlsJsonZahl(z.NettoGesamt);
+  j["ArbeitgeberKV"] = AlsJsonZahl(z.KVAG);
+  j["ArbeitgeberRV"] = AlsJsonZahl(z.RVAG);
+  j["ArbeitgeberAV"] = AlsJsonZahl(z.AVAG);
+  j["ArbeitgeberPV"] = AlsJsonZahl(z.PVAG);
+  j["Umlagen"] = AlsJsonZahl(z.Umlagen);
+  j["ArbeitgeberGesamtkosten"] = AlsJsonZahl(z.Gesamtkosten);
   j["Berechnungsschritte"] = r.schritte;
   j["Meldungen"] = nlohmann::ordered_json::array();
   for (const Meldung& m : r.meldungen) j["Meldungen"].push_back(m.text);
@@ -397,13 +428,15 @@ std::string csvFeld(const std::string& s, char trenner) {
 }
 
 // Amounts in the output: German notation with ";", plain with a decimal point with ",".
-std::string ausgabeBetrag(const std::string& angezeigt, char trenner) {
-  const Money m = LiesFeld(angezeigt);
+std::string ausgabeBetrag(Money m, char trenner) {
   return trenner == ';' ? FormatBild(m, 2, false) : [&] {
     std::string t = FormatBild(m, 2, false);
     t[t.find(',')] = '.';
     return t;
   }();
+}
+std::string ausgabeBetrag(const std::string& angezeigt, char trenner) {
+  return ausgabeBetrag(LiesFeld(angezeigt), trenner);
 }
 
 // A message shows a NUL byte of the input instead of ending at it.
@@ -615,9 +648,25 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
       "Krankenversicherung", "Rentenversicherung", "Arbeitslosenversicherung",
       "Pflegeversicherung", "Abzuege",              "Netto",
       "Brutto",             "Berechnungsschritte",  "Meldung"};
+  // The results of payment, severance and employer only for input that has their columns, so
+  // that older files give the same output.
+  static constexpr const char* kNeueSpalten[] = {
+      "einmalzahlung", "jahresbrutto-bisher", "nicht-im-vorjahr", "abfindung",
+      "u1-satz",       "u2-satz",             "pauschsteuer-ag",  "arbeitgeber"};
+  static constexpr const char* kEinmalErgebnisse[] = {
+      "LohnsteuerEinmalzahlung", "SolidaritaetszuschlagEinmalzahlung",
+      "KirchensteuerEinmalzahlung", "SVEinmalzahlung", "NettoEinmalzahlung",
+      "LohnsteuerAbfindung", "NettoGesamt", "ArbeitgeberKV", "ArbeitgeberRV", "ArbeitgeberAV",
+      "ArbeitgeberPV", "Umlagen", "ArbeitgeberGesamtkosten"};
+  const bool mitEinmal = std::any_of(kopf.begin(), kopf.end(), [](const std::string& k) {
+    return std::find(std::begin(kNeueSpalten), std::end(kNeueSpalten), k) != std::end(kNeueSpalten);
+  });
   for (std::size_t i = 0; i < kopf.size(); ++i) aus << (i ? std::string(1, trenner) : "") << kopf[i];
-  for (const char* e : kErgebnisse) aus << trenner << e;
-  aus << '\n';
+  // "Meldung" stays the last column.
+  for (std::size_t i = 0; i + 1 < std::size(kErgebnisse); ++i) aus << trenner << kErgebnisse[i];
+  if (mitEinmal)
+    for (const char* e : kEinmalErgebnisse) aus << trenner << e;
+  aus << trenner << kErgebnisse[std::size(kErgebnisse) - 1] << '\n';
 
   Fortschritt fortschritt(fehler, fortschrittAnzeigen,
                           fortschrittAnzeigen ? zeilenBisZumEnde(ein) : 0);
@@ -688,9 +737,16 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
       aus << trenner << ausgabeBetrag(r.GesAbz, trenner) << trenner
           << ausgabeBetrag(a.eingaben.Netto, trenner) << trenner
           << ausgabeBetrag(a.eingaben.Brutto, trenner) << trenner << r.schritte;
+      if (mitEinmal) {
+        const Einmalergebnis& z = r.einmal;
+        for (const Money m : {-z.LStEinmal, -z.SolZEinmal, -z.KiStEinmal, -z.SVEinmalAN,
+                              z.NettoEinmal, -z.LStAbfindung, z.NettoGesamt, z.KVAG, z.RVAG,
+                              z.AVAG, z.PVAG, z.Umlagen, z.Gesamtkosten})
+          aus << trenner << ausgabeBetrag(m, trenner);
+      }
     } else {
-      // Eleven empty result columns: the message stands under "Meldung" as in every row.
-      aus << std::string(11, trenner);
+      // Empty result columns: the message stands under "Meldung" as in every row.
+      aus << std::string(mitEinmal ? 11 + std::size(kEinmalErgebnisse) : 11, trenner);
     }
     aus << trenner << csvFeld(meldung, trenner) << '\n';
     fortschritt.Zeile(summe.zeilen);

@@ -420,7 +420,8 @@ void TLohnGehalt::BerechneEinmalbezugSV() {
     VorBemRV = std::min(Money::runde(SVBemessung * vormonate), Money::runde(BBGRV * vormonate));
   }
   const auto anteilig = [this](Money grenze) {
-    return VorTage != 0 ? Money::runde((VorTage + SVTage) * grenze / 30) : grenze;
+    // A short first month has its days' share of the ceiling as well.
+    return VorTage != 0 || SVTage < 30 ? Money::runde((VorTage + SVTage) * grenze / 30) : grenze;
   };
   AntBBGKV = anteilig(BBGKV);
   AntBBGRV = anteilig(BBGRV);

@@ -55,10 +55,27 @@ TEST(Einstellungen, RoundTripOfEveryKey) {
   e.PVSachsen = true;
   e.KiLand = "Baden-Württemberg";
   e.KVZus = "+ 1,30%";
+  e.U1Satz = "1,60";
+  e.U2Satz = "0,44";
+  e.ImVorjahrBeschaeftigt = false;
+  e.PauschsteuerAG = e.Arbeitgeberseite = true;
+  e.Einmalzahlung = "3000";  // an amount of the case: not kept
   IniDatei d;
   SpeichereEinstellungen(d, e);
   Eingaben geladen;
   LadeEinstellungen(IniDatei(d.Bytes()), geladen);
+  EXPECT_EQ(geladen.U1Satz, "1,60");
+  EXPECT_EQ(geladen.U2Satz, "0,44");
+  EXPECT_FALSE(geladen.ImVorjahrBeschaeftigt);
+  EXPECT_TRUE(geladen.PauschsteuerAG && geladen.Arbeitgeberseite);
+  EXPECT_EQ(geladen.Einmalzahlung, "0,00");
+  // A rate that is no rate gives its default and is named.
+  Eingaben falsch;
+  const GeladeneEinstellungen g =
+      LadeEinstellungen(IniDatei("[SozVers]\r\nU1Satz=abc\r\nU2Satz=12\r\n"), falsch);
+  EXPECT_EQ(falsch.U1Satz, "0,00");
+  EXPECT_EQ(falsch.U2Satz, "0,00");
+  EXPECT_EQ(g.ersetzt, (std::vector<std::string>{"U1Satz", "U2Satz"}));
   EXPECT_EQ(geladen.StFB, "-150,00");
   EXPECT_EQ(geladen.KiFB, "1,5");
   EXPECT_TRUE(geladen.Ost);
@@ -78,7 +95,8 @@ TEST(Einstellungen, DefaultsWrittenInTableOrder) {
             "[SozVers]\r\nBeitragruppe=1111\r\nPKVBetrag=350,00\r\nKVZusBeitrag=+ 1,60%\r\n"
             "PKVJaNein=0\r\nPPVBetrag=50,00\r\nPPVJaNein=0\r\nRechtskreisOst=0\r\nGleitzone=0\r\n"
             "VerzichtRVFreiheit=0\r\nPVErhoeht=0\r\nFrwTatsBrutto=0\r\nPVSachsen=0\r\n"
-            "KinderUnter25=0\r\n");
+            "KinderUnter25=0\r\nU1Satz=0,00\r\nU2Satz=0,00\r\nImVorjahrBeschaeftigt=1\r\n"
+            "PauschsteuerAG=0\r\nArbeitgeberseite=0\r\n");
   Eingaben e;
   e.StFB = "";
   IniDatei leer;

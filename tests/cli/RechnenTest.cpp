@@ -447,3 +447,98 @@ TEST(Stapel, OutputFile) {
 
 }  // namespace
 }  // namespace salvaro
+
+namespace salvaro {
+namespace {
+
+// Without payment, severance and the employer's side the statement is the same, byte for byte,
+// as before they existed; with them it gains their lines.
+TEST(Rechne, StatementWithoutPaymentUnchanged) {
+  struct Fall {
+    const char* datei;
+    std::vector<std::string> args;
+  };
+  const Fall faelle[] = {
+      {"ohne_einmalzahlung_1111.txt", {"--brutto", "4000", "--jahr", "2026", "--monat", "11"}},
+      {"ohne_einmalzahlung_6500.txt",
+       {"--brutto", "520", "--beitragsgruppe", "6500", "--jahr", "2025", "--monat", "3"}},
+      {"ohne_einmalzahlung_uebergang.txt",
+       {"--brutto", "1500", "--steuerklasse", "3", "--kirchensteuer", "Bayern", "--jahr", "2026",
+        "--monat", "6"}},
+      {"ohne_einmalzahlung_pkv_netto.txt",
+       {"--netto", "2500", "--pkv", "400", "--ppv", "60", "--jahr", "2023", "--monat", "2"}},
+  };
+  for (const Fall& f : faelle) {
+    std::vector<std::string> args = f.args;
+    args.insert(args.end(), {"--heute", "2026-12-08"});
+    const Lauf ohne = rechne(args);
+    std::ifstream datei(std::string(SALVARO_TESTDATA) + "/abrechnung/" + f.datei,
+                        std::ios::binary);
+    std::ostringstream erwartet;
+    erwartet << datei.rdbuf();
+    EXPECT_EQ(ohne.aus, erwartet.str()) << f.datei;
+    args.insert(args.end(), {"--einmalzahlung", "1000", "--abfindung", "500", "--arbeitgeber"});
+    const Lauf mit = rechne(args);
+    for (const char* zeile : {"Netto Einmalzahlung", "Netto Abfindung", "Netto gesamt",
+                              "ARBEITGEBER:", "Gesamtkosten Arbeitgeber"})
+      EXPECT_NE(mit.aus.find(zeile), std::string::npos) << f.datei << ": " << zeile;
+  }
+}
+
+// The keys of the payment and the employer, the payment's tax as the flowchart's STS, the
+// previous year's December for a large payment in February.
+TEST(Rechne, JsonOfPaymentAndEmployer) {
+  const auto json = [](std::vector<std::string> args) {
+    args.insert(args.end(), {"--json", "--heute", "2026-12-08", "--jahr", "2026"});
+    const Lauf l = rechne(args);
+    EXPECT_EQ(l.code, 0) << l.fehler;
+    return nlohmann::json::parse(l.aus);
+  };
+  auto j = json({"--brutto", "4000", "--einmalzahlung", "3000", "--monat", "11"});
+  EXPECT_EQ(j["LohnsteuerEinmalzahlung"], -744.0);
+  EXPECT_EQ(j["SVEinmalzahlung"], -652.5);
+  EXPECT_EQ(j["NettoGesamt"], j["Netto"].get<double>() + j["NettoEinmalzahlung"].get<double>());
+  j = json({"--brutto", "8000", "--einmalzahlung", "20000", "--monat", "2"});
+  EXPECT_EQ(j["SVEinmalzahlung"], -63.6);
+  EXPECT_EQ(j["Meldungen"][0], "Einmalzahlung dem Vorjahr zugeordnet");
+  j = json({"--brutto", "8000", "--einmalzahlung", "20000", "--monat", "2", "--nicht-im-vorjahr"});
+  EXPECT_EQ(j["SVEinmalzahlung"], -95.4);
+  EXPECT_TRUE(j["Meldungen"].empty());
+  for (const char* key : {"SolidaritaetszuschlagEinmalzahlung", "KirchensteuerEinmalzahlung",
+                          "LohnsteuerAbfindung", "ArbeitgeberKV", "ArbeitgeberRV",
+                          "ArbeitgeberAV", "ArbeitgeberPV", "Umlagen",
+                          "ArbeitgeberGesamtkosten"})
+    EXPECT_TRUE(j.contains(key)) << key;
+  // A year whose engine cannot tax a payment refuses.
+  const Lauf l = rechne({"--brutto", "3000", "--einmalzahlung", "1000", "--jahr", "2006",
+                         "--monat", "5"});
+  EXPECT_EQ(l.code, kAbgelehnt);
+  EXPECT_NE(l.fehler.find("nicht berechenbar"), std::string::npos);
+}
+
+// stapel writes the results of payment and employer only when the input has their columns.
+TEST(Stapel, PaymentColumnsOnlyWithTheirInput) {
+  const auto stapel = [](const std::string& text) {
+    std::istringstream ein(text);
+    std::ostringstream aus, fehler;
+    Stapel(ein, aus, fehler, kHeute, false);
+    return aus.str();
+  };
+  const std::string alt = stapel("brutto,jahr,monat\n4000,2026,11\n");
+  EXPECT_EQ(alt.find("Einmalzahlung"), std::string::npos);
+  const std::string neu = stapel(
+      "brutto,jahr,monat,einmalzahlung\n4000,2026,11,3000\n4000,2026,11,x\n");
+  std::istringstream zeilen(neu);
+  std::vector<std::vector<std::string>> z;
+  for (std::string l; std::getline(zeilen, l);) z.push_back(TeileCsv(l, ','));
+  ASSERT_EQ(z.size(), 3u);
+  EXPECT_EQ(z[0].size(), 4u + 12 + 13);
+  EXPECT_EQ(z[1].size(), z[0].size());
+  EXPECT_EQ(z[2].size(), z[0].size());
+  EXPECT_EQ(z[0][15], "LohnsteuerEinmalzahlung");
+  EXPECT_EQ(z[1][15], "-744.00");
+  EXPECT_EQ(z[0].back(), "Meldung");
+}
+
+}  // namespace
+}  // namespace salvaro
