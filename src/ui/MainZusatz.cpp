@@ -8,13 +8,14 @@
 #include <QLayout>
 #include <QScreen>
 
+#include "abrechnung/Einmalzahlung.h"
 #include "abrechnung/Zahlentext.h"
+#include "engine/Gehalt.h"
 #include "controls/OruValueLabEdit.h"
 #include "ui/Hilfekontexte.h"
 #include "ui/MainFormular.h"
 #include "ui/MainUnit.h"
 #include "ui/Text.h"
-#include "ui/Zusatzwerte.h"
 
 namespace salvaro {
 
@@ -191,26 +192,35 @@ void TForm1::ArbeitgeberseiteZeigen(bool an) {
 }
 
 void TForm1::ZeigeZusatz(const Ergebnis& r) {
-  const Zusatzwerte z = ZusatzwerteAus(LiesEingaben(), *fall_, r);
-  setzeBetrag(LabEinmalLSt, -z.LSt);
-  setzeBetrag(LabEinmalSolZ, -z.SolZ);
-  setzeBetrag(LabEinmalKiSt, -z.KiSt);
-  setzeBetrag(LabEinmalSV, -z.SV);
-  setzeBetrag(LabEinmalNetto, z.Netto);
+  const Einmalergebnis& z = r.einmal;
+  const Einmalvorgaben v = EinmalvorgabenAus(LiesEingaben());
+  setzeBetrag(LabEinmalLSt, -(z.LStEinmal + z.LStAbfindung));
+  setzeBetrag(LabEinmalSolZ, -(z.SolZEinmal + z.SolZAbfindung));
+  setzeBetrag(LabEinmalKiSt, -(z.KiStEinmal + z.KiStAbfindung));
+  setzeBetrag(LabEinmalSV, -z.SVEinmalAN);
+  setzeBetrag(LabEinmalNetto, z.NettoEinmal + z.NettoAbfindung);
   setzeBetrag(LabNettoGesamt, z.NettoGesamt);
-  PnlEinmalErgebnis->setVisible(z.einmal);
+  PnlEinmalErgebnis->setVisible(v.Einmalzahlung > Money() || v.Abfindung > Money());
 
   // Marginal employment: the employer pays flat-rate contributions instead of shares.
-  LabTextAGKV->setText(z.pauschal ? QStringLiteral("KV-Pauschalbeitrag:")
-                                  : QStringLiteral("Krankenversicherung:"));
-  LabTextAGRV->setText(z.pauschal ? QStringLiteral("RV-Pauschalbeitrag:")
-                                  : QStringLiteral("Rentenversicherung:"));
+  const bool pauschal = fall_->BGRKV == 6;
+  LabTextAGKV->setText(pauschal ? QStringLiteral("KV-Pauschalbeitrag:")
+                                : QStringLiteral("Krankenversicherung:"));
+  LabTextAGRV->setText(pauschal ? QStringLiteral("RV-Pauschalbeitrag:")
+                                : QStringLiteral("Rentenversicherung:"));
   for (QLabel* l : {LabTextAGKV, LabTextAGRV}) l->adjustSize();
   const std::pair<QLabel*, Money> werte[] = {
-      {LabAGBrutto, z.Brutto}, {LabAGEinmal, z.Einmal},       {LabAGKV, z.KV},
-      {LabAGRV, z.RV},         {LabAGAV, z.AV},               {LabAGPV, z.PV},
-      {LabAGPauschsteuer, z.Pauschsteuer}, {LabAGInsolvenz, z.Insolvenz},
-      {LabAGU1, z.U1},         {LabAGU2, z.U2},               {LabAGGesamt, z.Gesamt},
+      {LabAGBrutto, r.brutto},
+      {LabAGEinmal, v.Einmalzahlung + v.Abfindung},
+      {LabAGKV, z.KVAG},
+      {LabAGRV, z.RVAG},
+      {LabAGAV, z.AVAG},
+      {LabAGPV, z.PVAG},
+      {LabAGPauschsteuer, z.Pauschsteuer},
+      {LabAGInsolvenz, z.InsoUmlage},
+      {LabAGU1, z.UmlageU1},
+      {LabAGU2, z.UmlageU2},
+      {LabAGGesamt, z.Gesamtkosten},
   };
   for (const auto& [label, betrag] : werte) setzeBetrag(label, betrag);
 }
