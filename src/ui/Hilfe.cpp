@@ -42,8 +42,10 @@ QString HilfeSeite(int kontext) {
       kontext == kHilfeAbrechnungsfenster)
     return QStringLiteral("abrechnung.html") + abschnitt;
   if (kontext == 2001) return QStringLiteral("meldungen.html") + abschnitt;
-  if (kontext >= 4001 && kontext <= 4014) return QStringLiteral("eingaben.html") + abschnitt;
-  if (kontext >= 5001 && kontext <= 5012) return QStringLiteral("menue.html") + abschnitt;
+  if (kontext >= 4001 && kontext <= kHilfeArbeitgeber)
+    return QStringLiteral("eingaben.html") + abschnitt;
+  if ((kontext >= 5001 && kontext <= 5012) || kontext == kHilfeArbeitgeberseite)
+    return QStringLiteral("menue.html") + abschnitt;
   // The year, the curve and the tax classes.
   if (kontext >= 5016 && kontext <= 5018) return QStringLiteral("ansichten.html") + abschnitt;
   return QStringLiteral("index.html#k%1").arg(kHilfeHauptfenster);

@@ -27,6 +27,7 @@
 #include "controls/OruValueLabEdit.h"
 #include "ui/Ansichten.h"
 #include "ui/Hilfekontexte.h"
+#include "ui/MainFormular.h"
 #include "ui/MainUnit.h"
 #include "ui/Symbole.h"
 #include "ui/Text.h"
@@ -34,9 +35,10 @@
 namespace salvaro {
 
 namespace {
-
-constexpr int kZeile = 22;  // height of a field or combo box
 const QColor kAktiv(clInactiveCaption);
+}  // namespace
+
+namespace formular {
 
 QFrame* panel(QWidget* eltern, const char* name, int x, int y, int b, int h) {
   auto* p = new QFrame(eltern);
@@ -74,6 +76,29 @@ TOruValueLabEdit* zahlfeld(QWidget* eltern, const char* name, const QString& cap
   return f;
 }
 
+QCheckBox* haken(QWidget* eltern, const char* name, const QString& text, int x, int y, int hilfe) {
+  auto* c = new QCheckBox(text, eltern);
+  c->setObjectName(QLatin1String(name));
+  c->adjustSize();
+  c->move(x, y + (kZeile - c->height()) / 2);
+  SetzeHilfeKontext(c, hilfe);
+  return c;
+}
+
+QLabel* wertfeld(QWidget* eltern, const char* name, int x, int y, int b) {
+  auto* wert = new QLabel(QStringLiteral("0,00"), eltern);
+  wert->setObjectName(QLatin1String(name));
+  wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  wert->setGeometry(x, y, b, kZeile);
+  return wert;
+}
+
+}  // namespace formular
+
+namespace {
+
+using namespace formular;
+
 TOruAdvEdit* textfeld(QWidget* eltern, const char* name, int x, int y, int b,
                       const QString& vorgabe, int hilfe) {
   auto* f = new TOruAdvEdit(eltern);
@@ -96,15 +121,6 @@ QComboBox* auswahl(QWidget* eltern, const char* name, const QStringList& eintrae
   c->setInsertPolicy(QComboBox::NoInsert);
   c->addItems(eintraege);
   c->setGeometry(x, y, b, kZeile);
-  SetzeHilfeKontext(c, hilfe);
-  return c;
-}
-
-QCheckBox* haken(QWidget* eltern, const char* name, const QString& text, int x, int y, int hilfe) {
-  auto* c = new QCheckBox(text, eltern);
-  c->setObjectName(QLatin1String(name));
-  c->adjustSize();
-  c->move(x, y + (kZeile - c->height()) / 2);
   SetzeHilfeKontext(c, hilfe);
   return c;
 }
@@ -168,7 +184,7 @@ void TForm1::Aufbauen() {
   setFont(schrift);
   // The start size is the smallest; a style with taller bars makes it taller rather than cut
   // the form off.
-  resize(632, 487);
+  resize(632, 615);
   if (const QScreen* schirm = QGuiApplication::primaryScreen())
     move(schirm->availableGeometry().center() - rect().center());
 
@@ -335,6 +351,7 @@ void TForm1::Aufbauen() {
   LabGesAbz->setObjectName(QStringLiteral("LabGesAbz"));
   LabGesAbz->hide();
 
+  ZusatzAufbauen();
   MenueAufbauen();
   WerkzeugleisteAufbauen();
 
@@ -348,7 +365,7 @@ void TForm1::Aufbauen() {
   statusBar()->addWidget(StatusHinweis, 1);
 
   // The tab order follows the panels: period, year of birth, tax, social insurance, the special
-  // gross fields, then gross, rates and net.
+  // gross fields, then gross, rates and net, the one-time payment and the employer's side.
   const QList<QWidget*> reihenfolge = {ComboMonat,
                                        ComboJahr,
                                        LEdiGebJahr,
@@ -369,7 +386,14 @@ void TForm1::Aufbauen() {
                                        LEdiBrutto,
                                        MEdiKV,
                                        MEdiKVZus,
-                                       LEdiNetto};
+                                       LEdiNetto,
+                                       LEdiEinmalzahlung,
+                                       LEdiJahresbruttoBisher,
+                                       LEdiAbfindung,
+                                       ChkImVorjahr,
+                                       LEdiU1Satz,
+                                       LEdiU2Satz,
+                                       ChkPauschsteuerAG};
   for (qsizetype i = 1; i < reihenfolge.size(); ++i)
     setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
 }
@@ -416,6 +440,10 @@ void TForm1::MenueAufbauen() {
 
   MenExtras = leiste->addMenu(QStringLiteral("&Extras"));
   MenExtras->setObjectName(QStringLiteral("MenExtras"));
+  MenArbeitgeberseite = punkt(MenExtras, "MenArbeitgeberseite",
+                              QStringLiteral("Arbeitgeberseite zeigen"), true, false,
+                              kHilfeArbeitgeberseite);
+  MenExtras->addSeparator();
   MenSaveMainOpts = punkt(MenExtras, "MenSaveMainOpts",
                           QStringLiteral("Aktuelle Einstellungen speichern"), false, false, 5010);
   MenLoadMainOpts = punkt(MenExtras, "MenLoadMainOpts",

@@ -58,6 +58,14 @@ Eingaben TForm1::LiesEingaben() const {
   e.StBrutto = text(LEdiStBrutto);
   e.SVBrutto = text(LEdiSVBrutto);
   e.BruttoUebernahme = ChkBruttoUebernahme->isChecked();
+  e.Einmalzahlung = text(LEdiEinmalzahlung);
+  e.JahresbruttoBisher = text(LEdiJahresbruttoBisher);
+  e.ImVorjahrBeschaeftigt = ChkImVorjahr->isChecked();
+  e.Abfindung = text(LEdiAbfindung);
+  e.U1Satz = text(LEdiU1Satz);
+  e.U2Satz = text(LEdiU2Satz);
+  e.PauschsteuerAG = ChkPauschsteuerAG->isChecked();
+  e.Arbeitgeberseite = MenArbeitgeberseite->isChecked();
   e.BesondereTabelle = MenBesStTab->isChecked();
   e.PKVOhneZuschuss = MenPKVStatus->isChecked();
   e.Ost = MenSVOst->isChecked();
@@ -80,6 +88,9 @@ void TForm1::SchreibeEingaben(const Eingaben& e) {
   setze(LEdiStKl, e.StKl);
   setze(LEdiStFB, e.StFB);
   ChkBruttoUebernahme->setChecked(e.BruttoUebernahme);
+  setze(LEdiEinmalzahlung, e.Einmalzahlung);
+  setze(LEdiJahresbruttoBisher, e.JahresbruttoBisher);
+  setze(LEdiAbfindung, e.Abfindung);
 }
 
 void TForm1::LEdiBruttoKeyDown(Feld feld) {
@@ -143,6 +154,7 @@ void TForm1::ZeigeErgebnis(const Ergebnis& r) {
   zeige(PnlRVSatz, r.saetze.RV);
   zeige(PnlAVSatz, r.saetze.AV);
   ZeigePVSatz(r.saetze);
+  ZeigeZusatz(r);
   FrmAbrechnung->SetzeZeilen(r.abrechnung);
 }
 

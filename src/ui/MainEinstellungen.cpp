@@ -86,6 +86,11 @@ std::optional<QString> TForm1::ActLoadOptExecute() {
   MenFrwTatsBr->setChecked(e.FrwTatsBrutto);
   MenPVSachsen->setChecked(e.PVSachsen);
   setze(LEdiKinderU25, e.KinderUnter25);
+  setze(LEdiU1Satz, e.U1Satz);
+  setze(LEdiU2Satz, e.U2Satz);
+  ChkImVorjahr->setChecked(e.ImVorjahrBeschaeftigt);
+  ChkPauschsteuerAG->setChecked(e.PauschsteuerAG);
+  ArbeitgeberseiteZeigen(e.Arbeitgeberseite);
   MenLoadMainOpts->setEnabled(true);
   if (const std::optional<std::string> meldung = ErsetzteEinstellungenMeldung(geladen))
     return QText(*meldung);

@@ -126,6 +126,17 @@ void TForm1::Verbinden() {
   connect(BtnVerlauf, &QToolButton::clicked, this, &TForm1::MenVerlaufClick);
   connect(MenSteuerklassen, &QAction::triggered, this, &TForm1::MenSteuerklassenClick);
   connect(BtnSteuerklassen, &QToolButton::clicked, this, &TForm1::MenSteuerklassenClick);
+  connect(MenArbeitgeberseite, &QAction::triggered, this, &TForm1::MenArbeitgeberseiteClick);
+  // Enter in a field of the payment or of the employer's side calculates again, in the
+  // direction of the last calculation (gross to net before any).
+  for (TOruValueLabEdit* feld :
+       {LEdiEinmalzahlung, LEdiJahresbruttoBisher, LEdiAbfindung, LEdiU1Satz, LEdiU2Satz})
+    connect(feld, &TOruEditBasis::enterGedrueckt, this, [this] {
+      if (!BtnNettoNeu->isHidden())
+        BtnBruttoNeuMouseDown(Feld::Netto);
+      else
+        LEdiBruttoKeyDown(Feld::Brutto);
+    });
   connect(BtnSchliessen, &QToolButton::clicked, this, &QWidget::close);
   connect(MenClose, &QAction::triggered, this, &QWidget::close);
 
@@ -174,6 +185,12 @@ void TForm1::BtnNeuClick() {
   MenAllgStTab->setChecked(true);
   LEdiStBrutto->setText(QStringLiteral("0"));
   LEdiSVBrutto->setText(QStringLiteral("0"));
+  // The payment and severance are the month's; the employer's rates stay.
+  LEdiEinmalzahlung->setText(QStringLiteral("0"));
+  LEdiJahresbruttoBisher->clear();
+  LEdiAbfindung->setText(QStringLiteral("0"));
+  ChkImVorjahr->setChecked(true);
+  ZusatzLeeren();
   OruEdiBGR->setText(QStringLiteral("1111"));
   ChkPKV->setChecked(false);
   ChkPPV->setChecked(false);

@@ -109,6 +109,37 @@ class TForm1 : public QMainWindow {
   QLabel* LabGesAbz;
   TOruValueLabEdit* LEdiNetto;
   QToolButton* BtnNettoNeu;
+  // One-time payment and severance: the inputs, and their results, shown only with an amount.
+  QFrame* PnlEinmalzahlung;
+  TOruValueLabEdit* LEdiEinmalzahlung;
+  TOruValueLabEdit* LEdiJahresbruttoBisher;
+  TOruValueLabEdit* LEdiAbfindung;
+  QCheckBox* ChkImVorjahr;
+  QFrame* PnlEinmalErgebnis;
+  QLabel* LabEinmalLSt;
+  QLabel* LabEinmalSolZ;
+  QLabel* LabEinmalKiSt;
+  QLabel* LabEinmalSV;
+  QLabel* LabEinmalNetto;
+  QLabel* LabNettoGesamt;
+  // The employer's side: a column of its own beside the form, shown from the menu.
+  QFrame* PnlArbeitgeber;
+  TOruValueLabEdit* LEdiU1Satz;
+  TOruValueLabEdit* LEdiU2Satz;
+  QCheckBox* ChkPauschsteuerAG;
+  QLabel* LabTextAGKV;
+  QLabel* LabTextAGRV;
+  QLabel* LabAGBrutto;
+  QLabel* LabAGEinmal;
+  QLabel* LabAGKV;
+  QLabel* LabAGRV;
+  QLabel* LabAGAV;
+  QLabel* LabAGPV;
+  QLabel* LabAGPauschsteuer;
+  QLabel* LabAGInsolvenz;
+  QLabel* LabAGU1;
+  QLabel* LabAGU2;
+  QLabel* LabAGGesamt;
   // Menu.
   QMenu* MenDatei;
   QMenu* MenSteuern;
@@ -130,6 +161,7 @@ class TForm1 : public QMainWindow {
   QAction* MenPflegeKinderlos;
   QAction* MenFrwTatsBr;
   QAction* MenPVSachsen;
+  QAction* MenArbeitgeberseite;
   QAction* MenSaveMainOpts;
   QAction* MenLoadMainOpts;
   QAction* MenJahr;
@@ -172,6 +204,7 @@ class TForm1 : public QMainWindow {
   void LEdiBruttoKeyDown(Feld feld);
   void BtnBruttoNeuMouseDown(Feld feld);
   void ActBerechnenExecute();
+  void MenArbeitgeberseiteClick();
   void BtnNeuClick();
   void BtnDetailberechnungClick();
   void BtnSpeichernClick();
@@ -196,6 +229,10 @@ class TForm1 : public QMainWindow {
   void Aufbauen();
   void MenueAufbauen();
   void WerkzeugleisteAufbauen();
+  // The panels of the one-time payment and of the employer's side, below and beside the form.
+  void ZusatzAufbauen();
+  // Shows or hides the employer's column; the window grows or shrinks by its width.
+  void ArbeitgeberseiteZeigen(bool an);
   void Verbinden();
   void FormCreate();
 
@@ -209,6 +246,9 @@ class TForm1 : public QMainWindow {
   // input that the views can calculate with.
   void AnsichtenAktualisieren();
   void AnsichtenVerbinden();
+  void ZeigeZusatz(const Ergebnis& r);
+  // Back to "0,00", the payment's results hidden: the state before the first calculation.
+  void ZusatzLeeren();
   void Zeige(const Meldung& m);
 
   // The year in the year box when the program can calculate it; the month of the month box

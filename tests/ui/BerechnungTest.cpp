@@ -7,6 +7,7 @@
 #include "Wachhund.h"
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Zahlentext.h"
+#include "ui/Text.h"
 
 using namespace salvaro;
 
@@ -323,6 +324,85 @@ class BerechnungTest : public QObject {
   }
 
   // The fields' own conversion error goes to the platform's error box, after the focus change.
+  // Without a payment or severance the window shows what it always showed: the same values,
+  // no results of a payment, no employer's column.
+  void ohneEinmalzahlungWieBisher() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    w.januar2023();
+    w->MenPflegeKinderlos->trigger();
+    Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
+    QCOMPARE(w.werte(),
+             (QStringList{"-344,00", "-30,96", "0,00", "-243,00", "-279,00", "-39,00", "-45,75"}));
+    QCOMPARE(w->LEdiNetto->text(), QStringLiteral("2018,29"));
+    QVERIFY(w->PnlEinmalErgebnis->isHidden());
+    QVERIFY(w->PnlArbeitgeber->isHidden());
+    QCOMPARE(w->Formular->width(), 632);
+  }
+
+  // A Christmas bonus: its deductions, what is left of it, and the month's total net.
+  void einmalzahlung() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2026"));
+    Fenster::waehle(w->ComboMonat, QStringLiteral("November"));
+    w->LEdiEinmalzahlung->setText(QStringLiteral("3000"));
+    Fenster::eingeben(w->LEdiBrutto, QStringLiteral("4000"));
+    QVERIFY(!w->PnlEinmalErgebnis->isHidden());
+    const auto wert = [](const QLabel* l) { return LiesFeld(l->text().toStdString()); };
+    QVERIFY(wert(w->LabEinmalLSt) < Money());
+    QVERIFY(wert(w->LabEinmalSV) < Money());
+    // The deductions are shown negated: the payment plus them is its net.
+    QCOMPARE(Money::euro(3000) + wert(w->LabEinmalLSt) + wert(w->LabEinmalSolZ) +
+                 wert(w->LabEinmalKiSt) + wert(w->LabEinmalSV),
+             wert(w->LabEinmalNetto));
+    QCOMPARE(LiesFeld(w->LEdiNetto->text().toStdString()) + wert(w->LabEinmalNetto),
+             wert(w->LabNettoGesamt));
+    // The payment moves the main results no further than its own lines say: with it gone, the
+    // panel goes too.
+    w->LEdiEinmalzahlung->setText(QStringLiteral("0"));
+    Fenster::eingeben(w->LEdiBrutto, QStringLiteral("4000"));
+    QVERIFY(w->PnlEinmalErgebnis->isHidden());
+  }
+
+  // The employer's total is the sum of its lines, for an employee, a marginal employment and
+  // the transition zone, with a payment and the levies.
+  void arbeitgeberGesamtkosten_data() {
+    QTest::addColumn<QString>("gruppe");
+    QTest::addColumn<QString>("brutto");
+    QTest::addColumn<QString>("einmal");
+    QTest::addColumn<bool>("pauschsteuer");
+    QTest::newRow("1111") << "1111" << "4000" << "3000" << false;
+    QTest::newRow("6500") << "6500" << "500" << "0" << true;
+    QTest::newRow("Übergangsbereich") << "1111" << "1500" << "500" << false;
+  }
+  void arbeitgeberGesamtkosten() {
+    QFETCH(QString, gruppe);
+    QFETCH(QString, brutto);
+    QFETCH(QString, einmal);
+    QFETCH(bool, pauschsteuer);
+    Fenster w;
+    QVERIFY(w.zeigen());
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2026"));
+    Fenster::waehle(w->ComboMonat, QStringLiteral("November"));
+    w->MenArbeitgeberseite->trigger();
+    w->OruEdiBGR->setText(gruppe);
+    w->LEdiEinmalzahlung->setText(einmal);
+    w->LEdiU1Satz->setText(QStringLiteral("1,6"));
+    w->LEdiU2Satz->setText(QStringLiteral("0,44"));
+    w->ChkPauschsteuerAG->setChecked(pauschsteuer);
+    Fenster::eingeben(w->LEdiBrutto, brutto);
+    Money summe;
+    for (const QLabel* l : {w->LabAGBrutto, w->LabAGEinmal, w->LabAGKV, w->LabAGRV, w->LabAGAV,
+                            w->LabAGPV, w->LabAGPauschsteuer, w->LabAGInsolvenz, w->LabAGU1,
+                            w->LabAGU2})
+      summe += LiesFeld(l->text().toStdString());
+    QCOMPARE(LiesFeld(w->LabAGGesamt->text().toStdString()), summe);
+    QCOMPARE(w->LabAGBrutto->text(), QText(FormatDE(LiesFeld(brutto.toStdString()))));
+    QVERIFY(LiesFeld(w->LabAGU1->text().toStdString()) > Money());
+    QCOMPARE(LiesFeld(w->LabAGPauschsteuer->text().toStdString()) > Money(), pauschsteuer);
+  }
+
   void feldfehlerUeberDiePlattform() {
     Fenster w;
     QVERIFY(w.zeigen());

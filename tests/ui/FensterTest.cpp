@@ -21,7 +21,7 @@ class FensterTest : public QObject {
 
   void startUndAufbau() {
     Fenster w(false, {LetztesRechenjahr() - 1, 7, 1});
-    QCOMPARE(w->size(), QSize(632, 487));
+    QCOMPARE(w->size(), QSize(632, 615));
     // The years the workflow can calculate, newest first and chosen; its January while that
     // year still lies ahead.
     QCOMPARE(w->ComboJahr->count(), LetztesRechenjahr() - ErstesRechenjahr() + 1);
@@ -180,6 +180,7 @@ class FensterTest : public QObject {
   void einfuegenInDenFeldern() {
     Fenster w;
     QVERIFY(w.zeigen());
+    w->MenArbeitgeberseite->trigger();
     w.plattform.nachrichten.clear();
     const struct {
       QLineEdit* feld;
@@ -198,6 +199,12 @@ class FensterTest : public QObject {
         {w->LEdiKinderU25, "2", "2", "'abc' ist kein gültiger ganzzahliger Wert"},
         {w->OruEdiBGR, "0110", "0110", "'abc' kann in dieses Feld nicht eingefügt werden."},
         {w->LEdiGebJahr, "1975", "1975", "'abc' kann in dieses Feld nicht eingefügt werden."},
+        {w->LEdiEinmalzahlung, "3.000", "3000", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiJahresbruttoBisher, "40.000,00", "40000,00",
+         "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiAbfindung, "25.000", "25000", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiU1Satz, "1,6", "1,6", "'abc' ist kein gültiger Gleitkommawert"},
+        {w->LEdiU2Satz, "0,44", "0,44", "'abc' ist kein gültiger Gleitkommawert"},
     };
     for (const auto& c : faelle) {
       const QString name = c.feld->objectName();
@@ -234,7 +241,7 @@ class FensterTest : public QObject {
         {w->PnlZeitraum, {236, 4, 392, 34}}, {w->PnlMain, {236, 42, 392, 352}},
     };
     QWidget* mitte = w->centralWidget();
-    for (const QSize groesse : {QSize(632, 487), QSize(1200, 900), QSize(300, 200)}) {
+    for (const QSize groesse : {QSize(632, 615), QSize(1200, 900), QSize(300, 200)}) {
       w->resize(groesse);
       QTRY_VERIFY(w->size() == groesse.expandedTo(w->minimumSizeHint()));
       QVERIFY(w->width() >= 632);
@@ -250,6 +257,23 @@ class FensterTest : public QObject {
         QCOMPARE(p.panel->geometry(), p.platz);
       }
     }
+  }
+
+  // The employer's column widens the window by its width and gives it back; the window with it
+  // fits a laptop's screen.
+  void arbeitgeberspalte() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    const QSize ohne = w->size();
+    w->MenArbeitgeberseite->trigger();
+    QVERIFY(!w->PnlArbeitgeber->isHidden());
+    QCOMPARE(w->PnlArbeitgeber->parentWidget(), w->Formular);
+    QTRY_COMPARE(w->width(), ohne.width() + w->PnlArbeitgeber->width() + 4);
+    QVERIFY(w->width() <= 1000 && w->height() <= 680);
+    QVERIFY(w->Formular->rect().contains(w->PnlArbeitgeber->geometry()));
+    w->MenArbeitgeberseite->trigger();
+    QVERIFY(w->PnlArbeitgeber->isHidden());
+    QTRY_COMPARE(w->size(), ohne);
   }
 
   void faktorNurInKlasseVierAb2010() {
@@ -372,6 +396,10 @@ class FensterTest : public QObject {
     w->MenSVGleitzone->trigger();
     w->MenPVSachsen->trigger();
     w->ChkPKV->setChecked(true);
+    w->LEdiEinmalzahlung->setText(QStringLiteral("500"));
+    w->LEdiJahresbruttoBisher->setText(QStringLiteral("6000"));
+    w->ChkImVorjahr->setChecked(false);
+    w->LEdiU1Satz->setText(QStringLiteral("1,6"));
     Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
     QVERIFY(IstErstellt(w->FrmAbrechnung->Zeilen()));
 
@@ -389,6 +417,12 @@ class FensterTest : public QObject {
     QVERIFY(!w->MenSVGleitzone->isChecked() && !w->MenPflegeKinderlos->isChecked());
     QVERIFY(!w->ChkPKV->isChecked());
     QCOMPARE(w->FrmAbrechnung->Zeilen(), PlatzhalterAbrechnung());
+    // The payment is the month's; the employer's levy rate stays.
+    QCOMPARE(w->LEdiEinmalzahlung->text(), QStringLiteral("0"));
+    QCOMPARE(w->LEdiJahresbruttoBisher->text(), QString());
+    QVERIFY(w->ChkImVorjahr->isChecked());
+    QVERIFY(w->PnlEinmalErgebnis->isHidden());
+    QCOMPARE(w->LEdiU1Satz->text(), QStringLiteral("1,6"));
     // Kept: year of birth, month, church-tax state, Saxony.
     QCOMPARE(w->LEdiGebJahr->text(), QStringLiteral("1970"));
     QCOMPARE(w->ComboMonat->currentText(), QStringLiteral("Januar"));

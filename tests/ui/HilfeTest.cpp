@@ -111,6 +111,8 @@ class HilfeTest : public QObject {
     QTest::newRow("Kinder unter 25") << "LEdiKinderU25" << 4008;
     QTest::newRow("Brutto") << "LEdiBrutto" << 4012;
     QTest::newRow("Jahr") << "ComboJahr" << 4013;
+    QTest::newRow("Einmalzahlung") << "LEdiEinmalzahlung" << 4015;
+    QTest::newRow("Abfindung") << "LEdiAbfindung" << 4017;
   }
   void f1() {
     QFETCH(QString, feld);
