@@ -1,6 +1,7 @@
 #include "cli/Rechnen.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <chrono>
 #include <fstream>
@@ -260,6 +261,24 @@ double satz(std::string_view anzeige) {
   return AlsJsonZahl(LiesFeld(zahl));
 }
 
+// The results of payment, severance and employer with their JSON keys and stapel columns;
+// deductions negative.
+std::array<std::pair<const char*, Money>, 13> einmalWerte(const Einmalergebnis& z) {
+  return {{{"LohnsteuerEinmalzahlung", -z.LStEinmal},
+           {"SolidaritaetszuschlagEinmalzahlung", -z.SolZEinmal},
+           {"KirchensteuerEinmalzahlung", -z.KiStEinmal},
+           {"SVEinmalzahlung", -z.SVEinmalAN},
+           {"NettoEinmalzahlung", z.NettoEinmal},
+           {"LohnsteuerAbfindung", -z.LStAbfindung},
+           {"NettoGesamt", z.NettoGesamt},
+           {"ArbeitgeberKV", z.KVAG},
+           {"ArbeitgeberRV", z.RVAG},
+           {"ArbeitgeberAV", z.AVAG},
+           {"ArbeitgeberPV", z.PVAG},
+           {"Umlagen", z.Umlagen},
+           {"ArbeitgeberGesamtkosten", z.Gesamtkosten}}};
+}
+
 // The keys in their order; amounts are numbers in euros (deductions negative), rates numbers in
 // percent. Further keys belong here, beside these.
 nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
@@ -284,21 +303,7 @@ nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
   j["PVSatz"] = satz(r.saetze.PV);
   j["KVSatz"] = satz(e.KV);
   j["KVZusatz"] = satz(e.KVZus);
-  const Einmalergebnis& z = r.einmal;
-  // Deductions negative, as above.
-  j["LohnsteuerEinmalzahlung"] = AlsJsonZahl(-z.LStEinmal);
-  j["SolidaritaetszuschlagEinmalzahlung"] = AlsJsonZahl(-z.SolZEinmal);
-  j["KirchensteuerEinmalzahlung"] = AlsJsonZahl(-z.KiStEinmal);
-  j["SVEinmalzahlung"] = AlsJsonZahl(-z.SVEinmalAN);
-  j["NettoEinmalzahlung"] = AlsJsonZahl(z.NettoEinmal);
-  j["LohnsteuerAbfindung"] = AlsJsonZahl(-z.LStAbfindung);
-  j["NettoGesamt"] = AlsJsonZahl(z.NettoGesamt);
-  j["ArbeitgeberKV"] = AlsJsonZahl(z.KVAG);
-  j["ArbeitgeberRV"] = AlsJsonZahl(z.RVAG);
-  j["ArbeitgeberAV"] = AlsJsonZahl(z.AVAG);
-  j["ArbeitgeberPV"] = AlsJsonZahl(z.PVAG);
-  j["Umlagen"] = AlsJsonZahl(z.Umlagen);
-  j["ArbeitgeberGesamtkosten"] = AlsJsonZahl(z.Gesamtkosten);
+  for (const auto& [name, wert] : einmalWerte(r.einmal)) j[name] = AlsJsonZahl(wert);
   j["Berechnungsschritte"] = r.schritte;
   j["Meldungen"] = nlohmann::ordered_json::array();
   for (const Meldung& m : r.meldungen) j["Meldungen"].push_back(m.text);
@@ -536,13 +541,6 @@ class Fortschritt {
   bool sichtbar_ = false;
 };
 
-// The result columns of payment, severance and employer.
-constexpr const char* kEinmalErgebnisse[] = {
-    "LohnsteuerEinmalzahlung", "SolidaritaetszuschlagEinmalzahlung",
-    "KirchensteuerEinmalzahlung", "SVEinmalzahlung", "NettoEinmalzahlung",
-    "LohnsteuerAbfindung", "NettoGesamt", "ArbeitgeberKV", "ArbeitgeberRV", "ArbeitgeberAV",
-    "ArbeitgeberPV", "Umlagen", "ArbeitgeberGesamtkosten"};
-
 // The header of a batch, the same for every row.
 struct StapelKopf {
   const std::vector<std::string>& spalten;
@@ -639,17 +637,14 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s) {
     aus += trenner;
     aus += std::to_string(r.schritte);
     if (k.mitEinmal) {
-      const Einmalergebnis& e = r.einmal;
-      for (const Money m : {-e.LStEinmal, -e.SolZEinmal, -e.KiStEinmal, -e.SVEinmalAN,
-                            e.NettoEinmal, -e.LStAbfindung, e.NettoGesamt, e.KVAG, e.RVAG,
-                            e.AVAG, e.PVAG, e.Umlagen, e.Gesamtkosten}) {
+      for (const auto& [name, wert] : einmalWerte(r.einmal)) {
         aus += trenner;
-        aus += ausgabeBetrag(m, trenner);
+        aus += ausgabeBetrag(wert, trenner);
       }
     }
   } else {
     // Empty result columns: the message stands under "Meldung" as in every row.
-    aus.append(k.mitEinmal ? 11 + std::size(kEinmalErgebnisse) : 11, trenner);
+    aus.append(k.mitEinmal ? 11 + einmalWerte({}).size() : 11, trenner);
   }
   aus += trenner;
   aus += csvFeld(meldung, trenner);
@@ -799,7 +794,7 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
   // "Meldung" stays the last column.
   for (std::size_t i = 0; i + 1 < std::size(kErgebnisse); ++i) aus << trenner << kErgebnisse[i];
   if (mitEinmal)
-    for (const char* e : kEinmalErgebnisse) aus << trenner << e;
+    for (const auto& [name, wert] : einmalWerte({})) aus << trenner << name;
   aus << trenner << kErgebnisse[std::size(kErgebnisse) - 1] << '\n';
 
   Fortschritt fortschritt(fehler, fortschrittAnzeigen,
