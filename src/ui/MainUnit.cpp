@@ -55,6 +55,9 @@ TForm1::TForm1(Plattform& plattform, const QString& programmPfad, QWidget* paren
 
 TForm1::~TForm1() {
   TOruEditBasis::setFehlerMelder({});
+  // The children outlive this part of the window while QWidget destroys them; a focus change
+  // on the way (a field losing focus) must not reach the slots of a window that is gone.
+  for (QObject* kind : findChildren<QObject*>()) QObject::disconnect(kind, nullptr, this, nullptr);
 }
 
 void TForm1::FormCreate() {
