@@ -100,7 +100,9 @@ Einmalergebnis BerechneEinmalzahlung(const TLohnGehalt& a, Money brutto, const E
     r.meldungen.push_back("Einmalzahlung, Abfindung und Jahresbrutto bisher dürfen nicht negativ sein");
     return r;
   }
-  const std::unique_ptr<OruSteuern> engine = EngineFuer(jahr, monat);
+  // Without payment and severance only the employer's side remains: no engine, no second case.
+  const bool mitZahlungen = eb > 0 || abf > 0;
+  const std::unique_ptr<OruSteuern> engine = mitZahlungen ? EngineFuer(jahr, monat) : nullptr;
   const bool vmtOperation = engine && engine->HatVMT();
   const bool abfindungAlsEB = abf > 0 && !vmtOperation && jahr >= kOhneFuenftelungAb;
   if (eb > 0 && !(engine && engine->HatEinmalbezug())) {
@@ -144,9 +146,9 @@ Einmalergebnis BerechneEinmalzahlung(const TLohnGehalt& a, Money brutto, const E
     c.Berechne();
     return c;
   };
-  TLohnGehalt c = mitZahlung(true);
+  TLohnGehalt c = mitZahlungen ? mitZahlung(true) : a;
 
-  Anteile sv = mehr(c, a);
+  Anteile sv = mitZahlungen ? mehr(c, a) : Anteile{};
   // Not employed in the previous year, a payment stays here, limited by the pro-rated ceiling.
   if (v.ImVorjahrBeschaeftigt && eb > 0 && monat <= 3 && c.EBSVBrutto > 0 &&
       eb > restDerGrenze(c)) {
