@@ -60,10 +60,11 @@ Jahresuebersicht BerechneJahr(const Eingaben& e) {
   TLohnGehalt fall;
   std::vector<std::string> vorher;
   for (int m = 1; m <= 12; ++m) {
-    FuelleFall(fall, EingabenFuerMonat(e, m));
+    const Eingaben monat = EingabenFuerMonat(e, m);
+    FuelleFall(fall, monat);
     Jahresmonat& zeile = j.monate[m - 1];
     zeile.monat = m;
-    zeile.werte = WerteDesFalls(fall, brutto);
+    zeile.werte = WerteDesFalls(fall, brutto, monat);
     j.summe += zeile.werte;
     std::vector<std::string> jetzt;
     for (const Regel& r : kRegeln) jetzt.push_back(r.wert(fall));

@@ -3,7 +3,7 @@
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Berechnung.h"
 #include "abrechnung/Zahlentext.h"
-#include "ansichten/Arbeitgeberkosten.h"
+#include "abrechnung/Einmalzahlung.h"
 #include "engine/Gehalt.h"
 
 namespace salvaro {
@@ -38,21 +38,28 @@ std::vector<Meldung> AnsichtsPruefung(Eingaben e, const Datum& heute) {
   return {};
 }
 
-Monatswerte WerteDesFalls(const TLohnGehalt& f, Money brutto) {
+Monatswerte WerteDesFalls(const TLohnGehalt& f, Money brutto, const Eingaben& e) {
+  Einmalvorgaben v = EinmalvorgabenAus(e);
+  Einmalergebnis z = BerechneEinmalzahlung(f, brutto, e, v);
+  if (z.abgelehnt) {
+    // A payment the year's engine cannot tax is left out of the overview, as in the window.
+    v.Einmalzahlung = v.Abfindung = Money();
+    z = BerechneEinmalzahlung(f, brutto, e, v);
+  }
   const Abzugsbetraege a = AngezeigteAbzuege(f);
   Monatswerte w;
   w.brutto = brutto;
-  w.einmalzahlung = f.SonstBezug;
-  w.LSt = a.LSt;
-  w.SolZ = a.SolZ;
-  w.KiSt = a.KiSt;
-  w.KV = a.KV;
-  w.RV = a.RV;
-  w.AV = a.AV;
-  w.PV = a.PV;
-  w.abzuege = GesetzlicheAbzuege(f);
-  w.netto = NettoFormel(f, brutto);
-  w.arbeitgeberkosten = ArbeitgeberGesamtkosten(f, brutto);
+  w.einmalzahlung = v.Einmalzahlung + v.Abfindung;
+  w.LSt = a.LSt + z.LStEinmal + z.LStAbfindung;
+  w.SolZ = a.SolZ + z.SolZEinmal + z.SolZAbfindung;
+  w.KiSt = a.KiSt + z.KiStEinmal + z.KiStAbfindung;
+  w.KV = a.KV + z.KVANEinmal;
+  w.RV = a.RV + z.RVANEinmal;
+  w.AV = a.AV + z.AVANEinmal;
+  w.PV = a.PV + z.PVANEinmal;
+  w.abzuege = GesetzlicheAbzuege(f) + w.einmalzahlung + z.NettoRegulaer - z.NettoGesamt;
+  w.netto = z.NettoGesamt;
+  w.arbeitgeberkosten = z.Gesamtkosten;
   return w;
 }
 

@@ -25,7 +25,8 @@ Eingaben EingabenFuerMonat(const Eingaben& e, int monat);
 // field that is no number), empty when the inputs can be calculated.
 std::vector<Meldung> AnsichtsPruefung(Eingaben e, const Datum& heute);
 
-// The amounts of one calculation of the case with the gross brutto, deductions positive.
+// The amounts of one calculation of the case with the gross brutto and the month's payment and
+// severance of e, deductions positive.
 struct Monatswerte {
   Money brutto, einmalzahlung;
   Money LSt, SolZ, KiSt, KV, RV, AV, PV;
@@ -33,7 +34,7 @@ struct Monatswerte {
   Money netto;
   Money arbeitgeberkosten;  // the employer's total cost
 };
-Monatswerte WerteDesFalls(const TLohnGehalt& fall, Money brutto);
+Monatswerte WerteDesFalls(const TLohnGehalt& fall, Money brutto, const Eingaben& e);
 // Sums, field by field.
 Monatswerte& operator+=(Monatswerte& summe, const Monatswerte& m);
 

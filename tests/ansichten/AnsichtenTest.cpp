@@ -109,6 +109,22 @@ TEST(Jahr, PflegeImJuli2023) {
   EXPECT_TRUE(pflege);
 }
 
+// A one-time payment stands in its own month with the month's total net and the employer's total
+// of the single calculation; the other months stay without it.
+TEST(Jahr, EinmalzahlungInIhremMonat) {
+  Eingaben e = eingaben("2026", 11, "4000");
+  e.Einmalzahlung = "3000";
+  const Jahresuebersicht j = BerechneJahr(e);
+  const Ergebnis r = einzeln(e);
+  const Monatswerte& nov = j.monate[10].werte;
+  EXPECT_EQ(nov.einmalzahlung, Money::parse("3000"));
+  EXPECT_EQ(nov.netto, r.einmal.NettoGesamt);
+  EXPECT_EQ(nov.arbeitgeberkosten, r.einmal.Gesamtkosten);
+  EXPECT_EQ(nov.LSt, r.abzug.LSt + r.einmal.LStEinmal);
+  EXPECT_EQ(j.monate[9].werte.einmalzahlung, Money());
+  EXPECT_EQ(nov.brutto + nov.einmalzahlung - nov.abzuege, nov.netto);
+}
+
 // The curve's points equal single calculations; its marginal burden is the difference quotient
 // over the next 100 euros.
 TEST(Verlauf, PunkteSindEinzelrechnungen) {
