@@ -177,13 +177,13 @@ class Zeile {
   void lies(std::size_t e, const Bereich& b) {
     const std::string_view text = text_[e];
     if (text.empty()) return;
-    if (!schnell(e)) {
-      try {
-        wert_[e] = Money::parse(text);
-      } catch (const std::invalid_argument&) {
-        throw fehler(e);
-      }
+    try {
+      wert_[e] = Money::parse(text);
+    } catch (const std::invalid_argument&) {
+      throw fehler(e);
     }
+    ziffern_[e] = text.size() <= 9 &&
+                  std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (wert_[e] >= b.min && wert_[e] <= b.max) return;
     const std::string ort = "Zeile " + std::to_string(nummer_) + ", Spalte " +
                             std::string(kEingaben[e]) + ": '" + std::string(text) + "' ";
@@ -215,35 +215,6 @@ class Zeile {
     return wert;
   }
  private:
-  // The usual amounts, up to 18 digits with at most four decimals, read exactly as Money::parse
-  // reads them; false for anything else, which Money::parse then reads or refuses.
-  bool schnell(std::size_t e) {
-    const std::string_view t = text_[e];
-    std::size_t i = 0;
-    const bool negativ = t[0] == '-';
-    if (t[0] == '-' || t[0] == '+') ++i;
-    std::int64_t mantisse = 0;
-    int ziffern = 0, stellen = -1;
-    for (; i < t.size(); ++i) {
-      const char c = t[i];
-      if (c >= '0' && c <= '9') {
-        mantisse = mantisse * 10 + (c - '0');
-        ++ziffern;
-        if (stellen >= 0) ++stellen;
-      } else if (c == '.' && stellen < 0) {
-        stellen = 0;
-      } else {
-        return false;
-      }
-    }
-    const int nachkomma = stellen < 0 ? 0 : stellen;
-    if (ziffern == 0 || nachkomma > 4 || ziffern - nachkomma + 4 > 18) return false;
-    for (int k = nachkomma; k < 4; ++k) mantisse *= 10;
-    wert_[e] = Money::units(negativ ? -mantisse : mantisse);
-    ziffern_[e] = stellen < 0 && !negativ && i == t.size() && t[0] != '+' && ziffern <= 9;
-    return true;
-  }
-
   PapFehler fehler(std::size_t e) const {
     return PapFehler("Zeile " + std::to_string(nummer_) + ", Spalte " + std::string(kEingaben[e]) +
                      ": '" + std::string(text_[e]) + "' ist keine Zahl");

@@ -188,7 +188,7 @@ namespace detail {
 // Parses "[-]digits[.digits]" into an integer mantissa and a count of decimals.
 struct Dezimal {
   bool negativ = false;
-  long double mantisse = 0;
+  std::int64_t mantisse = 0;  // at most 9 * 10^17
   int stellen = 0;
 };
 constexpr Dezimal parseDezimal(std::string_view s) {
@@ -204,7 +204,7 @@ constexpr Dezimal parseDezimal(std::string_view s) {
       ziffer = true;
       d.mantisse = d.mantisse * 10 + (c - '0');
       if (punkt) ++d.stellen;
-      if (d.mantisse > 9.0e17L) throw std::invalid_argument("Zahl zu groß");
+      if (d.mantisse > 900'000'000'000'000'000) throw std::invalid_argument("Zahl zu groß");
     } else {
       throw std::invalid_argument("keine Dezimalzahl");
     }
@@ -217,16 +217,18 @@ constexpr Dezimal parseDezimal(std::string_view s) {
 constexpr Money Money::parse(std::string_view s) {
   const detail::Dezimal d = detail::parseDezimal(s);
   if (d.stellen > 4) throw std::invalid_argument("mehr als vier Nachkommastellen");
-  long double u = d.mantisse;
-  for (int k = d.stellen; k < 4; ++k) u *= 10;
-  if (u > 9.2e18L) throw std::invalid_argument("Zahl zu groß");
-  const auto v = static_cast<std::int64_t>(u);
+  // In integers: the mantissa times at most 10^4 stays exact below the limit.
+  std::int64_t v = d.mantisse;
+  for (int k = d.stellen; k < 4; ++k) {
+    if (v > 920'000'000'000'000'000) throw std::invalid_argument("Zahl zu groß");
+    v *= 10;
+  }
   return units(d.negativ ? -v : v);
 }
 
 constexpr Ext Ext::parse(std::string_view s) {
   const detail::Dezimal d = detail::parseDezimal(s);
-  long double u = d.mantisse;
+  long double u = static_cast<long double>(d.mantisse);
   int k = d.stellen;
   for (; k < 4; ++k) u *= 10;
   long double teiler = 1;
