@@ -27,8 +27,10 @@ int LeseFehlernummer(const std::string& pfad);
 class DateiPuffer : public std::streambuf {
  public:
   explicit DateiPuffer(int fd = -1);
-  // Starts over on another descriptor, the error forgotten.
-  void Beginne(int fd);
+  // Starts over on another descriptor, the error forgotten. With vorausschreiben the system is
+  // asked every few MiB to start putting what was written on disk, so that a closing fsync of a
+  // large file has little left to wait for.
+  void Beginne(int fd, bool vorausschreiben = false);
   int Fehlernummer() const { return fehlernummer_; }
 
  protected:
@@ -41,6 +43,9 @@ class DateiPuffer : public std::streambuf {
   bool schreibe(const char* daten, std::size_t anzahl);
   int fd_;
   int fehlernummer_ = 0;
+  bool vorausschreiben_ = false;
+  std::size_t geschrieben_ = 0;  // bytes written to fd_
+  std::size_t angestossen_ = 0;  // of which the disk write was started
   std::array<char, 65536> puffer_;
 };
 

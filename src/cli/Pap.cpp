@@ -1,10 +1,12 @@
 #include "cli/Pap.h"
 
 #include <cerrno>
+#include <cstring>
 #include <charconv>
 #include <fstream>
 #include <istream>
 #include <algorithm>
+#include <bit>
 #include <array>
 #include <memory>
 #include <optional>
@@ -81,42 +83,38 @@ std::string centText(Money cent) {
   return t;
 }
 
-// The input lines in blocks of 1 MiB, each handed out once (a line ending "\n", or the rest).
-class Zeilenleser {
+// The input in blocks of whole lines, about 512 KiB each: read straight into the block, only the
+// start of its last, unfinished line carried over to the next. The last block may lack its "\n".
+class Blockleser {
  public:
-  explicit Zeilenleser(std::istream& ein) : quelle_(*ein.rdbuf()) {}
-  bool Naechste(std::string_view& zeile) {
-    while (true) {
-      const std::size_t ende = puffer_.find('\n', anfang_);
-      if (ende != std::string::npos) {
-        zeile = std::string_view(puffer_).substr(anfang_, ende - anfang_);
-        anfang_ = ende + 1;
-        return true;
+  explicit Blockleser(std::istream& ein) : quelle_(*ein.rdbuf()) {}
+  bool Naechster(std::string& block) {
+    block = std::move(rest_);
+    rest_.clear();
+    while (!dateiende_) {
+      const std::size_t alt = block.size();
+      constexpr std::size_t kBlock = 1 << 17;
+      block.resize(alt + kBlock);
+      const std::streamsize n = quelle_.sgetn(block.data() + alt, kBlock);
+      block.resize(alt + static_cast<std::size_t>(n > 0 ? n : 0));
+      if (n <= 0) {
+        dateiende_ = true;
+        break;
       }
-      if (dateiende_) {
-        if (anfang_ == puffer_.size()) return false;
-        zeile = std::string_view(puffer_).substr(anfang_);
-        anfang_ = puffer_.size();
-        return true;
+      // Only the new part is searched, so that a very long line costs no more than its reading.
+      const std::size_t letzte = std::string_view(block).substr(alt).rfind('\n');
+      if (letzte != std::string_view::npos) {
+        rest_.assign(block, alt + letzte + 1);
+        block.resize(alt + letzte + 1);
+        break;
       }
-      lies();
     }
+    return !block.empty();
   }
 
  private:
-  void lies() {
-    puffer_.erase(0, anfang_);
-    anfang_ = 0;
-    const std::size_t alt = puffer_.size();
-    constexpr std::size_t kBlock = 1 << 20;
-    puffer_.resize(alt + kBlock);
-    const std::streamsize n = quelle_.sgetn(puffer_.data() + alt, kBlock);
-    puffer_.resize(alt + static_cast<std::size_t>(n > 0 ? n : 0));
-    dateiende_ = n <= 0;
-  }
   std::streambuf& quelle_;
-  std::string puffer_;
-  std::size_t anfang_ = 0;
+  std::string rest_;
   bool dateiende_ = false;
 };
 
@@ -162,28 +160,80 @@ Plan planeKopf(const std::vector<std::string_view>& spalten, const OruSteuern& e
   return p;
 }
 
+// A line's fields: where each one ends. The commas are found eight bytes at a time; the fields
+// beyond the number expected share the last slot.
+class Felder {
+ public:
+  explicit Felder(std::size_t erwartet) : erwartet_(erwartet), ende_(erwartet + 1) {}
+
+  // Takes a line; returns the number of its fields.
+  std::size_t Teile(std::string_view text) {
+    text_ = text;
+    std::size_t n = 0;
+    const auto komma = [&](std::size_t i) {
+      ende_[std::min(n, erwartet_)] = i;
+      ++n;
+    };
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+      constexpr std::uint64_t k7F = 0x7F7F7F7F7F7F7F7F, kKommas = 0x2C2C2C2C2C2C2C2C;
+      for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, text.data() + i, 8);
+        const std::uint64_t x = w ^ kKommas;  // a zero byte where the text has a comma
+        // The high bit of every zero byte of x, exactly: no carry crosses a byte.
+        std::uint64_t treffer = ~(((x & k7F) + k7F) | x | k7F);
+        for (; treffer != 0; treffer &= treffer - 1) komma(i + (std::countr_zero(treffer) >> 3));
+      }
+    }
+    for (; i < text.size(); ++i)
+      if (text[i] == ',') komma(i);
+    ende_[std::min(n, erwartet_)] = text.size();
+    return n + 1;
+  }
+
+  // A field of a line with the number of fields expected.
+  std::string_view Text(std::size_t j) const {
+    const std::size_t anfang = j == 0 ? 0 : ende_[j - 1] + 1;
+    return text_.substr(anfang, ende_[j] - anfang);
+  }
+
+ private:
+  std::size_t erwartet_;
+  std::string_view text_;
+  std::vector<std::size_t> ende_;
+};
+
 // One row's inputs, each field read once; amounts in cents as the flowchart takes them,
 // integers or decimals.
 class Zeile {
  public:
-  Zeile(const Plan& plan, int nummer, const std::vector<std::string_view>& felder)
-      : nummer_(nummer) {
-    for (std::size_t e = 0; e < kAnzahlEingaben; ++e)
-      text_[e] = plan.spalte[e] < 0 ? std::string_view() : felder[plan.spalte[e]];
-  }
+  Zeile(const Plan& plan, int nummer, const Felder& felder)
+      : plan_(plan), felder_(felder), nummer_(nummer) {}
 
   // Reads the input as an amount (every input column must be a number) and checks it against
   // its range (a missing one is 0 and not checked).
   void lies(std::size_t e, const Bereich& b) {
-    const std::string_view text = text_[e];
+    const std::string_view text = this->text(e);
     if (text.empty()) return;
-    try {
-      wert_[e] = Money::parse(text);
-    } catch (const std::invalid_argument&) {
-      throw fehler(e);
+    // Plain digits, the usual case, are read here; signs and decimals by Money::parse.
+    std::int64_t ganz = 0;
+    bool ziffern = text.size() <= 9;
+    for (std::size_t i = 0; ziffern && i < text.size(); ++i) {
+      const unsigned ziffer = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+      ziffern = ziffer <= 9;
+      ganz = ganz * 10 + ziffer;
     }
-    ziffern_[e] = text.size() <= 9 &&
-                  std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    ziffern_[e] = ziffern;
+    if (ziffern) {
+      wert_[e] = Money::euro(ganz);
+    } else {
+      try {
+        wert_[e] = Money::parse(text);
+      } catch (const std::invalid_argument&) {
+        throw fehler(e);
+      }
+    }
     if (wert_[e] >= b.min && wert_[e] <= b.max) return;
     const std::string ort = "Zeile " + std::to_string(nummer_) + ", Spalte " +
                             std::string(kEingaben[e]) + ": '" + std::string(text) + "' ";
@@ -195,9 +245,17 @@ class Zeile {
   // Whether the amount read is not 0 (a number has no other characters than these).
   bool nichtNull(std::size_t e) const { return wert_[e] != Money(); }
   // A cent amount of the flowchart as euros.
-  Money euro(std::size_t e) const { return Money::runde(wert_[e] / 100); }
+  // The same as Money::runde(wert / 100), nearest unit with ties to even, in integers.
+  Money euro(std::size_t e) const {
+    const std::int64_t u = wert_[e].raw();
+    std::int64_t q = u / 100;
+    const std::int64_t rest = u % 100;
+    if (rest > 50 || (rest == 50 && (q & 1) != 0)) ++q;
+    if (rest < -50 || (rest == -50 && (q & 1) != 0)) --q;
+    return Money::units(q);
+  }
   int ganz(std::size_t e) const {
-    const std::string_view text = text_[e];
+    const std::string_view text = this->text(e);
     if (text.empty()) return 0;
     // Plain digits, the usual case, are the amount already read.
     if (ziffern_[e]) return static_cast<int>(wert_[e].raw() / Money::kScale);
@@ -207,7 +265,7 @@ class Zeile {
     return wert;
   }
   float kommazahl(std::size_t e) const {
-    const std::string_view text = text_[e];
+    const std::string_view text = this->text(e);
     if (text.empty()) return 0;
     float wert = 0;
     const auto [ende, ec] = std::from_chars(text.data(), text.data() + text.size(), wert);
@@ -217,10 +275,15 @@ class Zeile {
  private:
   PapFehler fehler(std::size_t e) const {
     return PapFehler("Zeile " + std::to_string(nummer_) + ", Spalte " + std::string(kEingaben[e]) +
-                     ": '" + std::string(text_[e]) + "' ist keine Zahl");
+                     ": '" + std::string(text(e)) + "' ist keine Zahl");
   }
+  std::string_view text(std::size_t e) const {
+    return plan_.spalte[e] < 0 ? std::string_view()
+                               : felder_.Text(static_cast<std::size_t>(plan_.spalte[e]));
+  }
+  const Plan& plan_;
+  const Felder& felder_;
   int nummer_;
-  std::array<std::string_view, kAnzahlEingaben> text_;
   std::array<Money, kAnzahlEingaben> wert_{};
   std::array<bool, kAnzahlEingaben> ziffern_{};  // plain digits that fit an int
 };
@@ -308,10 +371,10 @@ Ausgaben rechne(OruSteuern& engine, const Zeile& z) {
   return werte;
 }
 
-// The rows of one chunk of the input, as they were read.
+// A block of whole input lines and the number of its first line.
 struct Stueck {
-  std::string text;  // the lines one after another, without their line ends
-  std::vector<std::pair<int, std::size_t>> zeilen;  // line number and end in text
+  std::string text;
+  int ersteZeile = 0;
 };
 
 // What a chunk gave: its output up to the first bad row, and that row's message.
@@ -323,25 +386,22 @@ struct StueckErgebnis {
 
 StueckErgebnis rechneStueck(const Plan& plan, OruSteuern& engine, const Stueck& stueck) {
   StueckErgebnis r;
-  r.ausgabe.reserve(stueck.text.size() + stueck.zeilen.size() * 48);
-  std::vector<std::string_view> felder;
-  felder.reserve(plan.spalten);
+  r.ausgabe.reserve(stueck.text.size() + stueck.text.size() / 3);
+  Felder felder(plan.spalten);
   std::vector<std::string> fremd;
-  std::size_t anfang = 0;
-  for (const auto& [nummer, ende] : stueck.zeilen) {
-    const std::string_view text = std::string_view(stueck.text).substr(anfang, ende - anfang);
-    anfang = ende;
-    felder.clear();
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-      if (text[i] == ',') {
-        felder.push_back(text.substr(start, i - start));
-        start = i + 1;
-      }
-    felder.push_back(text.substr(start));
+  const std::string_view block(stueck.text);
+  int nummer = stueck.ersteZeile - 1;
+  for (std::size_t anfang = 0; anfang < block.size();) {
+    std::size_t ende = block.find('\n', anfang);
+    if (ende == std::string_view::npos) ende = block.size();
+    const std::string_view text = ohneZeilenende(block.substr(anfang, ende - anfang));
+    anfang = ende + 1;
+    ++nummer;
+    if (text.empty()) continue;
+    const std::size_t anzahl = felder.Teile(text);
     try {
-      if (felder.size() != plan.spalten)
-        throw PapFehler("Zeile " + std::to_string(nummer) + ": " + std::to_string(felder.size()) +
+      if (anzahl != plan.spalten)
+        throw PapFehler("Zeile " + std::to_string(nummer) + ": " + std::to_string(anzahl) +
                         " Spalten statt " + std::to_string(plan.spalten));
       Zeile z(plan, nummer, felder);
       fremd.clear();
@@ -395,10 +455,13 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
     throw PapFehler("Unbekannte Engine '" + std::string(engineName) + "'");
 
   PapZusammenfassung summe;
-  Zeilenleser leser(ein);
-  std::string_view kopfZeile;
-  if (!leser.Naechste(kopfZeile)) throw PapFehler("Zeile 1: die Kopfzeile fehlt");
-  const std::string kopfText(ohneZeilenende(kopfZeile));
+  Blockleser leser(ein);
+  // The first block: the header, and the first rows after it.
+  std::optional<std::string> erster(std::in_place);
+  if (!leser.Naechster(*erster)) throw PapFehler("Zeile 1: die Kopfzeile fehlt");
+  const std::size_t kopfEnde = std::min(erster->find('\n'), erster->size());
+  const std::string kopfText(ohneZeilenende(std::string_view(*erster).substr(0, kopfEnde)));
+  erster->erase(0, std::min(kopfEnde + 1, erster->size()));
   std::vector<std::string_view> spalten;
   for (std::size_t start = 0;;) {
     const std::size_t komma = kopfText.find(',', start);
@@ -431,24 +494,28 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
     if (r.fehler) fehler = std::move(r.fehler);
     return !fehler && aus;
   };
-  constexpr std::size_t kZeilenJeStueck = 2048;
-  int nummer = 1;
+  // The lines after the header, block by block; a block's first line number is counted here.
+  int naechsteZeile = 2;
   bool weiter = true;
-  std::string_view zeile;
   while (weiter) {
     auto stueck = std::make_shared<Stueck>();
-    stueck->text.reserve(kZeilenJeStueck * 192);
-    while (stueck->zeilen.size() < kZeilenJeStueck && (weiter = leser.Naechste(zeile))) {
-      ++nummer;
-      const std::string_view text = ohneZeilenende(zeile);
-      if (text.empty()) continue;
-      stueck->text += text;
-      stueck->zeilen.emplace_back(nummer, stueck->text.size());
+    if (erster) {
+      stueck->text = std::move(*erster);
+      erster.reset();
+    } else {
+      weiter = leser.Naechster(stueck->text);
     }
-    if (!stueck->zeilen.empty())
+    if (weiter) {
+      stueck->ersteZeile = naechsteZeile;
+      const char* const ende = stueck->text.data() + stueck->text.size();
+      for (const char* p = stueck->text.data();
+           (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(ende - p))));
+           ++p)
+        ++naechsteZeile;
       arbeit.Gib([&plan, &engines, stueck](unsigned i) {
         return rechneStueck(plan, *engines[i], *stueck);
       });
+    }
     while (arbeit.Voll() || (!weiter && !arbeit.Leer())) {
       if (!schreibeNaechstes()) {
         if (fehler) throw PapFehler(*fehler);

@@ -217,12 +217,11 @@ constexpr Dezimal parseDezimal(std::string_view s) {
 constexpr Money Money::parse(std::string_view s) {
   const detail::Dezimal d = detail::parseDezimal(s);
   if (d.stellen > 4) throw std::invalid_argument("mehr als vier Nachkommastellen");
-  // In integers: the mantissa times at most 10^4 stays exact below the limit.
-  std::int64_t v = d.mantisse;
-  for (int k = d.stellen; k < 4; ++k) {
-    if (v > 920'000'000'000'000'000) throw std::invalid_argument("Zahl zu groß");
-    v *= 10;
-  }
+  // In integers: the mantissa times at most 10^4, exact up to the limit.
+  constexpr std::int64_t kZehner[] = {10000, 1000, 100, 10, 1};
+  std::int64_t v = 0;
+  if (__builtin_mul_overflow(d.mantisse, kZehner[d.stellen], &v) || v > 9'200'000'000'000'000'000)
+    throw std::invalid_argument("Zahl zu groß");
   return units(d.negativ ? -v : v);
 }
 

@@ -37,6 +37,18 @@ TEST(Pap, MissingColumnsAreZeroAndOrderIsFree) {
   EXPECT_EQ(ausgaben(pap("KVZ,LZZ,STKL,RE4\n1.60,2,1,300000\n")), "34400,0,0,0,0,0,0,0,0\n");
 }
 
+// Commas are looked for eight bytes at a time: the same row with its fields shifted over every
+// byte of a word, with empty fields beside each other, reads the same.
+TEST(Pap, FieldsAreFoundWhereverTheCommasFall) {
+  const std::string erwartet = ausgaben(pap("id,x,STKL,RE4,LZZ,y,KVZ\nA,,1,300000,2,,1.60\n"));
+  EXPECT_EQ(erwartet, "34400,0,0,0,0,0,0,0,0\n");
+  for (std::size_t k = 1; k <= 16; ++k)
+    EXPECT_EQ(ausgaben(pap("id,x,STKL,RE4,LZZ,y,KVZ\n" + std::string(k, 'A') +
+                           ",,1,300000,2,,1.60\n")),
+              erwartet)
+        << k;
+}
+
 TEST(Pap, RowsWithInputsTheEngineDoesNotTakeAreSkipped) {
   PapZusammenfassung s;
   const std::string aus = pap("RE4,STKL,VKAPA\n300000,1,500\n300000,1,0\n", &s);

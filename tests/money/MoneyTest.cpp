@@ -31,6 +31,11 @@ TEST(Money, ConstantsAreExact) {
   EXPECT_THROW(Money::parse("0.00001"), std::invalid_argument);
   EXPECT_THROW(Money::parse("1,5"), std::invalid_argument);
   EXPECT_THROW(Money::parse(""), std::invalid_argument);
+  // The largest amounts that are read, and the first that are not.
+  EXPECT_EQ(Money::parse("920000000000000").raw(), 9'200'000'000'000'000'000);
+  EXPECT_EQ(Money::parse("-89999999999999.9999").raw(), -899'999'999'999'999'999);
+  EXPECT_THROW(Money::parse("920000000000001"), std::invalid_argument);
+  EXPECT_THROW(Money::parse("900000000000000000"), std::invalid_argument);
 }
 
 TEST(Money, ScaleIsHandledAsWritten) {
