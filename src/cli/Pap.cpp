@@ -216,7 +216,7 @@ class Zeile {
   void lies(std::size_t e, const Bereich& b) {
     const std::string_view text = this->text(e);
     if (text.empty()) return;
-    // Plain digits, the usual case, are read here; signs and decimals by Money::parse.
+    // Plain digits, the usual case, are read here; everything else out of line.
     std::int64_t ganz = 0;
     bool ziffern = text.size() <= 9;
     for (std::size_t i = 0; ziffern && i < text.size(); ++i) {
@@ -225,20 +225,8 @@ class Zeile {
       ganz = ganz * 10 + ziffer;
     }
     ziffern_[e] = ziffern;
-    if (ziffern) {
-      wert_[e] = Money::euro(ganz);
-    } else {
-      try {
-        wert_[e] = Money::parse(text);
-      } catch (const std::invalid_argument&) {
-        throw fehler(e);
-      }
-    }
-    if (wert_[e] >= b.min && wert_[e] <= b.max) return;
-    const std::string ort = "Zeile " + std::to_string(nummer_) + ", Spalte " +
-                            std::string(kEingaben[e]) + ": '" + std::string(text) + "' ";
-    if (b.max == kGross) throw PapFehler(ort + "darf nicht negativ sein");
-    throw PapFehler(ort + "liegt nicht zwischen " + centText(b.min) + " und " + centText(b.max));
+    wert_[e] = Money::euro(ganz);
+    if (!ziffern || wert_[e] < b.min || wert_[e] > b.max) liesAndere(e, b);
   }
 
   Money betrag(std::size_t e) const { return wert_[e]; }
@@ -273,6 +261,22 @@ class Zeile {
     return wert;
   }
  private:
+  // Signs and decimals, read by Money::parse, and the range check's message.
+  [[gnu::noinline, gnu::cold]] void liesAndere(std::size_t e, const Bereich& b) {
+    const std::string_view text = this->text(e);
+    if (!ziffern_[e]) {
+      try {
+        wert_[e] = Money::parse(text);
+      } catch (const std::invalid_argument&) {
+        throw fehler(e);
+      }
+    }
+    if (wert_[e] >= b.min && wert_[e] <= b.max) return;
+    const std::string ort = "Zeile " + std::to_string(nummer_) + ", Spalte " +
+                            std::string(kEingaben[e]) + ": '" + std::string(text) + "' ";
+    if (b.max == kGross) throw PapFehler(ort + "darf nicht negativ sein");
+    throw PapFehler(ort + "liegt nicht zwischen " + centText(b.min) + " und " + centText(b.max));
+  }
   PapFehler fehler(std::size_t e) const {
     return PapFehler("Zeile " + std::to_string(nummer_) + ", Spalte " + std::string(kEingaben[e]) +
                      ": '" + std::string(text(e)) + "' ist keine Zahl");
@@ -371,6 +375,25 @@ Ausgaben rechne(OruSteuern& engine, const Zeile& z) {
   return werte;
 }
 
+// ",LSTLZZ,...,BKV\n" of a row: whole cents through a buffer on the stack, appended at once.
+void schreibeAusgaben(std::string& aus, const Ausgaben& ausgaben) {
+  char puffer[std::size(kPapAusgaben) * 24 + 1];
+  char* p = puffer;
+  for (const std::optional<Money>& w : ausgaben) {
+    *p++ = ',';
+    if (!w) continue;
+    if (w->raw() % Money::kScale != 0) [[unlikely]] {
+      aus.append(puffer, p);
+      haengeCentAn(aus, *w);
+      p = puffer;
+      continue;
+    }
+    p = std::to_chars(p, puffer + sizeof puffer, w->raw() / Money::kScale).ptr;
+  }
+  *p++ = '\n';
+  aus.append(puffer, p);
+}
+
 // A block of whole input lines and the number of its first line.
 struct Stueck {
   std::string text;
@@ -434,11 +457,7 @@ StueckErgebnis rechneStueck(const Plan& plan, OruSteuern& engine, const Stueck& 
         throw PapFehler("Zeile " + std::to_string(nummer) + ": Rechenfehler (" + f.what() + ")");
       }
       r.ausgabe += text;
-      for (const std::optional<Money>& w : ausgaben) {
-        r.ausgabe += ',';
-        if (w) haengeCentAn(r.ausgabe, *w);
-      }
-      r.ausgabe += '\n';
+      schreibeAusgaben(r.ausgabe, ausgaben);
     } catch (const PapFehler& f) {
       r.fehler = f.what();
       break;
