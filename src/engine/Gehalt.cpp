@@ -164,7 +164,12 @@ void TLohnGehalt::Berechne() {
                          " sind keine Beitragswerte hinterlegt");
   if (Monat < 1 || Monat > 12)
     throw ZeitraumFehler("Ungültiger Abrechnungsmonat " + std::to_string(Monat));
-  std::unique_ptr<OruSteuern> engine = engineQuelle_ ? engineQuelle_(Jahr, Monat) : nullptr;
+  if (!engine_.engine || engine_.jahr != Jahr || engine_.monat != Monat) {
+    engine_.engine = engineQuelle_ ? engineQuelle_(Jahr, Monat) : nullptr;
+    engine_.jahr = Jahr;
+    engine_.monat = Monat;
+  }
+  OruSteuern* const engine = engine_.engine.get();
   if (!engine)
     throw ZeitraumFehler("Für " + std::to_string(Monat) + "/" + std::to_string(Jahr) +
                          " gibt es keine Lohnsteuerberechnung");

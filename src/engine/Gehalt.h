@@ -243,7 +243,24 @@ class TLohnGehalt {
   bool KVANFrei() const;
   bool PVFrei() const;
 
+  // The engine of the last calculation, kept for the next one of the same month (the engines'
+  // operations leave nothing behind). A copy of the case makes its own.
+  struct EngineAblage {
+    std::unique_ptr<OruSteuern> engine;
+    int jahr = 0, monat = 0;
+    EngineAblage() = default;
+    EngineAblage(const EngineAblage&) {}
+    EngineAblage& operator=(const EngineAblage&) {
+      engine.reset();
+      return *this;
+    }
+    EngineAblage(EngineAblage&&) = default;
+    EngineAblage& operator=(EngineAblage&&) = default;
+    ~EngineAblage() = default;
+  };
+
   EngineQuelle engineQuelle_;
+  EngineAblage engine_;
   const Beitragsjahr* werte_ = nullptr;
   Money svBruttoGesetzt_;      // the amount of the last SetSVBrutto
   Money stBruttoPeriode_;      // the taxable pay of the period, before a daily split

@@ -43,5 +43,34 @@ TEST(AlleJahre, EveryPeriodKeyAndPayCalculates) {
   EXPECT_EQ(faelle, 23 * 12 * 8 * 5);
 }
 
+// A case keeps its engine from one calculation to the next of the same month: one case taken
+// through the months where the flowchart changes, forth and back, taxes as a new case each time.
+TEST(AlleJahre, AReusedCaseTaxesEveryMonthAsANewOne) {
+  const auto setze = [](TLohnGehalt& lg, int jahr, int monat) {
+    lg.SetRechtskreis(1);
+    lg.SetJahr(jahr);
+    lg.SetBGR("1111");
+    lg.SetMonat(monat);
+    lg.SetKVSatz(14.6_m);
+    lg.SetKVZusBeitrag(1.6_m);
+    lg.SetStBrutto(4321_m);
+    lg.SetSVBrutto(4321_m);
+    lg.SetKiStLand(12);
+    lg.SetKonfession(1);
+  };
+  TLohnGehalt wieder;
+  for (const auto& [jahr, monat] : {std::pair{2023, 6}, {2023, 7}, {2023, 6}, {2024, 12}, {2024, 11},
+                                    {2011, 12}, {2011, 11}, {2015, 12}, {2004, 1}, {2026, 12}}) {
+    TLohnGehalt neu;
+    setze(neu, jahr, monat);
+    setze(wieder, jahr, monat);
+    neu.Berechne();
+    wieder.Berechne();
+    EXPECT_EQ(wieder.LSt, neu.LSt) << jahr << "/" << monat;
+    EXPECT_EQ(wieder.SolZ, neu.SolZ) << jahr << "/" << monat;
+    EXPECT_EQ(wieder.KiSt, neu.KiSt) << jahr << "/" << monat;
+  }
+}
+
 }  // namespace
 }  // namespace salvaro
