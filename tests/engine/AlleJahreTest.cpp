@@ -59,8 +59,9 @@ TEST(AlleJahre, AReusedCaseTaxesEveryMonthAsANewOne) {
     lg.SetKonfession(1);
   };
   TLohnGehalt wieder;
-  for (const auto& [jahr, monat] : {std::pair{2023, 6}, {2023, 7}, {2023, 6}, {2024, 12}, {2024, 11},
-                                    {2011, 12}, {2011, 11}, {2015, 12}, {2004, 1}, {2026, 12}}) {
+  for (const auto& [jahr, monat] : {std::pair{2023, 6}, {2023, 7}, {2023, 6}, {2024, 12},
+                                    {2024, 11}, {2011, 12}, {2011, 11}, {2015, 12}, {2004, 1},
+                                    {2026, 12}}) {
     TLohnGehalt neu;
     setze(neu, jahr, monat);
     setze(wieder, jahr, monat);
