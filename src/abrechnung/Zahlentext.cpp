@@ -1,5 +1,7 @@
 #include "abrechnung/Zahlentext.h"
 
+#include <charconv>
+
 #include <cstdint>
 #include <optional>
 
@@ -164,7 +166,7 @@ std::string ZweiNachkommastellen(std::string_view text) {
   return s;
 }
 
-std::string FormatBild(Money betrag, int nachkomma, bool gruppiert) {
+void HaengeBildAn(std::string& text, Money betrag, int nachkomma, bool gruppiert, char komma) {
   if (nachkomma < 0) nachkomma = 0;
   if (nachkomma > 4) nachkomma = 4;
   std::uint64_t teiler = 1;
@@ -172,18 +174,25 @@ std::string FormatBild(Money betrag, int nachkomma, bool gruppiert) {
   const std::uint64_t gerundet = (betragVon(betrag) + teiler / 2) / teiler;  // half away from 0
   std::uint64_t skala = 1;
   for (int i = 0; i < nachkomma; ++i) skala *= 10;
-  const std::string ziffern = std::to_string(gerundet / skala);
-  std::string text(betrag.raw() < 0 && gerundet != 0 ? "-" : "");
-  for (std::size_t i = 0; i < ziffern.size(); ++i) {
-    if (gruppiert && i > 0 && (ziffern.size() - i) % 3 == 0) text += '.';
+  char ziffern[24];
+  const char* const ende = std::to_chars(ziffern, ziffern + sizeof ziffern, gerundet / skala).ptr;
+  const auto anzahl = static_cast<std::size_t>(ende - ziffern);
+  if (betrag.raw() < 0 && gerundet != 0) text += '-';
+  for (std::size_t i = 0; i < anzahl; ++i) {
+    if (gruppiert && i > 0 && (anzahl - i) % 3 == 0) text += '.';
     text += ziffern[i];
   }
   if (nachkomma > 0) {
-    text += ',';
+    text += komma;
     const std::uint64_t rest = gerundet % skala;
     for (std::uint64_t stelle = skala / 10; stelle > 0; stelle /= 10)
       text += static_cast<char>('0' + rest / stelle % 10);
   }
+}
+
+std::string FormatBild(Money betrag, int nachkomma, bool gruppiert) {
+  std::string text;
+  HaengeBildAn(text, betrag, nachkomma, gruppiert, ',');
   return text;
 }
 

@@ -54,6 +54,8 @@ std::string ZweiNachkommastellen(std::string_view text);
 // The picture formats "#,##0.00" (nachkomma 2, gruppiert), "#0.0", "#,###0.000" and the like:
 // rounded half away from zero to the given decimals (0 to 4), thousands point when grouped.
 std::string FormatBild(Money betrag, int nachkomma, bool gruppiert);
+// The same appended to text, with another decimal sign where wanted (a batch's "1234.56").
+void HaengeBildAn(std::string& text, Money betrag, int nachkomma, bool gruppiert, char komma);
 // "#,##0.00": 3.000,00; -1.234,57.
 inline std::string FormatDE(Money betrag) { return FormatBild(betrag, 2, true); }
 

@@ -25,12 +25,24 @@ namespace salvaro {
 
 namespace {
 
+// ASCII only, as std::tolower in the "C" locale, without a call per character.
+char klein(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string kleingeschrieben(std::string_view s) {
   std::string k(s);
-  // ASCII only, as std::tolower in the "C" locale, without a call per character.
-  for (char& c : k)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : k) c = klein(c);
   return k;
+}
+
+// Whether two texts are equal regardless of ASCII case (a batch compares every row's month and
+// state with the lists, so without a copy).
+bool gleichOhneGrossschreibung(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (klein(a[i]) != klein(b[i])) return false;
+  return true;
 }
 
 OptionsFehler fehlerIn(std::string_view name, const std::string& text) {
@@ -144,7 +156,7 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   } else if (name == "monat") {
     int nr = 0;
     for (std::size_t i = 0; i < kMonatsnamen.size(); ++i)
-      if (kleingeschrieben(kMonatsnamen[i]) == kleingeschrieben(wert)) nr = static_cast<int>(i) + 1;
+      if (gleichOhneGrossschreibung(kMonatsnamen[i], wert)) nr = static_cast<int>(i) + 1;
     if (nr == 0) nr = ganzzahlIm(name, wert, 1, 12);
     e.MonatNr = nr;
     e.Monat = std::string(kMonatsnamen[nr - 1]);
@@ -161,10 +173,10 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   } else if (name == "freibetrag") {
     e.StFB = amount(-kMax, kMax);
   } else if (name == "kirchensteuer") {
-    const std::string w = kleingeschrieben(wert);
+    const bool keine = gleichOhneGrossschreibung(wert, "keine");
     std::string land;
     for (std::string_view l : kKiStLaender)
-      if (kleingeschrieben(l) == w || (w == "keine" && l == kKiStLaender[0])) land = l;
+      if (gleichOhneGrossschreibung(l, wert) || (keine && l == kKiStLaender[0])) land = l;
     if (land.empty())
       throw fehlerIn(name, "'" + std::string(wert) + "' ist kein Bundesland der Liste (oder 'keine')");
     e.KiLand = land;
@@ -435,18 +447,23 @@ std::vector<std::string> TeileCsv(const std::string& zeile, char trenner) {
 
 namespace {
 
-std::string csvFeld(const std::string& s, char trenner) {
-  if (s.find_first_of(std::string("\"\n") + trenner) == std::string::npos) return s;
-  std::string z = "\"";
-  for (const char c : s) z += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return z + "\"";
+void haengeCsvFeldAn(std::string& aus, std::string_view s, char trenner) {
+  const char besondere[] = {'"', '\n', trenner};
+  if (s.find_first_of(std::string_view(besondere, 3)) == std::string_view::npos) {
+    aus += s;
+    return;
+  }
+  aus += '"';
+  for (const char c : s) {
+    aus += c;
+    if (c == '"') aus += '"';
+  }
+  aus += '"';
 }
 
 // Amounts in the output: German notation with ";", plain with a decimal point with ",".
-std::string ausgabeBetrag(Money m, char trenner) {
-  std::string t = FormatBild(m, 2, false);
-  if (trenner != ';') t[t.find(',')] = '.';
-  return t;
+void haengeBetragAn(std::string& aus, Money m, char trenner) {
+  HaengeBildAn(aus, m, 2, false, trenner == ';' ? ',' : '.');
 }
 
 // A message shows a NUL byte of the input instead of ending at it.
@@ -561,7 +578,9 @@ struct StapelStueck {
   std::size_t zeilen = 0, fehlerhaft = 0, abgelehnt = 0, ungeloest = 0;
 };
 
-void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s) {
+// meldungen: the chunk's stream for a row's messages, emptied here for each row.
+void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s,
+                 std::ostringstream& meldungen) {
   const std::vector<std::string>& kopf = k.spalten;
   const char trenner = k.trenner;
   ++s.zeilen;
@@ -601,7 +620,8 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s) {
     ok = false;
   }
   if (ok) {
-    std::ostringstream meldungen;
+    meldungen.str({});
+    meldungen.clear();
     // No output of a batch shows the statement.
     code = RechneAuftrag(a, r, meldungen, false);
     ok = r.gerechnet;
@@ -622,24 +642,24 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s) {
   std::string& aus = s.ausgabe;
   for (std::size_t i = 0; i < kopf.size(); ++i) {
     if (i) aus += trenner;
-    aus += csvFeld(i < felder.size() ? felder[i] : "", trenner);
+    if (i < felder.size()) haengeCsvFeldAn(aus, felder[i], trenner);
   }
   if (ok) {
     for (const Money m : {r.abzug.LSt, r.abzug.KiSt, r.abzug.SolZ, r.abzug.KV, r.abzug.RV,
                           r.abzug.AV, r.abzug.PV}) {
       aus += trenner;
-      aus += ausgabeBetrag(-m, trenner);
+      haengeBetragAn(aus, -m, trenner);
     }
     for (const Money m : {r.abzug.GesAbz, r.netto, r.brutto}) {
       aus += trenner;
-      aus += ausgabeBetrag(m, trenner);
+      haengeBetragAn(aus, m, trenner);
     }
     aus += trenner;
     aus += std::to_string(r.schritte);
     if (k.mitEinmal) {
       for (const auto& [name, wert] : einmalWerte(r.einmal)) {
         aus += trenner;
-        aus += ausgabeBetrag(wert, trenner);
+        haengeBetragAn(aus, wert, trenner);
       }
     }
   } else {
@@ -647,13 +667,14 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s) {
     aus.append(k.mitEinmal ? 11 + einmalWerte({}).size() : 11, trenner);
   }
   aus += trenner;
-  aus += csvFeld(meldung, trenner);
+  haengeCsvFeldAn(aus, meldung, trenner);
   aus += '\n';
 }
 
 StapelStueck rechneStapel(const StapelKopf& k, const std::vector<StapelZeile>& zeilen) {
   StapelStueck s;
-  for (const StapelZeile& z : zeilen) rechneZeile(k, z, s);
+  std::ostringstream meldungen;
+  for (const StapelZeile& z : zeilen) rechneZeile(k, z, s, meldungen);
   return s;
 }
 
