@@ -46,7 +46,9 @@ Money LiesBetrag(std::string_view text) {
   const std::string_view ganz = s.substr(0, komma);
   const std::string_view bruch = komma == std::string_view::npos ? "" : s.substr(komma + 1);
   auto nurZiffern = [](std::string_view t) {
-    return t.find_first_not_of("0123456789") == std::string_view::npos;
+    for (const char c : t)
+      if (c < '0' || c > '9') return false;
+    return true;
   };
   if ((ganz.empty() && bruch.empty()) || !nurZiffern(ganz) || !nurZiffern(bruch) ||
       bruch.size() > 4 || ganz.size() > 14)
@@ -57,12 +59,18 @@ Money LiesBetrag(std::string_view text) {
   return Money::units(negativ ? -units : units);
 }
 
-Money LiesFeld(std::string_view text) { return LiesBetrag(OhneTausenderPunkt(text)); }
+Money LiesFeld(std::string_view text) {
+  // Most texts have no point: then without a copy.
+  if (text.find('.') == std::string_view::npos) return LiesBetrag(text);
+  return LiesBetrag(OhneTausenderPunkt(text));
+}
 
 namespace {
 
 bool nurZiffern(std::string_view t) {
-  return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
+  for (const char c : t)
+    if (c < '0' || c > '9') return false;
+  return !t.empty();
 }
 
 // "1.000", "12.345.678": the digits without their points; nothing when the text is not grouped so.
@@ -130,7 +138,7 @@ int LiesGanzzahl(std::string_view text) {
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
   const bool negativ = !s.empty() && s.front() == '-';
   if (!s.empty() && (s.front() == '-' || s.front() == '+')) s.remove_prefix(1);
-  if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string_view::npos)
+  if (s.empty() || s.size() > 9 || !nurZiffern(s))
     throw KonvertierungsFehler(text, true);
   int wert = 0;
   for (const char c : s) wert = wert * 10 + (c - '0');
