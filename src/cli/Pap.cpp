@@ -83,7 +83,7 @@ std::string centText(Money cent) {
   return t;
 }
 
-// The input in blocks of whole lines, about 512 KiB each: read straight into the block, only the
+// The input in blocks of whole lines, about 128 KiB each: read straight into the block, only the
 // start of its last, unfinished line carried over to the next. The last block may lack its "\n".
 class Blockleser {
  public:
