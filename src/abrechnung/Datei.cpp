@@ -160,7 +160,7 @@ bool DateiPuffer::schreibe(const char* daten, std::size_t anzahl) {
     geschrieben_ += static_cast<std::size_t>(n);
   }
 #ifdef __linux__
-  constexpr std::size_t kVoraus = std::size_t{8} << 20;
+  constexpr std::size_t kVoraus = std::size_t{2} << 20;
   if (vorausschreiben_ && geschrieben_ - angestossen_ >= kVoraus) {
     // Only a start of the write-back, not a wait for it; a failure shows at the fsync.
     ::sync_file_range(fd_, static_cast<off_t>(angestossen_),
