@@ -19,6 +19,16 @@ int MonatAusName(std::string_view name) {
   return 0;
 }
 
+bool GleichOhneGrossschreibung(std::string_view a, std::string_view b) {
+  const auto klein = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (klein(a[i]) != klein(b[i])) return false;
+  return true;
+}
+
 int KiStLandNummer(std::string_view name) {
   for (std::size_t i = 1; i < kKiStLaender.size(); ++i)
     if (kKiStLaender[i] == name) return static_cast<int>(i);

@@ -27,6 +27,9 @@ inline constexpr std::array<std::string_view, 19> kKiStLaender = {
 int MonatAusName(std::string_view name);
 // The state names give 1 to 18; anything else, "keine Kirchensteuer" included, 0.
 int KiStLandNummer(std::string_view name);
+// Whether two names are the same regardless of the case of their ASCII letters, as a list of the
+// window finds a typed name.
+bool GleichOhneGrossschreibung(std::string_view a, std::string_view b);
 
 struct Eingaben {
   // Period.

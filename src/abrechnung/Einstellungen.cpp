@@ -72,14 +72,8 @@ bool vierZiffern(const std::string& w) {
 // A state of the list, found without regard to the case of its letters as the window's list
 // finds it; the list's own spelling is kept.
 std::optional<std::string> land(const std::string& w) {
-  const auto klein = [](std::string_view s) {
-    std::string k(s);
-    for (char& c : k)
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return k;
-  };
   for (const std::string_view l : kKiStLaender)
-    if (klein(l) == klein(w)) return std::string(l);
+    if (GleichOhneGrossschreibung(l, w)) return std::string(l);
   return std::nullopt;
 }
 

@@ -33,6 +33,15 @@ std::string OhneTausenderPunkt(std::string_view text, int maxPunkte) {
   return s;
 }
 
+namespace {
+// Whether every character is a digit (an empty text too).
+bool alleZiffern(std::string_view t) {
+  for (const char c : t)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+}  // namespace
+
 Money LiesBetrag(std::string_view text) {
   std::string_view s = text;
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -45,12 +54,7 @@ Money LiesBetrag(std::string_view text) {
   const std::size_t komma = s.find(',');
   const std::string_view ganz = s.substr(0, komma);
   const std::string_view bruch = komma == std::string_view::npos ? "" : s.substr(komma + 1);
-  auto nurZiffern = [](std::string_view t) {
-    for (const char c : t)
-      if (c < '0' || c > '9') return false;
-    return true;
-  };
-  if ((ganz.empty() && bruch.empty()) || !nurZiffern(ganz) || !nurZiffern(bruch) ||
+  if ((ganz.empty() && bruch.empty()) || !alleZiffern(ganz) || !alleZiffern(bruch) ||
       bruch.size() > 4 || ganz.size() > 14)
     throw KonvertierungsFehler(text);
   std::int64_t units = 0;
@@ -68,9 +72,7 @@ Money LiesFeld(std::string_view text) {
 namespace {
 
 bool nurZiffern(std::string_view t) {
-  for (const char c : t)
-    if (c < '0' || c > '9') return false;
-  return !t.empty();
+  return !t.empty() && alleZiffern(t);
 }
 
 // "1.000", "12.345.678": the digits without their points; nothing when the text is not grouped so.
@@ -196,6 +198,19 @@ void HaengeBildAn(std::string& text, Money betrag, int nachkomma, bool gruppiert
     for (std::uint64_t stelle = skala / 10; stelle > 0; stelle /= 10)
       text += static_cast<char>('0' + rest / stelle % 10);
   }
+}
+
+void HaengeCsvFeldAn(std::string& aus, std::string_view feld, std::string_view besondere) {
+  if (feld.find_first_of(besondere) == std::string_view::npos) {
+    aus += feld;
+    return;
+  }
+  aus += '"';
+  for (const char c : feld) {
+    aus += c;
+    if (c == '"') aus += '"';
+  }
+  aus += '"';
 }
 
 std::string FormatBild(Money betrag, int nachkomma, bool gruppiert) {

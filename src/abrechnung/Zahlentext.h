@@ -56,6 +56,9 @@ std::string ZweiNachkommastellen(std::string_view text);
 std::string FormatBild(Money betrag, int nachkomma, bool gruppiert);
 // The same appended to text, with another decimal sign where wanted (a batch's "1234.56").
 void HaengeBildAn(std::string& text, Money betrag, int nachkomma, bool gruppiert, char komma);
+// A field of a CSV output appended as it is, or in double quotes with its quotes doubled when it
+// holds one of the characters besondere (its separator, the quote, line ends).
+void HaengeCsvFeldAn(std::string& aus, std::string_view feld, std::string_view besondere);
 // "#,##0.00": 3.000,00; -1.234,57.
 inline std::string FormatDE(Money betrag) { return FormatBild(betrag, 2, true); }
 

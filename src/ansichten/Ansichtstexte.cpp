@@ -27,10 +27,9 @@ constexpr std::size_t kMonatsbreite = 11;
 constexpr std::size_t kBetragsbreite = 12;
 
 std::string csvFeld(const std::string& s) {
-  if (s.find_first_of("\";\r\n") == std::string::npos) return s;
-  std::string z = "\"";
-  for (const char c : s) z += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return z + "\"";
+  std::string z;
+  HaengeCsvFeldAn(z, s, "\";\r\n");
+  return z;
 }
 
 std::string verbunden(const std::vector<std::string>& teile, const std::string& zwischen) {

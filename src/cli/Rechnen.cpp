@@ -25,24 +25,12 @@ namespace salvaro {
 
 namespace {
 
-// ASCII only, as std::tolower in the "C" locale, without a call per character.
-char klein(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string kleingeschrieben(std::string_view s) {
   std::string k(s);
-  for (char& c : k) c = klein(c);
+  // ASCII only, as std::tolower in the "C" locale, without a call per character.
+  for (char& c : k)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return k;
-}
-
-// Whether two texts are equal regardless of ASCII case (a batch compares every row's month and
-// state with the lists, so without a copy).
-bool gleichOhneGrossschreibung(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (klein(a[i]) != klein(b[i])) return false;
-  return true;
 }
 
 OptionsFehler fehlerIn(std::string_view name, const std::string& text) {
@@ -156,7 +144,7 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   } else if (name == "monat") {
     int nr = 0;
     for (std::size_t i = 0; i < kMonatsnamen.size(); ++i)
-      if (gleichOhneGrossschreibung(kMonatsnamen[i], wert)) nr = static_cast<int>(i) + 1;
+      if (GleichOhneGrossschreibung(kMonatsnamen[i], wert)) nr = static_cast<int>(i) + 1;
     if (nr == 0) nr = ganzzahlIm(name, wert, 1, 12);
     e.MonatNr = nr;
     e.Monat = std::string(kMonatsnamen[nr - 1]);
@@ -173,10 +161,10 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   } else if (name == "freibetrag") {
     e.StFB = amount(-kMax, kMax);
   } else if (name == "kirchensteuer") {
-    const bool keine = gleichOhneGrossschreibung(wert, "keine");
+    const bool keine = GleichOhneGrossschreibung(wert, "keine");
     std::string land;
     for (std::string_view l : kKiStLaender)
-      if (gleichOhneGrossschreibung(l, wert) || (keine && l == kKiStLaender[0])) land = l;
+      if (GleichOhneGrossschreibung(l, wert) || (keine && l == kKiStLaender[0])) land = l;
     if (land.empty())
       throw fehlerIn(name, "'" + std::string(wert) + "' ist kein Bundesland der Liste (oder 'keine')");
     e.KiLand = land;
@@ -449,16 +437,7 @@ namespace {
 
 void haengeCsvFeldAn(std::string& aus, std::string_view s, char trenner) {
   const char besondere[] = {'"', '\n', trenner};
-  if (s.find_first_of(std::string_view(besondere, 3)) == std::string_view::npos) {
-    aus += s;
-    return;
-  }
-  aus += '"';
-  for (const char c : s) {
-    aus += c;
-    if (c == '"') aus += '"';
-  }
-  aus += '"';
+  HaengeCsvFeldAn(aus, s, std::string_view(besondere, 3));
 }
 
 // Amounts in the output: German notation with ";", plain with a decimal point with ",".
