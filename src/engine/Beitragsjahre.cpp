@@ -255,13 +255,15 @@ struct PflegeRente {
 // The care surcharge for the childless and, from July 2023, the employee's reduction for each
 // child under 25 from the second to the fifth; the employer's flat health and pension rates in
 // marginal employment (11 % and 12 % until June 2006), which are also the employer's part of a
-// pension opt-in; the opt-in's minimum base; a twentieth of the monthly reference amount.
+// pension opt-in; the opt-in's minimum base; a twentieth of the monthly reference amount (§ 18
+// SGB IV, West, which health and care insurance take everywhere: 2,415 euros in 2004 and 2005,
+// 2,450 in 2006 and 2007).
 constexpr PflegeRente kPflegeRente[] = {
   // jahr   childless             per child             flat KV            flat RV             minimum base  twentieth
-    {2004, 0_m,                  0_m,                  11_m,              12_m,               155_m,        0_m},
-    {2005, 0.25_m,               0_m,                  11_m,              12_m,               155_m,        0_m},
-    {2006, 0.25_m,               0_m,                  {11_m, 13_m, 7},   {12_m, 15_m, 7},    155_m,        0_m},
-    {2007, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        0_m},
+    {2004, 0_m,                  0_m,                  11_m,              12_m,               155_m,        120.75_m},
+    {2005, 0.25_m,               0_m,                  11_m,              12_m,               155_m,        120.75_m},
+    {2006, 0.25_m,               0_m,                  {11_m, 13_m, 7},   {12_m, 15_m, 7},    155_m,        122.50_m},
+    {2007, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        122.50_m},
     {2008, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        124.25_m},
     {2009, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        126.00_m},
     {2010, 0.25_m,               0_m,                  13_m,              15_m,               155_m,        127.75_m},

@@ -15,9 +15,6 @@ namespace {
 // How the payroll case feeds the engines of a year: the flowcharts' inputs changed over time.
 struct Eingabeform {
   bool mitAltersjahr;        // ALTER1 and AJAHR from 2006; before, the age relief stays off
-  bool versorgungAb2005;     // 2006 and 2007: the year the pension began is fixed at 2005
-  bool ohneVBEZM;            // 2005: the monthly pension of the first month is not passed
-  bool ohneVBEZS;            // 2005-2007: special pension payments are not passed
   bool jre4MitPeriode;       // 2005: a one-time payment sees JRE4 plus the pay of the period
   bool ebJahresfreibetrag;   // 2005: the one-time payment's annual allowance is its own input
   bool solzInCent;           // before 2008 the surcharge is cut to whole cents
@@ -27,9 +24,6 @@ struct Eingabeform {
 constexpr Eingabeform EingabeformFuer(int jahr) {
   return {
       .mitAltersjahr = jahr >= 2006,
-      .versorgungAb2005 = jahr == 2006 || jahr == 2007,
-      .ohneVBEZM = jahr == 2005,
-      .ohneVBEZS = jahr >= 2005 && jahr <= 2007,
       .jre4MitPeriode = jahr == 2005,
       .ebJahresfreibetrag = jahr == 2005,
       .solzInCent = jahr < 2008,
@@ -73,6 +67,7 @@ void TLohnGehalt::SetJahr(int jahr) {
   StFB = Money();
   KVSatz = 13_m;
   VBEZ = VBS = Money();
+  SetVersorgungsbezug(Money(), Versorgungsbezugsart::Keine, 0, 0);
   Geringverdienergrenze = 325_m;
   LadePeriode();
 }
@@ -183,7 +178,10 @@ void TLohnGehalt::Berechne() {
   BerechneZusatzversorgung();
   stBruttoPeriode_ = StBrutto + ZVSteuerpflichtig;
   LZZ = StTage < 30 ? 4 : 2;
-  RE4 = LZZ == 4 ? RundeCent(stBruttoPeriode_ / StTage) : stBruttoPeriode_;
+  // The engine taxes the pay less the Aktivrente's free part, and a pension paid with it.
+  BerechneAlter();
+  const Money re4Periode = stBruttoPeriode_ - AktivrenteFrei + Versorgungsbezug;
+  RE4 = LZZ == 4 ? RundeCent(re4Periode / StTage) : re4Periode;
 
   BerechneBemessung();
   const Money pkpv = PKPVFuerSteuer();
@@ -220,6 +218,7 @@ void TLohnGehalt::Berechne() {
   AVAG = BerechneAVAG();
   PVAN = BerechnePVAN();
   PVAG = BerechnePVAG();
+  BerechneVersorgungsbeitraege();
   BerechneUmlagen();
   BerechneAufstockung();
   BerechneKammerbeitrag();
@@ -244,16 +243,21 @@ void TLohnGehalt::BerechneSteuern(OruSteuern& engine, Money pkpv) {
   LohnsteuerEingabe e;
   e.AJAHR = AJAHR;
   e.ALTER1 = ALTER1;
-  e.VJAHR = form.versorgungAb2005 ? 2005 : VJAHR;
-  e.ZMVB = ZMVB;
+  // A pension typed with the case gives the flowchart's pension inputs; the first full month's
+  // pension is taken as the one of the period.
+  const bool mitBezug = Versorgungsbezug > 0;
+  const Money bezugPeriode =
+      LZZ == 4 && mitBezug ? RundeCent(Versorgungsbezug / StTage) : Versorgungsbezug;
+  e.VJAHR = mitBezug ? VersorgungsbeginnJahr : VJAHR;
+  e.ZMVB = mitBezug ? VersorgungsmonateImJahr() : ZMVB;
   e.RE4 = RE4;
   e.FreibetragLzz = Money::runde(StFB / 100);
   e.FreibetragJahr = form.ebJahresfreibetrag ? EBJahresfreibetrag : Money::runde(StFB * 12 / 100);
   e.VMT = VMT;
-  e.VBEZ = VBEZ;
+  e.VBEZ = VBEZ + bezugPeriode;
   e.VBS = VBS;
-  e.VBEZM = form.ohneVBEZM ? Money() : VBEZM;
-  e.VBEZS = form.ohneVBEZS ? Money() : VBEZS;
+  e.VBEZM = mitBezug ? Versorgungsbezug : VBEZM;
+  e.VBEZS = VBEZS;
   e.JVBEZ = JVBEZ;
   e.PKPV = pkpv;
   e.f = Faktor;
@@ -262,7 +266,8 @@ void TLohnGehalt::BerechneSteuern(OruSteuern& engine, Money pkpv) {
   e.ZKF = KiFB;
   e.STKL = StKl;
   e.LZZ = LZZ;
-  e.KRV = KRV;
+  KRVSteuer = KRVFuerSteuer();
+  e.KRV = KRVSteuer;
   e.PKV = PKV;
   e.PVS = PVSachsen;
   e.PVZ = PVErhoeht;
@@ -288,13 +293,13 @@ void TLohnGehalt::BerechneSteuern(OruSteuern& engine, Money pkpv) {
 
   if (SonstBezug > 0 && engine.HatEinmalbezug()) {
     const Money jre4 = form.jre4MitPeriode ? JRE4 + stBruttoPeriode_ : JRE4;
-    LStEB = engine.LohnsteuerEB(SonstBezug, jre4, JVBEZ, VBS);
+    LStEB = engine.LohnsteuerEB(SonstBezug - AktivrenteFreiEB, jre4, JVBEZ, VBS);
     SolZEB = engine.SolzEB();
     KiStEB1 = engine.KirchensteuerEB(pflichtig, KiStLand, Konfession, 1, 0, Money(), Money());
     KiStEB2 = engine.KirchensteuerEB(pflichtig, KiStLand, Konfession, 0, 0, Money(), Money());
   }
   if (VMT > 0 && engine.HatVMT()) {
-    LStVMT = engine.LohnsteuerVMT(SonstBezug, JRE4);
+    LStVMT = engine.LohnsteuerVMT(SonstBezug - AktivrenteFreiEB, JRE4);
     SolZVMT = engine.SolzVMT();
     KiStVMT1 = engine.KirchensteuerEB(pflichtig, KiStLand, Konfession, 1, 1, Money(), Money());
     KiStVMT2 = engine.KirchensteuerEB(pflichtig, KiStLand, Konfession, 0, 1, Money(), Money());

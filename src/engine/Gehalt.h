@@ -9,7 +9,7 @@
 // SetKVZusBeitrag, SetPKPV, SetPKV, SetKVSatz, SetStBrutto, SetSonstBezug, SetEBSVBrutto,
 // SetSVBrutto, SetStKl, SetFaktor (after SetStKl), SetKiStLand, SetKonfession, SetKRV, SetKiFB,
 // SetStFB, SetGebJahr, SetBAVArt, SetMehrfachbesch, SetBruttoAndere, SetAufstockung,
-// SetKinderUnter25; then
+// SetKinderUnter25, SetGebMonat, SetAktivrente, SetVersorgungsbezug; then
 // Berechne. Inputs without a setter are plain fields.
 //
 // Berechne leaves the inputs as they were set, so a caller may set StBrutto and SVBrutto anew and
@@ -26,6 +26,7 @@
 #include <string>
 #include <string_view>
 
+#include "alter/Regelaltersgrenze.h"
 #include "engine/Beitragsjahre.h"
 #include "money/Money.h"
 #include "tax/OruSteuern.h"
@@ -36,6 +37,13 @@ namespace salvaro {
 class ZeitraumFehler : public std::invalid_argument {
  public:
   using std::invalid_argument::invalid_argument;
+};
+
+// The kinds of a pension paid with the case (Versorgungsbezug, § 19 Abs. 2 EStG).
+enum class Versorgungsbezugsart {
+  Keine,
+  Betriebsrente,   // a company pension: health and care contributions withheld by the payer
+  Beamtenpension,  // a civil servant's pension: no social insurance
 };
 
 // Where the payroll case gets the wage-tax engine of a year and month.
@@ -91,6 +99,19 @@ class TLohnGehalt {
   // Children under 25 (0 to 9): from the second to the fifth each lowers the care rate.
   void SetKinderUnter25(int kinder) { KinderUnter25 = std::clamp(kinder, 0, 9); }
 
+  // --- Age and pension payments ---
+  // Month of birth 1 to 12; 0 when it is not known (December is assumed).
+  void SetGebMonat(int monat) { GebMonat = monat >= 1 && monat <= 12 ? monat : 0; }
+  // The Aktivrente: 0 off, 1 where the law allows it (not in class VI), 2 also in class VI (the
+  // employee confirmed that no other employment uses it).
+  void SetAktivrente(int aktivrente) { Aktivrente = aktivrente; }
+  // A pension paid with the pay of the period (or alone): the monthly amount, its kind and the
+  // year and month it began (month 0: before the calculation year or not known).
+  void SetVersorgungsbezug(Money betrag, Versorgungsbezugsart art, int beginnJahr,
+                           int beginnMonat);
+  // The months of the calculation year for which the pension is paid (0 without one).
+  int VersorgungsmonateImJahr() const;
+
   // Computes every result of the case. Throws ZeitraumFehler for a period without values or
   // without a wage-tax engine, RechenFehler for a floating-point fault (StTage 0, for example).
   void Berechne();
@@ -139,6 +160,12 @@ class TLohnGehalt {
   int BAVArt = 0;
   int Aufstockung = 0;
   int KinderUnter25 = 0;
+  // Age and pension payments.
+  int GebMonat = 0;
+  int Aktivrente = 0;
+  Money Versorgungsbezug;  // monthly, on top of StBrutto
+  Versorgungsbezugsart VersorgungsbezugArt = Versorgungsbezugsart::Keine;
+  int VersorgungsbeginnJahr = 0, VersorgungsbeginnMonat = 0;
 
   // --- Inputs without a setter ---
   // Pension payments, pay for several years' work and the annual wage of one-time payments.
@@ -183,6 +210,13 @@ class TLohnGehalt {
   int Minijob = 0;
   Money RE4;  // the pay the engine taxes: the period's (a day's with fewer than 30 days)
   Money BemKV, BemRV, EBBemKV, EBBemRV, AntBBGKV, AntBBGRV;
+  // The rules of age: the month the retirement age is reached, whether the period lies after it,
+  // the Aktivrente's free parts of the regular pay and of the one-time payment (0 when it does not
+  // apply), and the tax table the engine was fed (KRV, or none for pension digit 3).
+  Kalendermonat Regelaltersgrenze;
+  int NachRegelaltersgrenze = 0;
+  Money AktivrenteFrei, AktivrenteFreiEB;
+  int KRVSteuer = 0;
 
   // --- Results ---
   // The annual taxable income of the regular pay as the engine's main operation leaves it.
@@ -196,6 +230,10 @@ class TLohnGehalt {
   Money AufstockungBetrag, AufstockungRVBemessung, AufstockungRVBeitrag;
   Money ZVSatz, ZVUmlage, ZVGrenzbeitrag, ZVZusatzbeitrag, ZVANBeitrag, ZVSteuerpflichtig,
       ZVPauschal, ZVSVpflichtig;
+  // The pension payments: the health and care contributions the payer withholds, and the year's
+  // pension allowance and its supplement (§ 19 Abs. 2 EStG) the wage tax takes.
+  Money KVVersorgung, PVVersorgung;
+  Money Versorgungsfreibetrag, ZuschlagVersorgungsfreibetrag;
 
  private:
   void LadePeriode();
@@ -210,6 +248,11 @@ class TLohnGehalt {
   void BerechneUmlagen();
   void BerechneKammerbeitrag();
   void BerechneAufstockung();
+  // The rules of age and the pension payments.
+  void BerechneAlter();
+  bool AktivrenteMoeglich() const;
+  int KRVFuerSteuer() const;
+  void BerechneVersorgungsbeitraege();
 
   // The shares of the regular pay.
   Money BerechneKVAN() const;

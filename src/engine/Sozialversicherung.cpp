@@ -315,7 +315,9 @@ bool TLohnGehalt::AVANFrei() const {
 }
 
 bool TLohnGehalt::AVAGFrei() const {
-  return BGRRV == 5 || BGRAV == 0 || BGRKV == 6 || AVStatus == 1 || Minijob == 1;
+  return BGRRV == 5 || BGRAV == 0 || BGRKV == 6 || AVStatus == 1 || Minijob == 1 ||
+         // The employer's isolated half after the retirement age was suspended 2017-2021.
+         (BGRAV == 2 && !ArbeitgeberanteilAVNachAltersgrenze(Jahr));
 }
 
 Money TLohnGehalt::BerechneAVAN() const {
@@ -507,6 +509,48 @@ void TLohnGehalt::BerechneAufstockung() {
   bem = std::min(bem, BBGRV - BemRV);
   AufstockungRVBemessung = NichtNegativ(bem);
   AufstockungRVBeitrag = RundeCent(AufstockungRVBemessung * RVSatz / 100);
+}
+
+}  // namespace salvaro
+
+namespace salvaro {
+
+// Health and care contributions on a company pension of a compulsorily insured pensioner, which
+// the payer withholds (§ 256 SGB V). A civil servant's pension, a privately insured or voluntary
+// member and a pensioner without statutory health insurance have none here.
+void TLohnGehalt::BerechneVersorgungsbeitraege() {
+  KVVersorgung = PVVersorgung = Money();
+  const bool pflichtversichert = VersorgungsbezugArt == Versorgungsbezugsart::Betriebsrente &&
+                                 BGRKV != 0 && BGRKV != 9 && KVStatus == 0;
+  // § 226 Abs. 2 Satz 1 SGB V, § 57 Abs. 1 SGB XI: nothing up to a twentieth of the monthly
+  // reference amount (§ 18 SGB IV), the whole pension above it.
+  const Money zwanzigstel = ZwanzigstelBezugsgroesse;
+  if (!pflichtversichert || Versorgungsbezug <= zwanzigstel) return;
+  // § 230 SGB V: the pay first, then the pension up to the ceiling.
+  const Money raum = NichtNegativ(grenzeKV_ - BemKV);
+  // § 226 Abs. 2 Satz 2 SGB V (from 2020): in health insurance a company pension is charged only
+  // above an allowance of the same amount.
+  const Money kvBasis = std::min(
+      werte_->versorgungsFreibetrag ? Versorgungsbezug - zwanzigstel : Versorgungsbezug, raum);
+  const Money pvBasis = std::min(Versorgungsbezug, raum);
+
+  // § 248 SGB V: the general rate (not the reduced one of digit 3) and the fund's additional
+  // rate, both in full and borne by the member alone (§ 250 Abs. 1 Nr. 1 SGB V).
+  Money allgemein = KVSatz;
+  if (BGRKV == 3) {
+    if (werte_->KVSatzFest.in(Monat) > 0) allgemein = werte_->KVSatzFest.in(Monat);
+    else if (werte_->KVSatzVorgabe > 0) allgemein = werte_->KVSatzVorgabe;
+  }
+  const Money zusatz = werte_->kvZusatz.in(Monat) == KvZusatz::Keiner ? Money() : KVZusBeitrag;
+  KVVersorgung = Anteil(kvBasis, allgemein) + Anteil(kvBasis, zusatz);
+
+  // § 59 Abs. 1 SGB XI with § 55 SGB XI: the whole care rate, with the surcharge of the childless
+  // or the reductions for children, borne by the member alone.
+  if (BGRPV == 0 || PVStatus != 0) return;
+  const int kinder = std::clamp(KinderUnter25 - 1, 0, 4);
+  const Ext satz = werte_->PVSatz.in(Monat) + PVZuschlag() -
+                   (PVErhoeht == 1 ? Ext() : werte_->PVAbschlagJeKind.in(Monat) * kinder);
+  PVVersorgung = Anteil(pvBasis, satz);
 }
 
 }  // namespace salvaro
