@@ -310,7 +310,8 @@ Ausgaben rechne(OruSteuern& engine, const Zeile& z) {
                                JVBEZ = index("JVBEZ"), PKPV = index("PKPV"),
                                ENTSCH = index("ENTSCH"), JRE4ENT = index("JRE4ENT"),
                                SONSTENT = index("SONSTENT"), MBV = index("MBV"), R = index("R"),
-                               SONSTB = index("SONSTB"), JRE4 = index("JRE4");
+                               SONSTB = index("SONSTB"), JRE4 = index("JRE4"),
+                               STERBE = index("STERBE"), VKAPA = index("VKAPA");
   LohnsteuerEingabe e;
   e.AF = z.ganz(AF);
   e.AJAHR = z.ganz(AJAHR);
@@ -343,6 +344,8 @@ Ausgaben rechne(OruSteuern& engine, const Zeile& z) {
   e.JRE4ENT = z.euro(JRE4ENT);
   e.SONSTENT = z.euro(SONSTENT);
   e.MBV = z.euro(MBV);
+  e.STERBE = z.euro(STERBE);
+  e.VKAPA = z.euro(VKAPA);
   const int pflichtig = z.ganz(R) > 0 ? 1 : 0;
   const Money sonstb = z.euro(SONSTB);
   const Money jre4 = z.euro(JRE4);
@@ -355,7 +358,7 @@ Ausgaben rechne(OruSteuern& engine, const Zeile& z) {
     engine.SolzEB();
     engine.KirchensteuerEB(pflichtig, 12, 1, 0, 0, Money(), Money());
   }
-  if (engine.HatVMT() && e.VMT > 0) {
+  if (engine.HatVMT() && (e.VMT > 0 || (e.VKAPA > 0 && engine.NimmtEingabe("VKAPA")))) {
     engine.LohnsteuerVMT(sonstb, jre4);
     engine.SolzVMT();
     engine.KirchensteuerEB(pflichtig, 12, 1, 0, 1, Money(), Money());

@@ -22,6 +22,10 @@ struct LohnsteuerEingabe {
   Money FreibetragLzz;
   Money FreibetragJahr;
   Money VMT, VBEZ, VBS, VBEZM, VBEZS, JVBEZ;
+  // Pension parts of the one-time payments: the death benefit (and capital payments of pensions
+  // that are not pay for several years) in SONSTB, and capital payments of pensions for several
+  // years (besides VMT).
+  Money STERBE, VKAPA;
   Money PKPV;  // monthly private health and care premium
   Money ENTSCH, JRE4ENT, SONSTENT;
   Money f;    // factor of class IV, a fraction (0.877)

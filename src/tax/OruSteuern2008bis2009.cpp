@@ -113,7 +113,7 @@ bool OruSteuern2008bis2009::NimmtEingabe(std::string_view name) const {
   static constexpr std::string_view kEingaben[] = {
       "AJAHR",    "ALTER1",   "JFREIB", "JHINZU", "JRE4",   "JVBEZ", "KRV",  "LZZ",
       "LZZFREIB", "LZZHINZU", "R",      "RE4",    "SONSTB", "STKL",  "VBEZ", "VBEZM",
-      "VBEZS",    "VBS",      "VJAHR",  "VMT",    "ZKF",    "ZMVB"};
+      "VBEZS",    "VBS",      "VJAHR",  "VMT",    "ZKF",    "ZMVB",   "STERBE"};
   for (std::string_view n : kEingaben)
     if (n == name) return true;
   return false;
@@ -146,6 +146,8 @@ Money OruSteuern2008bis2009::LohnsteuerLfd(const LohnsteuerEingabe& e) {
   VBEZM = cent(e.VBEZM);
   VBEZS = cent(e.VBEZS);
   JVBEZ = cent(e.JVBEZ);
+  STERBE = cent(e.STERBE);
+  VBEZBSO = Money();
 
   MRE4JL();
   MRE4();
@@ -190,7 +192,8 @@ void OruSteuern2008bis2009::MRE4JL() {
 }
 
 // Allowance for pension payments and its supplement, also for the pay with a one-time payment
-// (whose pension parts, the death benefit and capitalised pensions, are not inputs).
+// and its pension parts (VBEZBSO: the death benefit; capital payments of pensions are not
+// inputs).
 void OruSteuern2008bis2009::MRE4() {
   if (ZVBEZJ == 0) {
     FVBZ = FVB = FVBZSO = FVBSO = Money();
@@ -207,13 +210,13 @@ void OruSteuern2008bis2009::MRE4() {
     }
     FVB = auf(2, VBEZB * TAB(1, J) / 100);
     if (FVB > HFVB) FVB = HFVB;
-    FVBSO = auf(2, FVB);
+    FVBSO = auf(2, FVB + VBEZBSO * TAB(1, J) / 100);
     if (FVBSO > TAB(2, J)) FVBSO = TAB(2, J);
-    HFVBZSO = ab(2, VBEZB / 100 - FVBSO);
+    HFVBZSO = ab(2, (VBEZB + VBEZBSO) / 100 - FVBSO);
     if (w_->FVBZSOVergleichZeile3) {
       FVBZSO = TAB(3, 3) > HFVBZSO ? auf(0, HFVBZSO) : TAB(3, J);
     } else {
-      FVBZSO = auf(0, FVBZ);
+      FVBZSO = auf(0, FVBZ + VBEZBSO / 100);
       if (FVBZSO > HFVBZSO) FVBZSO = auf(0, HFVBZSO);
       if (FVBZSO > TAB(3, J)) FVBZSO = TAB(3, J);
     }
@@ -412,6 +415,7 @@ Money OruSteuern2008bis2009::LohnsteuerEB(Money sonstb, Money jre4, Money jvbez,
   MOSONST();
   ZRE4J = ab(2, (JRE4 + SONSTB) / 100);
   ZVBEZJ = ab(2, (JVBEZ + VBS) / 100);
+  VBEZBSO = STERBE;
   MRE4SONST();
   MLSTJAHR();
   LSTSO = Money::runde(ST * 100);
@@ -479,6 +483,7 @@ Money OruSteuern2008bis2009::LohnsteuerVMT(Money sonstb, Money jre4) {
   }
   ZRE4J = ab(2, (JRE4 + SONSTB + VMT) / 100);
   ZVBEZJ = ab(2, (JVBEZ + VBS) / 100);
+  VBEZBSO = STERBE;
   MRE4SONST();
   MLSTJAHR();
   LST3 = Money::runde(ST * 100);

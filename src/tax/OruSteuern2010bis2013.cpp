@@ -180,7 +180,7 @@ bool OruSteuern2010bis2013::NimmtEingabe(std::string_view name) const {
       "AF",    "AJAHR", "ALTER1", "ENTSCH",   "F",        "JFREIB", "JHINZU", "JRE4",
       "JVBEZ", "KRV",   "LZZ",    "LZZFREIB", "LZZHINZU", "PKPV",   "PKV",    "PVS",
       "PVZ",   "R",     "RE4",    "SONSTB",   "STKL",     "VBEZ",   "VBEZM",  "VBEZS",
-      "VBS",   "VJAHR", "VMT",    "ZKF",      "ZMVB"};
+      "VBS",   "VJAHR", "VMT",    "ZKF",      "ZMVB",     "STERBE"};
   for (std::string_view n : kImmer)
     if (n == name) return true;
   return (name == "JRE4ENT" || name == "SONSTENT") && w_->mitEntschaedigung;
@@ -218,6 +218,7 @@ Money OruSteuern2010bis2013::LohnsteuerLfd(const LohnsteuerEingabe& e) {
   VBEZM = cent(e.VBEZM);
   VBEZS = cent(e.VBEZS);
   JVBEZ = cent(e.JVBEZ);
+  STERBE = cent(e.STERBE);
   PKPV = cent(e.PKPV);
   ENTSCH = cent(e.ENTSCH);
   if (w_->mitEntschaedigung) {
@@ -271,7 +272,7 @@ void OruSteuern2010bis2013::MRE4JL() {
 }
 
 // Allowance for pension payments and its supplement, with and without pension parts of a
-// one-time payment (VBEZBSO; the death benefit and capitalised pensions are not inputs).
+// one-time payment (VBEZBSO: the death benefit; capital payments of pensions are not inputs).
 void OruSteuern2010bis2013::MRE4() {
   if (ZVBEZJ == 0) {
     FVBZ = FVB = FVBZSO = FVBSO = Money();
@@ -501,7 +502,7 @@ Money OruSteuern2010bis2013::LohnsteuerEB(Money sonstb, Money jre4, Money jvbez,
   MOSONST();
   ZRE4J = ab(2, (JRE4 + SONSTB) / 100);
   ZVBEZJ = ab(2, (JVBEZ + VBS) / 100);
-  VBEZBSO = Money();
+  VBEZBSO = STERBE;
   MRE4SONST();
   MLSTJAHR();
   LSTSO = Money::runde(ST * 100);
@@ -564,7 +565,7 @@ Money OruSteuern2010bis2013::LohnsteuerVMT(Money sonstb, Money jre4) {
   } else {
     LST1 = LSTSO;
   }
-  VBEZBSO = Money();
+  VBEZBSO = STERBE;
   ZRE4J = ab(2, (JRE4 + SONSTB + VMT) / 100);
   ZVBEZJ = ab(2, (JVBEZ + VBS) / 100);
   KENNVMT = 2;

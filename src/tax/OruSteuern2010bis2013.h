@@ -86,6 +86,7 @@ class OruSteuern2010bis2013 : public OruSteuern {
       JRE4ENT, SONSTENT, SONSTB, JRE4;
   // Working variables, named as in the flowchart.
   Money ZRE4J, ZVBEZJ, JLFREIB, JLHINZU, ZRE4, ZRE4VP, ZVBEZ;
+  Money STERBE;
   Money VBEZB, VBEZBSO, FVB, FVBZ, FVBSO, FVBZSO, HFVB, HFVBZ, HFVBZSO, ALTE;
   Money ANP, EFA, SAP, KFB, ZTABFB;
   int KZTAB = 1, KENNVMT = 0;

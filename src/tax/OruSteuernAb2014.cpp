@@ -250,11 +250,11 @@ bool OruSteuernAb2014::NimmtEingabe(std::string_view name) const {
       "AF",  "AJAHR", "ALTER1", "F",     "JFREIB",   "JHINZU",  "JRE4",  "JVBEZ",
       "KRV", "LZZ",   "LZZFREIB", "LZZHINZU", "PKPV", "PKV", "PVS", "PVZ", "R", "RE4", "SONSTB",
       "STKL", "VBEZ", "VBEZM",  "VBEZS",  "VBS",   "VJAHR",   "ZKF",   "ZMVB",
-      "JRE4ENT", "SONSTENT"};
+      "JRE4ENT", "SONSTENT", "STERBE"};
   for (std::string_view n : kImmer)
     if (n == name) return true;
   return (name == "MBV" && w_->mitMBV) || (name == "KVZ" && w_->mitKVZ) ||
-         ((name == "VMT" || name == "ENTSCH") && w_->mitVMT) ||
+         ((name == "VMT" || name == "ENTSCH" || name == "VKAPA") && w_->mitVMT) ||
          (name == "PVA" && w_->pvAbschlagJeKind > 0) ||
          ((name == "ALV" || name == "PKPVAGZ") && w_->vorsorge2026);
 }
@@ -295,13 +295,15 @@ Money OruSteuernAb2014::LohnsteuerLfd(const LohnsteuerEingabe& e) {
   VBEZM = cent(e.VBEZM);
   VBEZS = cent(e.VBEZS);
   JVBEZ = cent(e.JVBEZ);
+  STERBE = cent(e.STERBE);
+  VKAPA = cent(e.VKAPA);
   PKPV = cent(e.PKPV);
   ENTSCH = cent(e.ENTSCH);
   JRE4ENT = cent(e.JRE4ENT);
   SONSTENT = cent(e.SONSTENT);
   if (w_->mitMBV) MBV = cent(e.MBV);
   PKPVAGZ = cent(e.PKPVAGZ);
-  if (!w_->mitVMT) VMT = ENTSCH = Money();
+  if (!w_->mitVMT) VMT = ENTSCH = VKAPA = Money();
 
   MPARA();
   MRE4JL();

@@ -51,11 +51,12 @@ TEST(Pap, FieldsAreFoundWhereverTheCommasFall) {
 
 TEST(Pap, RowsWithInputsTheEngineDoesNotTakeAreSkipped) {
   PapZusammenfassung s;
-  const std::string aus = pap("RE4,STKL,VKAPA\n300000,1,500\n300000,1,0\n", &s);
+  // The 2023 flowchart has no unemployment switch (2026).
+  const std::string aus = pap("RE4,STKL,ALV\n300000,1,1\n300000,1,0\n", &s);
   EXPECT_EQ(s.zeilen, 2);
   EXPECT_EQ(s.uebersprungen, 1);
-  EXPECT_EQ(s.fremdeEingaben, std::set<std::string>{"VKAPA"});
-  EXPECT_NE(aus.find("300000,1,500,,,,,,,,,\n"), std::string::npos);
+  EXPECT_EQ(s.fremdeEingaben, std::set<std::string>{"ALV"});
+  EXPECT_NE(aus.find("300000,1,1,,,,,,,,,\n"), std::string::npos);
 }
 
 TEST(Pap, MalformedRowsNameLineAndColumn) {

@@ -113,7 +113,9 @@ TEST(FamilieAb2014, EveryEngineOfTheFamilyIsSelectable) {
       EXPECT_EQ(e->Name(), EngineName(jahr, monat));
       EXPECT_EQ(e->NimmtEingabe("KVZ"), jahr >= 2015);
       EXPECT_EQ(e->NimmtEingabe("MBV"), jahr >= 2022);
-      EXPECT_FALSE(e->NimmtEingabe("VKAPA"));
+      // The pension parts of one-time payments: the death benefit, capital payments of pensions.
+      EXPECT_TRUE(e->NimmtEingabe("STERBE"));
+      EXPECT_TRUE(e->NimmtEingabe("VKAPA"));
     }
   }
 }
