@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "abrechnung/Altersangaben.h"
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Hochrechnung.h"
 #include "abrechnung/Zahlentext.h"
@@ -191,6 +192,7 @@ void FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
   fall.SetBruttoAndere(Money());
   fall.SetAufstockung(0);
   fall.SetKinderUnter25(kinderUnter25);
+  FuelleAltersangaben(fall, e);
   fall.U1Satz = UmlagesatzAus(e.U1Satz);
   fall.U2Satz = UmlagesatzAus(e.U2Satz);
   fall.Berechne();
@@ -214,10 +216,14 @@ Money krankenUndPflege(const TLohnGehalt& f) {
 }  // namespace
 
 Money GesetzlicheAbzuege(const TLohnGehalt& f) {
-  return f.LSt + f.KiSt + f.SolZ + f.RVAN + f.AVAN + krankenUndPflege(f);
+  return f.LSt + f.KiSt + f.SolZ + f.RVAN + f.AVAN + krankenUndPflege(f) + f.KVVersorgung +
+         f.PVVersorgung;
 }
 
-Money NettoFormel(const TLohnGehalt& f, Money x) { return x - GesetzlicheAbzuege(f); }
+// A pension paid with the pay is paid out with it.
+Money NettoFormel(const TLohnGehalt& f, Money x) {
+  return x + f.Versorgungsbezug - GesetzlicheAbzuege(f);
+}
 
 Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& f) {
   Abzugsbetraege a;
@@ -230,6 +236,9 @@ Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& f) {
   a.PV = f.BGRKV == 9 && f.BGRPV == 1 ? f.PVAN - f.PVAG : f.PVAN + f.PVANEB;
   // A privately care-insured employee pays the care premium outside the payroll.
   if (f.PVStatus == 3 || f.PVStatus == 4) a.PV = Money();
+  // The contributions on a pension paid with the pay.
+  a.KV += f.KVVersorgung;
+  a.PV += f.PVVersorgung;
   return a;
 }
 
@@ -258,6 +267,11 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAb
   }
   if (e.MonatNr < 1 || e.MonatNr > 12) e.MonatNr = MonatAusName(e.Monat);
   if (e.MonatNr == 0) throw KonvertierungsFehler(e.Monat, true);
+  if (const auto fehlt = PruefeAltersangaben(e, jahr, e.MonatNr)) {
+    r.meldungen.push_back(fehler(*fehlt));
+    e.BruttoMarke = e.NettoMarke = 0;
+    return r;
+  }
 
   Money eingabe = betrag(e.Brutto);
   if (e.BruttoMarke == 1 && e.BruttoUebernahme) e.StBrutto = e.SVBrutto = e.Brutto;
@@ -346,6 +360,8 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAb
     r.meldungen.push_back({Meldung::Art::Fehler, text, 2001});
   }
   if (auto m = Geringfuegigkeitspruefung(e, fall)) r.meldungen.push_back(*m);
+  r.vorschlag = VorschlagNachAltersgrenze(fall);
+  r.alter = AlterswerteVon(fall, r.einmal.AktivrenteEinmal);
   return r;
 }
 
@@ -371,6 +387,7 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   l.push_back("BERECHNUNG:" + std::string(kSpaltenbreite - 11, ' '));
   l.push_back(leer);
   l.push_back(AbrZeile("Brutto                        ", e.Brutto, true, false));
+  ZeilenVersorgungsbezug(l, f);
   l.push_back(leer);
   l.push_back(AbrZeile("Lohnsteuer", text(f.LSt), true, true));
   if (eb) l.push_back(AbrZeile("Lohnsteuer EB", text(f.LStEB), true, true));
@@ -388,6 +405,7 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
                          : f.PVStatus == 3 || f.PVStatus == 4 ? std::string("0,00")
                                                               : text(f.PVAN);
   l.push_back(AbrZeile("Pflegeversicherung " + pvSatz, pv, true, true));
+  ZeilenVersorgungsbeitraege(l, f);
   l.push_back(leer);
   l.push_back(AbrZeile("Summe gesetzliche Abzüge", gesAbz, true, true));
   l.push_back(leer);
@@ -460,6 +478,7 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   r.push_back(AbrZeile("Steuertabelle", e.BesondereTabelle ? "besondere Tabelle" : "allgemeine Tabelle",
                        false, false));
   r.push_back(AbrZeile("Geburtsjahr", e.GebJahr, false, false));
+  ZeilenAlter(r, e, f, einmal.AktivrenteEinmal);
   if (f.Jahr >= 2010) {
     static constexpr const char* kStatus[] = {"Gesetzl. krankenvers.", "Priv.krankenv.o.AG-Zusch.",
                                               "Priv.krankenv.m.AG-Zusch."};

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "abrechnung/Altersangaben.h"
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Eingaben.h"
 #include "abrechnung/Einmalzahlung.h"
@@ -67,6 +68,10 @@ struct Ergebnis {
   Einmalergebnis einmal;
   std::vector<std::string> abrechnung;  // the statement
   std::vector<Meldung> meldungen;       // to show after the results, in this order
+  // After the retirement age: the contribution group that follows, which the window proposes
+  // beside the results (not a message to confirm).
+  std::optional<Beitragsgruppenvorschlag> vorschlag;
+  Alterswerte alter;
 };
 
 // The calculation from the driving-field marks. The fields of e are updated as the window shows

@@ -69,6 +69,17 @@ struct Eingaben {
   std::string U2Satz = "0,00";
   bool PauschsteuerAG = false;  // "Pauschsteuer trägt Arbeitgeber" (marginal employment, 2 %)
   bool Arbeitgeberseite = false;  // the employer's side in the window and the statement
+  // Age and pension payments: the month of birth ("3" or "März"; empty: not known), a pension
+  // paid with the pay or alone ("Versorgungsbezug", monthly), the year it began and, where it
+  // matters, the month ("Beginn": "2023" or "2023-03"), its kind (a civil servant's pension, else
+  // a company pension), the Aktivrente where it applies, and the employee's confirmation that
+  // lets it apply in class VI.
+  std::string GebMonat;
+  std::string Versorgungsbezug = "0,00";
+  std::string Versorgungsbeginn;
+  bool Beamtenpension = false;
+  bool Aktivrente = true;
+  bool AktivrenteStKl6 = false;
   // Menu switches.
   bool BesondereTabelle = false;       // "Besondere Steuertabelle" (else the general table)
   bool PKVOhneZuschuss = false;        // "Privat krankenvers. ohne AG-Zuschuß"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "abrechnung/Altersangaben.h"
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Berechnung.h"
 #include "abrechnung/Eingaben.h"
@@ -121,12 +122,16 @@ Einmalergebnis BerechneEinmalzahlung(const TLohnGehalt& a, Money brutto, const E
   const Money bisherSt = v.JahresbruttoBisher.value_or(Money::runde(a.StBrutto * vormonate));
   const Money bisherSV = v.JahresbruttoBisher.value_or(Money::runde(svRegulaer * vormonate));
   r.JRE4 = bisherSt + Money::runde(a.StBrutto * (13 - monat));
+  // The rules of age: the Aktivrente's free parts out, the pension payments of the year in.
+  const JahreswerteEinmalzahlung jahreswerte = JahreswerteMitAlter(a, r.JRE4, bisherSt);
+  r.JRE4 = jahreswerte.JRE4;
 
   // The month with the payment: its tax, and its contributions unless they move.
   const auto mitZahlung = [&](bool svHier) {
     TLohnGehalt c = a;
     c.JahresHochrechnung = 0;
     c.JRE4 = r.JRE4;
+    c.JVBEZ = jahreswerte.JVBEZ;
     c.SetSonstBezug(eb);
     c.VMT = abf > 0 && vmtOperation ? abf : Money();
     c.SetEBSVBrutto(Money());
@@ -192,6 +197,7 @@ Einmalergebnis BerechneEinmalzahlung(const TLohnGehalt& a, Money brutto, const E
     r.LStEinmal = c.LStEB;
     r.SolZEinmal = c.SolZEB;
     r.KiStEinmal = c.KiStEB1 + c.KiStEB2;
+    r.AktivrenteEinmal = c.AktivrenteFreiEB;
   }
   r.KVANEinmal = sv.kvAN;
   r.RVANEinmal = sv.rvAN;
@@ -209,7 +215,10 @@ Einmalergebnis BerechneEinmalzahlung(const TLohnGehalt& a, Money brutto, const E
     } else {
       TLohnGehalt s = a;
       s.JahresHochrechnung = 0;
-      s.JRE4 = r.JRE4 + eb;
+      s.JRE4 = r.JRE4 + eb - c.AktivrenteFreiEB;
+      s.JVBEZ = jahreswerte.JVBEZ;
+      // A severance is pay for the years before; the Aktivrente does not free it.
+      s.SetAktivrente(0);
       s.SetSonstBezug(abf);
       s.SetEBSVBrutto(Money());
       s.Berechne();

@@ -56,6 +56,7 @@ struct Einmalergebnis {
   Money EBBemKV, EBBemRV;  // its contribution bases (0 in the transition zone's total)
   Money NettoEinmal;
   bool Vorjahr = false;  // its contributions belong to December of the previous year
+  Money AktivrenteEinmal;  // the part of it the Aktivrente frees from wage tax
 
   // Severance or several years' pay.
   Money LStAbfindung, SolZAbfindung, KiStAbfindung, NettoAbfindung;

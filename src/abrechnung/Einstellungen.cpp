@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "abrechnung/Altersangaben.h"
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Datei.h"
 #include "abrechnung/Einmalzahlung.h"
@@ -103,6 +104,11 @@ GeladeneEinstellungen LadeEinstellungen(const IniDatei& d, Eingaben& e) {
   Leser l(d);
   e.GebJahr = l.text(kSteuer, "Geburtsjahr", v.GebJahr,
                      [](const std::string& w) { return wennGueltig(w, vierZiffern(w)); });
+  // The month of birth beside the year (empty: not known).
+  e.GebMonat = l.text(kSteuer, "Geburtsmonat", v.GebMonat, [](const std::string& w) {
+    const std::optional<int> m = GebMonatAus(w);
+    return m ? std::optional(*m == 0 ? std::string() : std::to_string(*m)) : std::nullopt;
+  });
   e.StKl = l.text(kSteuer, "Steuerklasse", v.StKl, [](const std::string& w) {
     return wennGueltig(w, w.size() == 1 && ZahlfeldHaelt(w, kGrenzenSteuerklasse));
   });
@@ -152,6 +158,9 @@ std::optional<std::string> ErsetzteEinstellungenMeldung(const GeladeneEinstellun
 
 void SpeichereEinstellungen(IniDatei& d, const Eingaben& e) {
   d.Schreibe(kSteuer, "Geburtsjahr", e.GebJahr);
+  // A file without the month of birth stays as it was while none is given.
+  if (!e.GebMonat.empty() || d.Lies(kSteuer, "Geburtsmonat"))
+    d.Schreibe(kSteuer, "Geburtsmonat", e.GebMonat);
   d.Schreibe(kSteuer, "Steuerklasse", e.StKl);
   d.Schreibe(kSteuer, "Faktor", e.Faktor);
   d.Schreibe(kSteuer, "Kinderfreibetrag", e.KiFB);

@@ -249,3 +249,44 @@ TEST(Einstellungen, WhereTheFileLives) {
 
 }  // namespace
 }  // namespace salvaro
+
+namespace salvaro {
+namespace {
+
+// The month of birth is kept with the year of birth; a file without it is written as it was
+// while none is given, and a value that is no month gives the default and is named.
+TEST(Einstellungen, MonthOfBirthBesideTheYear) {
+  struct Fall {
+    const char* gespeichert;  // nullptr: no key
+    const char* geladen;
+    bool ersetzt;
+  };
+  for (const Fall& f : {Fall{nullptr, "", false},
+                        {"3", "3", false},
+                        {"März", "3", false},
+                        {"", "", false},
+                        {"13", "", true},
+                        {"x", "", true}}) {
+    IniDatei d;
+    d.Schreibe("Steuer", "Geburtsjahr", "1960");
+    if (f.gespeichert) d.Schreibe("Steuer", "Geburtsmonat", f.gespeichert);
+    Eingaben e;
+    const GeladeneEinstellungen g = LadeEinstellungen(d, e);
+    EXPECT_EQ(e.GebMonat, f.geladen) << (f.gespeichert ? f.gespeichert : "-");
+    EXPECT_EQ(!g.ersetzt.empty() && g.ersetzt[0] == "Geburtsmonat", f.ersetzt);
+  }
+  Eingaben e;
+  IniDatei ohne;
+  SpeichereEinstellungen(ohne, e);
+  EXPECT_EQ(ohne.Bytes().find("Geburtsmonat"), std::string::npos);
+  e.GebMonat = "3";
+  IniDatei mit;
+  SpeichereEinstellungen(mit, e);
+  EXPECT_NE(mit.Bytes().find("Geburtsjahr=1980\r\nGeburtsmonat=3\r\n"), std::string::npos);
+  Eingaben wieder;
+  LadeEinstellungen(mit, wieder);
+  EXPECT_EQ(wieder.GebMonat, "3");
+}
+
+}  // namespace
+}  // namespace salvaro
