@@ -60,10 +60,13 @@ std::vector<Money> JahrWerte(const Monatswerte& w) {
           w.netto,  w.arbeitgeberkosten};
 }
 
+bool MitAktivrente(const Jahresuebersicht& j) { return j.summe.aktivrente > Money(); }
+
 std::vector<std::string> JahrTabelle(const Jahresuebersicht& j, const std::string& titel) {
-  static const std::vector<std::string> kopf = {"Brutto", "Einmalz.", "Lohnsteuer", "Soli",
-                                                "KiSt",   "KV",       "RV",         "AV",
-                                                "PV",     "Netto",    "AG-Kosten"};
+  std::vector<std::string> kopf = {"Brutto", "Einmalz.", "Lohnsteuer", "Soli",
+                                   "KiSt",   "KV",       "RV",         "AV",
+                                   "PV",     "Netto",    "AG-Kosten"};
+  if (MitAktivrente(j)) kopf.emplace_back("Aktivrente");
   std::vector<std::string> z;
   z.push_back(titel);
   z.emplace_back();
@@ -73,6 +76,7 @@ std::vector<std::string> JahrTabelle(const Jahresuebersicht& j, const std::strin
   const auto zeile = [&](const std::string& name, const Monatswerte& w) {
     std::string s = links(name, kMonatsbreite);
     for (const Money m : JahrWerte(w)) s += rechts(FormatDE(m), kBetragsbreite);
+    if (MitAktivrente(j)) s += rechts(FormatDE(w.aktivrente), kBetragsbreite);
     return s;
   };
   for (const Jahresmonat& m : j.monate)
@@ -98,11 +102,13 @@ std::string JahrCsv(const Jahresuebersicht& j) {
   std::string s = "\xEF\xBB\xBF";
   std::vector<std::string> kopf = {"Monat"};
   for (const std::string& sp : JahrSpalten()) kopf.push_back(sp);
+  if (MitAktivrente(j)) kopf.emplace_back("Aktivrente");
   kopf.push_back("Änderungen");
   s += verbunden(kopf, ";") + "\r\n";
   const auto zeile = [&](const std::string& name, const Monatswerte& w, const std::string& aend) {
     std::vector<std::string> f = {name};
     for (const Money m : JahrWerte(w)) f.push_back(FormatBild(m, 2, false));
+    if (MitAktivrente(j)) f.push_back(FormatBild(w.aktivrente, 2, false));
     f.push_back(csvFeld(aend));
     s += verbunden(f, ";") + "\r\n";
   };

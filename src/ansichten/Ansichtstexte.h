@@ -22,6 +22,8 @@ std::string JahrCsv(const Jahresuebersicht& j);
 const std::vector<std::string>& JahrSpalten();
 // The amounts of a row in that order.
 std::vector<Money> JahrWerte(const Monatswerte& w);
+// Whether the year has the column of the Aktivrente after these (a year in which it frees pay).
+bool MitAktivrente(const Jahresuebersicht& j);
 
 // The points as CSV (";", German numbers, CR LF, no byte-order mark): Brutto, Netto, Abzüge, the
 // net of the next 100 euros, the marginal burden in percent, and the marks at the first point at

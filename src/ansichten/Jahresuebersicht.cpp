@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "abrechnung/Altersangaben.h"
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Berechnung.h"
 #include "abrechnung/Zahlentext.h"
@@ -48,6 +49,17 @@ const Regel kRegeln[] = {
      [](const TLohnGehalt& f) {
        const std::optional<Money> g = Geringfuegigkeitsgrenze(f.Jahr, f.Monat);
        return g ? betrag(*g) : std::string("keine");
+     }},
+    // The rules of age: the month after the retirement age, and the Aktivrente from then on.
+    {"Regelaltersgrenze",
+     [](const TLohnGehalt& f) {
+       return f.NachRegelaltersgrenze == 1
+                  ? "überschritten (erreicht " + MonatText(f.Regelaltersgrenze) + ")"
+                  : std::string("nicht überschritten");
+     }},
+    {"Aktivrente",
+     [](const TLohnGehalt& f) {
+       return f.AktivrenteFrei > 0 ? betrag(f.AktivrenteFrei) + " steuerfrei" : std::string("keine");
      }},
 };
 

@@ -48,7 +48,8 @@ Monatswerte WerteDesFalls(const TLohnGehalt& f, Money brutto, const Eingaben& e)
   }
   const Abzugsbetraege a = AngezeigteAbzuege(f);
   Monatswerte w;
-  w.brutto = brutto;
+  // A pension paid with the pay counts with it.
+  w.brutto = brutto + f.Versorgungsbezug;
   w.einmalzahlung = v.Einmalzahlung + v.Abfindung;
   w.LSt = a.LSt + z.LStEinmal + z.LStAbfindung;
   w.SolZ = a.SolZ + z.SolZEinmal + z.SolZAbfindung;
@@ -60,6 +61,7 @@ Monatswerte WerteDesFalls(const TLohnGehalt& f, Money brutto, const Eingaben& e)
   w.abzuege = GesetzlicheAbzuege(f) + w.einmalzahlung + z.NettoRegulaer - z.NettoGesamt;
   w.netto = z.NettoGesamt;
   w.arbeitgeberkosten = z.Gesamtkosten;
+  w.aktivrente = f.AktivrenteFrei + z.AktivrenteEinmal;
   return w;
 }
 
@@ -76,6 +78,7 @@ Monatswerte& operator+=(Monatswerte& s, const Monatswerte& m) {
   s.abzuege += m.abzuege;
   s.netto += m.netto;
   s.arbeitgeberkosten += m.arbeitgeberkosten;
+  s.aktivrente += m.aktivrente;
   return s;
 }
 

@@ -28,11 +28,12 @@ std::vector<Meldung> AnsichtsPruefung(Eingaben e, const Datum& heute);
 // The amounts of one calculation of the case with the gross brutto and the month's payment and
 // severance of e, deductions positive.
 struct Monatswerte {
-  Money brutto, einmalzahlung;
+  Money brutto, einmalzahlung;  // brutto: the gross with a pension paid with it
   Money LSt, SolZ, KiSt, KV, RV, AV, PV;
   Money abzuege;  // the statutory deductions as the net formula subtracts them
   Money netto;
   Money arbeitgeberkosten;  // the employer's total cost
+  Money aktivrente;         // the pay the Aktivrente frees from wage tax (regular and payment)
 };
 Monatswerte WerteDesFalls(const TLohnGehalt& fall, Money brutto, const Eingaben& e);
 // Sums, field by field.

@@ -6,6 +6,7 @@
 
 #include "abrechnung/Berechnung.h"
 #include "abrechnung/Zahlentext.h"
+#include "alter/Aktivrente.h"
 #include "ansichten/Monatsfall.h"
 #include "engine/Beitragsjahre.h"
 #include "engine/Gehalt.h"
@@ -45,12 +46,14 @@ Verlauf BerechneVerlauf(const Eingaben& e, Money bis, Money schritt,
   // The nets by amount: with a step that divides 100 euros every second calculation is a point
   // already calculated.
   std::unordered_map<std::int64_t, Money> netze;
+  bool mitAktivrente = false;
   const auto netto = [&](Money g) {
     if (const auto it = netze.find(g.raw()); it != netze.end()) return it->second;
     fall.SetStBrutto(g);
     fall.SetSVBrutto(g);
     fall.Berechne();
     const Money n = NettoFormel(fall, g);
+    mitAktivrente = mitAktivrente || fall.AktivrenteFrei > 0;
     netze.emplace(g.raw(), n);
     return n;
   };
@@ -79,6 +82,8 @@ Verlauf BerechneVerlauf(const Eingaben& e, Money bis, Money schritt,
   }
   marke(fall.BBGKV, "Beitragsbemessungsgrenze KV/PV");
   marke(fall.BBGRV, "Beitragsbemessungsgrenze RV/AV");
+  // Above it the Aktivrente frees no more pay.
+  if (mitAktivrente) marke(AktivrenteJeMonat(fall.Jahr, fall.Monat), "Aktivrente ausgeschöpft");
   std::stable_sort(
       v.marken.begin(), v.marken.end(),
       [](const Verlaufsmarke& a, const Verlaufsmarke& b) { return a.brutto < b.brutto; });

@@ -56,6 +56,7 @@ nlohmann::ordered_json jsonJahr(const Jahresuebersicht& j) {
     o["SummeGesetzlicheAbzuege"] = AlsJsonZahl(-w.abzuege);
     o["Netto"] = AlsJsonZahl(w.netto);
     o["Arbeitgeberkosten"] = AlsJsonZahl(w.arbeitgeberkosten);
+    o["Aktivrente"] = AlsJsonZahl(w.aktivrente);
     return o;
   };
   nlohmann::ordered_json o;

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "abrechnung/Altersangaben.h"
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Cp1252.h"
 #include "abrechnung/Datei.h"
@@ -77,6 +78,53 @@ const std::vector<std::string_view> kSchalter = {
     "rv-verzicht",       "pv-nicht-erhoeht", "pv-sachsen", "frw-tats-brutto", "nicht-im-vorjahr",
     "pauschsteuer-ag",   "arbeitgeber"};
 
+// The options of age and pension payments, one table for the options, the switches and the
+// stapel columns: a switch takes no value.
+struct AltersOption {
+  std::string_view name;
+  bool schalter;
+};
+constexpr AltersOption kAltersOptionen[] = {
+    {"geburtsmonat", false},   {"versorgungsbezug", false}, {"versorgungsbeginn", false},
+    {"betriebsrente", true},   {"beamtenpension", true},    {"aktivrente", true},
+    {"ohne-aktivrente", true},
+};
+
+const AltersOption* altersOption(std::string_view name) {
+  for (const AltersOption& o : kAltersOptionen)
+    if (o.name == name) return &o;
+  return nullptr;
+}
+
+// Applies an option of the table; false for a name that is not one of them.
+bool setzeAltersOption(Eingaben& e, std::string_view name, std::string_view wert,
+                       const std::function<bool()>& an) {
+  if (name == "geburtsmonat") {
+    const std::optional<int> m = GebMonatAus(std::string(wert));
+    if (!m || *m == 0)
+      throw fehlerIn(name, "'" + std::string(wert) + "' ist kein Monat (1 bis 12 oder Monatsname)");
+    e.GebMonat = std::to_string(*m);
+  } else if (name == "versorgungsbezug") {
+    e.Versorgungsbezug = SchlichterText(betragIm(name, wert, Money(), Money::euro(1000000)));
+  } else if (name == "versorgungsbeginn") {
+    if (!VersorgungsbeginnAus(std::string(wert)))
+      throw fehlerIn(name, "'" + std::string(wert) + "' ist kein Beginn der Form JJJJ oder JJJJ-MM");
+    e.Versorgungsbeginn = std::string(wert);
+  } else if (name == "betriebsrente") {
+    if (an()) e.Beamtenpension = false;
+  } else if (name == "beamtenpension") {
+    e.Beamtenpension = an();
+  } else if (name == "aktivrente") {
+    // Named on purpose, it is also the employee's confirmation for class VI.
+    e.Aktivrente = e.AktivrenteStKl6 = an();
+  } else if (name == "ohne-aktivrente") {
+    if (an()) e.Aktivrente = e.AktivrenteStKl6 = false;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 Datum liesDatum(std::string_view wert) {
   // JJJJ-MM-TT
   if (wert.size() != 10 || wert[4] != '-' || wert[7] != '-')
@@ -101,10 +149,17 @@ const std::vector<std::string_view>& RechneOptionen() {
       "sv-brutto",   "einmalzahlung", "jahresbrutto-bisher", "nicht-im-vorjahr",
       "abfindung",   "u1-satz",         "u2-satz",        "pauschsteuer-ag", "arbeitgeber",
       "heute"};
-  return optionen;
+  // The options of age and pension payments follow as a block.
+  static const std::vector<std::string_view> mitAlter = [] {
+    std::vector<std::string_view> o = optionen;
+    for (const AltersOption& a : kAltersOptionen) o.push_back(a.name);
+    return o;
+  }();
+  return mitAlter;
 }
 
 bool IstSchalter(std::string_view name) {
+  if (const AltersOption* o = altersOption(name)) return o->schalter;
   return std::find(kSchalter.begin(), kSchalter.end(), name) != kSchalter.end();
 }
 
@@ -120,6 +175,7 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   Eingaben& e = a.eingaben;
   const Money kMax = Money::euro(1000000);
   const auto amount = [&](Money min, Money max) { return SchlichterText(betragIm(name, wert, min, max)); };
+  if (setzeAltersOption(e, name, wert, [&] { return schalterWert(name, wert); })) return;
   if (IstSchalter(name)) {
     const bool an = schalterWert(name, wert);
     if (name == "pkv-ohne-zuschuss") e.PKVOhneZuschuss = an;
@@ -279,6 +335,20 @@ std::array<std::pair<const char*, Money>, 13> einmalWerte(const Einmalergebnis& 
            {"ArbeitgeberGesamtkosten", z.Gesamtkosten}}};
 }
 
+// The results of age and pension payments with their JSON keys and stapel columns: the month the
+// retirement age is reached and the contribution group proposed after it as texts, then the
+// amounts (contributions negative).
+constexpr const char* kRegelaltersgrenze = "Regelaltersgrenze";
+constexpr const char* kBeitragsgruppenvorschlag = "Beitragsgruppenvorschlag";
+std::array<std::pair<const char*, Money>, 6> alterBetraege(const Alterswerte& w) {
+  return {{{"Aktivrente", w.aktivrente},
+           {"AktivrenteEinmalzahlung", w.aktivrenteEinmal},
+           {"Versorgungsfreibetrag", w.versorgungsfreibetrag},
+           {"ZuschlagVersorgungsfreibetrag", w.zuschlagVersorgungsfreibetrag},
+           {"KVVersorgung", -w.kvVersorgung},
+           {"PVVersorgung", -w.pvVersorgung}}};
+}
+
 // The keys in their order; amounts are numbers in euros (deductions negative), rates numbers in
 // percent. Further keys belong here, beside these.
 nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
@@ -304,9 +374,19 @@ nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
   j["KVSatz"] = satz(e.KV);
   j["KVZusatz"] = satz(e.KVZus);
   for (const auto& [name, wert] : einmalWerte(r.einmal)) j[name] = AlsJsonZahl(wert);
+  if (r.alter.regelaltersgrenze.empty())
+    j[kRegelaltersgrenze] = nullptr;
+  else
+    j[kRegelaltersgrenze] = r.alter.regelaltersgrenze;
+  for (const auto& [name, wert] : alterBetraege(r.alter)) j[name] = AlsJsonZahl(wert);
+  if (r.vorschlag)
+    j[kBeitragsgruppenvorschlag] = r.vorschlag->bgr;
+  else
+    j[kBeitragsgruppenvorschlag] = nullptr;
   j["Berechnungsschritte"] = r.schritte;
   j["Meldungen"] = nlohmann::ordered_json::array();
   for (const Meldung& m : r.meldungen) j["Meldungen"].push_back(m.text);
+  if (r.vorschlag) j["Meldungen"].push_back(r.vorschlag->text);
   return j;
 }
 
@@ -339,6 +419,7 @@ int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler, bool mitAbrechn
     return kAbgelehnt;
   }
   for (const Meldung& m : r.meldungen) fehler << m.text << '\n';
+  if (r.vorschlag) fehler << r.vorschlag->text << '\n';
   if (!r.gerechnet) return kAbgelehnt;
   return r.ungeloest ? kUngeloest : kErfolg;
 }
@@ -543,6 +624,7 @@ struct StapelKopf {
   char trenner;
   const Datum& heute;
   bool mitEinmal;  // the results of payment, severance and employer are written
+  bool mitAlter;   // the results of age and pension payments are written
 };
 
 struct StapelZeile {
@@ -641,9 +723,20 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s,
         haengeBetragAn(aus, wert, trenner);
       }
     }
+    if (k.mitAlter) {
+      aus += trenner;
+      haengeCsvFeldAn(aus, r.alter.regelaltersgrenze, trenner);
+      for (const auto& [name, wert] : alterBetraege(r.alter)) {
+        aus += trenner;
+        haengeBetragAn(aus, wert, trenner);
+      }
+      aus += trenner;
+      if (r.vorschlag) aus += r.vorschlag->bgr;
+    }
   } else {
     // Empty result columns: the message stands under "Meldung" as in every row.
     aus.append(k.mitEinmal ? 11 + einmalWerte({}).size() : 11, trenner);
+    if (k.mitAlter) aus.append(alterBetraege({}).size() + 2, trenner);
   }
   aus += trenner;
   haengeCsvFeldAn(aus, meldung, trenner);
@@ -790,16 +883,26 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
   const bool mitEinmal = std::any_of(kopf.begin(), kopf.end(), [](const std::string& k) {
     return std::find(std::begin(kNeueSpalten), std::end(kNeueSpalten), k) != std::end(kNeueSpalten);
   });
+  // Likewise the results of age and pension payments.
+  const bool mitAlter = std::any_of(kopf.begin(), kopf.end(), [](const std::string& k) {
+    return altersOption(k) != nullptr;
+  });
   for (std::size_t i = 0; i < kopf.size(); ++i) aus << (i ? std::string(1, trenner) : "") << kopf[i];
   // "Meldung" stays the last column.
   for (std::size_t i = 0; i + 1 < std::size(kErgebnisse); ++i) aus << trenner << kErgebnisse[i];
   if (mitEinmal)
     for (const auto& [name, wert] : einmalWerte({})) aus << trenner << name;
+  if (mitAlter) {
+    aus << trenner << kRegelaltersgrenze;
+    for (const auto& [name, wert] : alterBetraege({})) aus << trenner << name;
+    aus << trenner << kBeitragsgruppenvorschlag;
+  }
   aus << trenner << kErgebnisse[std::size(kErgebnisse) - 1] << '\n';
 
   Fortschritt fortschritt(fehler, fortschrittAnzeigen,
                           fortschrittAnzeigen ? zeilenBisZumEnde(ein) : 0);
-  const StapelKopf k{kopf, trenner, heute, mitEinmal};  // outlives the threads that read it
+  // Outlives the threads that read it.
+  const StapelKopf k{kopf, trenner, heute, mitEinmal, mitAlter};
   GeordneteArbeit<StapelStueck> arbeit(threads);
   // Writes the oldest chunk: its rows, the messages of its rows in their order, the counts.
   const auto schreibeNaechstes = [&] {

@@ -4,6 +4,7 @@
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Berechnung.h"
 #include "abrechnung/Zahlentext.h"
+#include "ansichten/Ansichtstexte.h"
 #include "ansichten/Jahresuebersicht.h"
 #include "ansichten/Steuerklassenwahl.h"
 #include "ansichten/Verlauf.h"
@@ -237,6 +238,47 @@ TEST(Steuerklassen, WahlenSindEinzelrechnungen) {
       VergleicheSteuerklassen(eingaben("2008", 1, "5000"), eingaben("2008", 1, "2000"));
   EXPECT_FALSE(alt.wahlen[3].moeglich);
   EXPECT_FALSE(alt.faktor);
+}
+
+}  // namespace
+}  // namespace salvaro
+
+namespace salvaro {
+namespace {
+
+// An employee born in March 1960 working through 2026: the retirement age of 66 years and 4
+// months is reached in July; from August 2,000 euros a month are free of wage tax, the month is
+// marked with both changes, the year has a column of the Aktivrente, and the curve of August
+// marks where it is used up.
+TEST(Jahr, RegelaltersgrenzeUndAktivrente) {
+  Eingaben e = eingaben("2026", 1, "3000");
+  e.GebJahr = "1960";
+  e.GebMonat = "3";
+  e.BGR = "3321";
+  const Jahresuebersicht j = BerechneJahr(e);
+  for (int m = 1; m <= 12; ++m)
+    EXPECT_EQ(j.monate[m - 1].werte.aktivrente, m >= 8 ? 2000_m : 0_m) << m;
+  EXPECT_EQ(j.summe.aktivrente, 10000_m);
+  EXPECT_LT(j.monate[7].werte.LSt, j.monate[6].werte.LSt);
+  const std::vector<std::string>& august = j.monate[7].aenderungen;
+  ASSERT_EQ(august.size(), 2u);
+  EXPECT_EQ(august[0], "Regelaltersgrenze nicht überschritten → überschritten (erreicht Juli 2026)");
+  EXPECT_EQ(august[1], "Aktivrente keine → 2.000,00 steuerfrei");
+  EXPECT_TRUE(j.monate[8].aenderungen.empty());
+  EXPECT_TRUE(MitAktivrente(j));
+  EXPECT_NE(JahrCsv(j).find(";Aktivrente;Änderungen\r\n"), std::string::npos);
+  EXPECT_NE(JahrTabelle(j, "").at(2).find("Aktivrente"), std::string::npos);
+  // Without it the table keeps its columns.
+  EXPECT_FALSE(MitAktivrente(BerechneJahr(eingaben("2026", 1, "3000"))));
+
+  Eingaben august2026 = e;
+  august2026.MonatNr = 8;
+  august2026.Monat = "August";
+  const Verlauf v = BerechneVerlauf(august2026, 3000_m, 100_m);
+  bool marke = false;
+  for (const Verlaufsmarke& m : v.marken)
+    marke |= m.text == "Aktivrente ausgeschöpft" && m.brutto == 2000_m;
+  EXPECT_TRUE(marke);
 }
 
 }  // namespace

@@ -540,5 +540,108 @@ TEST(Stapel, PaymentColumnsOnlyWithTheirInput) {
   EXPECT_EQ(z[0].back(), "Meldung");
 }
 
+// The options of age and pension payments and their JSON keys; without them the amounts of a
+// calculation are those of the earlier builds.
+TEST(Rechne, AgeAndPensionOptionsAndKeys) {
+  const auto json = [](std::vector<std::string> args) {
+    args.insert(args.end(), {"--json", "--heute", "2026-12-08"});
+    const Lauf l = rechne(args);
+    EXPECT_EQ(l.code, 0) << l.fehler;
+    return nlohmann::json::parse(l.aus);
+  };
+  auto j = json({"--brutto", "3000", "--jahr", "2026", "--monat", "1"});
+  const std::pair<const char*, double> bisher[] = {
+      {"Lohnsteuer", -293.08},         {"Kirchensteuer", -26.37},
+      {"Krankenversicherung", -262.5}, {"Rentenversicherung", -279.0},
+      {"Pflegeversicherung", -72.0},   {"Netto", 2028.05},
+      {"ArbeitgeberGesamtkosten", 3639.0}};
+  for (const auto& [key, wert] : bisher) EXPECT_EQ(j[key], wert) << key;
+  EXPECT_EQ(j["Regelaltersgrenze"], "Dezember 2047");
+  EXPECT_EQ(j["Aktivrente"], 0.0);
+  EXPECT_TRUE(j["Beitragsgruppenvorschlag"].is_null());
+
+  // Born in January 1959, March 2026, key 1111: the Aktivrente and the proposal of 3321.
+  j = json({"--brutto", "3000", "--jahr", "2026", "--monat", "3", "--geburtsjahr", "1959",
+            "--geburtsmonat", "Januar"});
+  EXPECT_EQ(j["Regelaltersgrenze"], "März 2025");
+  EXPECT_EQ(j["Aktivrente"], 2000.0);
+  EXPECT_EQ(j["Beitragsgruppenvorschlag"], "3321");
+  EXPECT_EQ(j["Meldungen"].back(),
+            "Regelaltersgrenze im März 2025 erreicht: Beitragsgruppe 3321 vorgeschlagen");
+  const double mit = j["Lohnsteuer"];
+  j = json({"--brutto", "3000", "--jahr", "2026", "--monat", "3", "--geburtsjahr", "1959",
+            "--geburtsmonat", "1", "--ohne-aktivrente"});
+  EXPECT_EQ(j["Aktivrente"], 0.0);
+  EXPECT_LT(j["Lohnsteuer"].get<double>(), mit);
+  // Class VI: only with --aktivrente.
+  j = json({"--brutto", "3000", "--jahr", "2026", "--monat", "3", "--geburtsjahr", "1959",
+            "--geburtsmonat", "1", "--steuerklasse", "6"});
+  EXPECT_EQ(j["Aktivrente"], 0.0);
+  j = json({"--brutto", "3000", "--jahr", "2026", "--monat", "3", "--geburtsjahr", "1959",
+            "--geburtsmonat", "1", "--steuerklasse", "6", "--aktivrente"});
+  EXPECT_EQ(j["Aktivrente"], 2000.0);
+
+  // A company pension of 800 in 2023 alone, and a civil-service pension begun in 2010.
+  j = json({"--brutto", "0", "--jahr", "2023", "--monat", "7", "--versorgungsbezug", "800",
+            "--versorgungsbeginn", "2023-01", "--betriebsrente", "--geburtsjahr", "1958"});
+  EXPECT_EQ(j["KVVersorgung"], -102.1);
+  EXPECT_EQ(j["PVVersorgung"], -32.0);
+  EXPECT_EQ(j["Versorgungsfreibetrag"], 1020.0);
+  EXPECT_EQ(j["ZuschlagVersorgungsfreibetrag"], 306.0);
+  EXPECT_EQ(j["Netto"], 800 - 102.1 - 32.0 + j["Lohnsteuer"].get<double>() +
+                            j["Solidaritaetszuschlag"].get<double>() +
+                            j["Kirchensteuer"].get<double>());
+  j = json({"--brutto", "0", "--jahr", "2026", "--monat", "1", "--versorgungsbezug", "3000",
+            "--versorgungsbeginn", "2010", "--beamtenpension", "--geburtsjahr", "1945"});
+  EXPECT_EQ(j["KVVersorgung"], 0.0);
+  EXPECT_EQ(j["Versorgungsfreibetrag"], 2400.0);
+  EXPECT_EQ(j["ZuschlagVersorgungsfreibetrag"], 720.0);
+  EXPECT_LT(j["Lohnsteuer"].get<double>(), 0.0);
+
+  struct Falsch {
+    std::vector<std::string> args;
+    const char* meldung;
+  };
+  for (const Falsch& f : {Falsch{{"--geburtsmonat", "13"}, "--geburtsmonat: '13' ist kein Monat"},
+                          {{"--versorgungsbeginn", "2023-3x"}, "--versorgungsbeginn: '2023-3x'"},
+                          {{"--versorgungsbezug", "-5"}, "--versorgungsbezug"},
+                          {{"--aktivrente=vielleicht"}, "--aktivrente: 'vielleicht'"}}) {
+    std::vector<std::string> args = {"--brutto", "3000"};
+    args.insert(args.end(), f.args.begin(), f.args.end());
+    const Lauf l = rechne(args);
+    EXPECT_EQ(l.code, kFalscheEingabe) << f.meldung;
+    EXPECT_NE(l.fehler.find(f.meldung), std::string::npos) << l.fehler;
+  }
+  // A pension beginning after the month is refused by the workflow.
+  const Lauf l = rechne({"--brutto", "3000", "--jahr", "2026", "--monat", "3",
+                         "--versorgungsbezug", "800", "--versorgungsbeginn", "2026-04"});
+  EXPECT_EQ(l.code, kAbgelehnt);
+  EXPECT_NE(l.fehler.find("Der Versorgungsbeginn liegt nach dem Abrechnungsmonat"),
+            std::string::npos);
+}
+
+// stapel takes the same columns and writes the results of age and pension only with them.
+TEST(Stapel, AgeColumnsOnlyWithTheirInput) {
+  std::istringstream ein(
+      "brutto,jahr,monat,geburtsjahr,geburtsmonat,versorgungsbezug,versorgungsbeginn\n"
+      "3000,2026,3,1959,1,,\n0,2023,7,1958,,800,2023\n3000,2026,3,1959,x,,\n");
+  std::ostringstream aus, fehler;
+  Stapel(ein, aus, fehler, kHeute, false);
+  std::istringstream zeilen(aus.str());
+  std::vector<std::vector<std::string>> z;
+  for (std::string l; std::getline(zeilen, l);) z.push_back(TeileCsv(l, ','));
+  ASSERT_EQ(z.size(), 4u);
+  ASSERT_EQ(z[0].size(), 7u + 11 + 8 + 1);
+  for (const auto& zeile : z) EXPECT_EQ(zeile.size(), z[0].size());
+  EXPECT_EQ(z[0][18], "Regelaltersgrenze");
+  EXPECT_EQ(z[1][18], "März 2025");
+  EXPECT_EQ(z[0][19], "Aktivrente");
+  EXPECT_EQ(z[1][19], "2000.00");
+  EXPECT_EQ(z[1][25], "3321");
+  EXPECT_EQ(z[0][23], "KVVersorgung");
+  EXPECT_EQ(z[2][23], "-102.10");
+  EXPECT_NE(z[3].back().find("geburtsmonat"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace salvaro
