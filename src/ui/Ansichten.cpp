@@ -133,8 +133,14 @@ void TFrmJahr::Zeige(const Eingaben& e) {
   setWindowTitle(QText(titel_));
   QStringList zeilen;
   QString aenderungen;
+  // A year in which the Aktivrente frees pay has a column of it.
+  const int spalten = static_cast<int>(JahrSpalten().size());
+  const bool aktivrente = MitAktivrente(jahr_);
+  Tabelle->setColumnCount(spalten + (aktivrente ? 1 : 0));
+  if (aktivrente) Tabelle->setHorizontalHeaderItem(spalten, new QTableWidgetItem(QStringLiteral("Aktivrente")));
   const auto fuelle = [&](int zeile, const Monatswerte& w, bool hervor, const QString& tipp) {
-    const std::vector<Money> werte = JahrWerte(w);
+    std::vector<Money> werte = JahrWerte(w);
+    if (aktivrente) werte.push_back(w.aktivrente);
     for (std::size_t s = 0; s < werte.size(); ++s) {
       auto* feld = new QTableWidgetItem(betrag(werte[s]));
       feld->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,3 +1,4 @@
+#include "ui/AlterFenster.h"
 #include "ui/Hilfe.h"
 
 #include <QDateTime>
@@ -48,6 +49,10 @@ QString HilfeSeite(int kontext) {
     return QStringLiteral("menue.html") + abschnitt;
   // The year, the curve and the tax classes.
   if (kontext >= 5016 && kontext <= 5018) return QStringLiteral("ansichten.html") + abschnitt;
+  // Age and pension payments.
+  if (kontext >= kHilfeGebMonat && kontext <= kHilfeAktivrente)
+    return QStringLiteral("eingaben.html") + abschnitt;
+  if (kontext == kHilfeAlterFenster) return QStringLiteral("menue.html") + abschnitt;
   return QStringLiteral("index.html#k%1").arg(kHilfeHauptfenster);
 }
 

@@ -396,6 +396,7 @@ void TForm1::Aufbauen() {
                                        ChkPauschsteuerAG};
   for (qsizetype i = 1; i < reihenfolge.size(); ++i)
     setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
+  AlterAufbauen();
 }
 
 void TForm1::MenueAufbauen() {

@@ -76,6 +76,7 @@ Eingaben TForm1::LiesEingaben() const {
   e.PVSachsen = MenPVSachsen->isChecked();
   e.BruttoMarke = bruttoMarke_;
   e.NettoMarke = nettoMarke_;
+  AlterLesen(e);
   return e;
 }
 
@@ -155,6 +156,7 @@ void TForm1::ZeigeErgebnis(const Ergebnis& r) {
   zeige(PnlAVSatz, r.saetze.AV);
   ZeigePVSatz(r.saetze);
   ZeigeZusatz(r);
+  AlterZeigen(r);
   FrmAbrechnung->SetzeZeilen(r.abrechnung);
 }
 

@@ -50,6 +50,7 @@ std::optional<QString> TForm1::ActLoadOptExecute() {
   const GeladeneEinstellungen geladen = LadeEinstellungen(*datei, e);
 
   setze(LEdiGebJahr, e.GebJahr);
+  AlterEinstellungen(e);
   setze(LEdiStKl, e.StKl);
   const std::optional<int> jahr = Jahr();
   LEdiFaktor->setVisible(jahr && FaktorSichtbar(*jahr, e.StKl));

@@ -150,6 +150,7 @@ void TForm1::Verbinden() {
   connect(FrmJahr, &TFrmJahr::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   connect(FrmVerlauf, &TFrmVerlauf::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   connect(FrmSteuerklassen, &TFrmSteuerklassen::hilfeAngefordert, this, &TForm1::HilfeZeigen);
+  AlterVerbinden();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -194,6 +195,7 @@ void TForm1::BtnNeuClick() {
   LEdiAbfindung->setText(QStringLiteral("0"));
   ChkImVorjahr->setChecked(true);
   ZusatzLeeren();
+  AlterLeeren();
   OruEdiBGR->setText(QStringLiteral("1111"));
   ChkPKV->setChecked(false);
   ChkPPV->setChecked(false);

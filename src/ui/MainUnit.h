@@ -30,6 +30,7 @@ namespace salvaro {
 class Plattform;
 class TAboutBox;
 class TFrmAbrechnung;
+class TFrmAlter;
 class TFrmJahr;
 class TFrmSteuerklassen;
 class TFrmVerlauf;
@@ -189,6 +190,13 @@ class TForm1 : public QMainWindow {
   TFrmJahr* FrmJahr;
   TFrmVerlauf* FrmVerlauf;
   TFrmSteuerklassen* FrmSteuerklassen;
+  // Age and pension payments: the month of birth beside the year of birth, their window, the
+  // menu item that opens it, and the contribution group proposed after the retirement age.
+  QComboBox* ComboGebMonat;
+  TFrmAlter* FrmAlter;
+  QAction* MenAlter;
+  QLabel* StatusVorschlag;
+  QToolButton* BtnVorschlag;
 
   // Reactions, named after their control and event.
   void ActLoadINIExecute();
@@ -233,6 +241,14 @@ class TForm1 : public QMainWindow {
   void ZusatzAufbauen();
   // Shows or hides the employer's column; the window grows or shrinks by its width.
   void ArbeitgeberseiteZeigen(bool an);
+  // Age and pension payments (MainAlter.cpp): building, connecting, reading into the inputs,
+  // showing a result, the stored settings, "Neue Abrechnung".
+  void AlterAufbauen();
+  void AlterVerbinden();
+  void AlterLesen(Eingaben& e) const;
+  void AlterZeigen(const Ergebnis& r);
+  void AlterEinstellungen(const Eingaben& e);
+  void AlterLeeren();
   void Verbinden();
   void FormCreate();
 
