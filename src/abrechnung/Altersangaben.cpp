@@ -161,15 +161,13 @@ void ZeilenAlter(std::vector<std::string>& r, const Eingaben& e, const TLohnGeha
     if (gebMonat == 0) zeile("Geburtsmonat (nicht angegeben)", "Dezember");
   }
   if (f.NachRegelaltersgrenze == 1 && f.StBrutto > 0) {
-    const char* rv = f.BGRRV == 3   ? "nur Arbeitgeberanteil"
+    const char* rv = f.BGRRV == 3   ? "nur AG-Anteil"
                      : f.BGRRV == 1 ? "Beiträge (Verzicht)"
                                     : "keine Beiträge";
-    const char* av = f.BGRAV == 1 ? "volle Beiträge"
-                     : f.BGRAV == 2 && ArbeitgeberanteilAVNachAltersgrenze(f.Jahr)
-                         ? "nur Arbeitgeberanteil"
-                         : "keine Beiträge";
-    zeile("RV nach Regelaltersgrenze", rv);
-    zeile("AV nach Regelaltersgrenze", av);
+    const bool agAV = f.BGRAV == 2 && ArbeitgeberanteilAVNachAltersgrenze(f.Jahr);
+    const char* av = f.BGRAV == 1 ? "volle Beiträge" : agAV ? "nur AG-Anteil" : "keine Beiträge";
+    zeile("RV nach Altersgrenze", rv);
+    zeile("AV nach Altersgrenze", av);
   }
   if (f.KRVSteuer != f.KRV) zeile("Vorsorgepauschale", "ohne Rentenanteil");
   if (f.AktivrenteFrei > 0 || aktivrenteEinmal > 0) {

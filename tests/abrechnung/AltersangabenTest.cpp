@@ -167,8 +167,8 @@ TEST(Altersangaben, ProposalAndStatementAfterTheRetirementAge) {
   const Ergebnis r = rechne(e, fall);
   EXPECT_TRUE(hatZeile(r.abrechnung, "Geburtsmonat", "Januar"));
   EXPECT_TRUE(hatZeile(r.abrechnung, "Regelaltersgrenze erreicht", "März 2025"));
-  EXPECT_TRUE(hatZeile(r.abrechnung, "RV nach Regelaltersgrenze", "nur Arbeitgeberanteil"));
-  EXPECT_TRUE(hatZeile(r.abrechnung, "AV nach Regelaltersgrenze", "nur Arbeitgeberanteil"));
+  EXPECT_TRUE(hatZeile(r.abrechnung, "RV nach Altersgrenze", "nur AG-Anteil"));
+  EXPECT_TRUE(hatZeile(r.abrechnung, "AV nach Altersgrenze", "nur AG-Anteil"));
   EXPECT_TRUE(hatZeile(r.abrechnung, "Vorsorgepauschale", "ohne Rentenanteil"));
   EXPECT_TRUE(hatZeile(r.abrechnung, "Aktivrente steuerfrei", "2.000,00"));
   EXPECT_EQ(r.alter.aktivrenteZustand, "2.000,00 € steuerfrei");
