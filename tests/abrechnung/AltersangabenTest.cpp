@@ -3,6 +3,7 @@
 // the one-time payment under the Aktivrente, and the statement's lines.
 #include <gtest/gtest.h>
 
+#include "EingabenFuer.h"
 #include "Hilfe.h"
 #include "abrechnung/Altersangaben.h"
 #include "abrechnung/Anzeige.h"
@@ -18,15 +19,7 @@ using namespace literale;
 const Datum kHeute{2026, 12, 7};
 
 Eingaben eingaben(const char* jahr, int monat, const char* brutto) {
-  Eingaben e;
-  e.Jahr = jahr;
-  e.MonatNr = monat;
-  e.Monat = std::string(kMonatsnamen[monat - 1]);
-  e.Brutto = brutto;
-  const int j = LiesGanzzahl(jahr);
-  if (auto kv = KVSatzNachGruppe(j, monat, 1)) e.KV = *kv + "%";
-  e.KVZus = KVZusVorgabe(j);
-  return e;
+  return EingabenFuer(jahr, monat, brutto);
 }
 
 Ergebnis rechne(Eingaben& e, TLohnGehalt& fall) {

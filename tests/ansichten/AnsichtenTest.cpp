@@ -1,6 +1,7 @@
 // The year, the curve and the tax-class choice against single calculations of the workflow.
 #include <gtest/gtest.h>
 
+#include "EingabenFuer.h"
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Berechnung.h"
 #include "abrechnung/Zahlentext.h"
@@ -20,14 +21,7 @@ using namespace literale;
 const Datum kHeute{2026, 12, 8};
 
 Eingaben eingaben(const char* jahr, int monat, const char* brutto) {
-  Eingaben e;
-  e.Jahr = jahr;
-  e.MonatNr = monat;
-  e.Monat = std::string(kMonatsnamen[monat - 1]);
-  e.Brutto = brutto;
-  if (auto kv = KVSatzNachGruppe(LiesGanzzahl(jahr), monat, 1)) e.KV = *kv + "%";
-  e.KVZus = KVZusVorgabe(LiesGanzzahl(jahr));
-  return e;
+  return EingabenFuer(jahr, monat, brutto);
 }
 
 // The workflow's own gross-to-net calculation of the inputs.
