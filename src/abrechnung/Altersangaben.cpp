@@ -1,5 +1,7 @@
 #include "abrechnung/Altersangaben.h"
 
+#include <algorithm>
+
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Zahlentext.h"
 #include "alter/Aktivrente.h"
@@ -88,8 +90,11 @@ std::optional<std::string> PruefeAltersangaben(const Eingaben& e, int jahr, int 
 void FuelleAltersangaben(TLohnGehalt& fall, const Eingaben& e) {
   fall.SetGebMonat(GebMonatAus(e.GebMonat).value_or(0));
   fall.SetAktivrente(!e.Aktivrente ? 0 : e.AktivrenteStKl6 ? 2 : 1);
-  const Money bezug = betragOderNull(e.Versorgungsbezug);
   const Kalendermonat beginn = VersorgungsbeginnAus(e.Versorgungsbeginn).value_or(Kalendermonat{});
+  // A month before the pension began (a month of the year view) has none.
+  const bool begonnen = Kalendermonat{beginn.jahr, std::max(beginn.monat, 1)}.Nummer() <=
+                        Kalendermonat{fall.Jahr, fall.Monat}.Nummer();
+  const Money bezug = begonnen ? betragOderNull(e.Versorgungsbezug) : Money();
   fall.SetVersorgungsbezug(
       bezug,
       e.Beamtenpension ? Versorgungsbezugsart::Beamtenpension : Versorgungsbezugsart::Betriebsrente,

@@ -122,6 +122,18 @@ TEST(Altersangaben, NetWithACompanyPension) {
   }
 }
 
+// The months of a year before the pension began have none.
+TEST(Altersangaben, NoPensionBeforeItBegan) {
+  for (const auto& [monat, bezug] : {std::pair{6, 0_m}, std::pair{7, 800_m}}) {
+    Eingaben e = eingaben("2026", monat, "3000");
+    e.Versorgungsbezug = "800";
+    e.Versorgungsbeginn = "2026-07";
+    TLohnGehalt fall;
+    FuelleFall(fall, e);
+    EXPECT_EQ(fall.Versorgungsbezug, bezug) << monat;
+  }
+}
+
 TEST(Altersangaben, ProposalAndStatementAfterTheRetirementAge) {
   struct Fall {
     const char* jahr;

@@ -180,6 +180,20 @@ TEST(Vorsorgepauschale, NoPensionPartForPensionDigit3) {
     EXPECT_EQ(p->eingabe.KRV, z.krvSteuer) << z.jahr << " " << z.bgr << " KRV " << z.krv;
     EXPECT_EQ(lg.KRV, z.krv);
   }
+  // June 2024, 4,200.50 in class III, born 1959, childless in Saxony with an additional rate of
+  // 1.30 %: 362.16 by the flowchart's table without pension insurance (263.66 with the pension
+  // part the key 3321 used to keep).
+  TLohnGehalt lg;
+  Fall f;
+  f.jahr = 2024;
+  f.monat = 6;
+  f.brutto = 4200.50_m;
+  f.stkl = 3;
+  f.kvZus = 1.30_m;
+  Fuellen(lg, f);
+  lg.SetPVSachsen(1);
+  lg.Berechne();
+  EXPECT_EQ(lg.LSt, 362.16_m);
 }
 
 TEST(Versorgungsbezug, TheFlowchartsPensionInputs) {
