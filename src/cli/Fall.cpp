@@ -76,6 +76,17 @@ const std::vector<Option>& optionen() {
       {"BruttoAndere", Art::Betrag, [](L& l, const Wert& w) { l.SetBruttoAndere(als<Money>(w)); }},
       {"Aufstockung", Art::Ganzzahl, [](L& l, const Wert& w) { l.SetAufstockung(als<int>(w)); }},
       {"KinderUnter25", Art::Ganzzahl, [](L& l, const Wert& w) { l.SetKinderUnter25(als<int>(w)); }},
+      // Age and pension payments: the month of birth, the Aktivrente, a pension with the pay.
+      {"GebMonat", Art::Ganzzahl, [](L& l, const Wert& w) { l.SetGebMonat(als<int>(w)); }},
+      {"Aktivrente", Art::Ganzzahl, [](L& l, const Wert& w) { l.SetAktivrente(als<int>(w)); }},
+      {"Versorgungsbezug", Art::Betrag,
+       [](L& l, const Wert& w) { l.Versorgungsbezug = als<Money>(w); }},
+      {"VersorgungsbezugArt", Art::Ganzzahl,
+       [](L& l, const Wert& w) { l.VersorgungsbezugArt = Versorgungsbezugsart(als<int>(w)); }},
+      {"VersorgungsbeginnJahr", Art::Ganzzahl,
+       [](L& l, const Wert& w) { l.VersorgungsbeginnJahr = als<int>(w); }},
+      {"VersorgungsbeginnMonat", Art::Ganzzahl,
+       [](L& l, const Wert& w) { l.VersorgungsbeginnMonat = als<int>(w); }},
       // Inputs without a setter.
       {"VJAHR", Art::Ganzzahl, [](L& l, const Wert& w) { l.VJAHR = als<int>(w); }},
       {"ZMVB", Art::Ganzzahl, [](L& l, const Wert& w) { l.ZMVB = als<int>(w); }},
@@ -138,6 +149,8 @@ Bereich bereichVon(const Option& o) {
       {"KiFB", {0, 99}},         {"StFB", {-1e9, 1e9}},   {"GebJahr", {1850, 2100}},
       {"Mehrfachbesch", {0, 1}}, {"Aufstockung", {0, 1}}, {"KinderUnter25", {0, 99}},
       {"VJAHR", {0, 9999}},      {"ZMVB", {0, 12}},       {"JahresHochrechnung", {0, 1}},
+      {"GebMonat", {0, 12}},     {"Aktivrente", {0, 2}},  {"VersorgungsbezugArt", {0, 2}},
+      {"VersorgungsbeginnJahr", {0, 9999}},               {"VersorgungsbeginnMonat", {0, 12}},
       {"EBVormonate", {0, 1}},   {"VorTage", {0, 366}},   {"ZVGrenzbeitragPflicht", {0, 1}},
   };
   if (o.name == "Jahr") return {double(ErstesRechenjahr()), double(LetztesRechenjahr())};
@@ -278,12 +291,21 @@ int FallBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ost
       {"PPVHoechstzuschuss", l.PPVHoechstzuschuss}, {"InsoUmlageSatz", l.InsoUmlageSatz},
       {"ZwanzigstelBezugsgroesse", l.ZwanzigstelBezugsgroesse},
       {"Netto", NettoFormel(l, l.StBrutto)},
+      // Age and pension payments.
+      {"AktivrenteFrei", l.AktivrenteFrei}, {"AktivrenteFreiEB", l.AktivrenteFreiEB},
+      {"KVVersorgung", l.KVVersorgung}, {"PVVersorgung", l.PVVersorgung},
+      {"Versorgungsfreibetrag", l.Versorgungsfreibetrag},
+      {"ZuschlagVersorgungsfreibetrag", l.ZuschlagVersorgungsfreibetrag},
   };
   const std::pair<const char*, int> zahlen[] = {
       {"Jahr", l.Jahr},     {"Monat", l.Monat},   {"LZZ", l.LZZ},       {"ALTER1", l.ALTER1},
       {"AJAHR", l.AJAHR},   {"Minijob", l.Minijob}, {"AF", l.AF},        {"KRV", l.KRV},
       {"StKl", l.StKl},     {"PVErhoeht", l.PVErhoeht}, {"BGRKV", l.BGRKV}, {"BGRRV", l.BGRRV},
-      {"BGRAV", l.BGRAV},   {"BGRPV", l.BGRPV}, {"KinderUnter25", l.KinderUnter25}};
+      {"BGRAV", l.BGRAV},   {"BGRPV", l.BGRPV}, {"KinderUnter25", l.KinderUnter25},
+      // Age and pension payments.
+      {"RegelaltersgrenzeJahr", l.Regelaltersgrenze.jahr},
+      {"RegelaltersgrenzeMonat", l.Regelaltersgrenze.monat},
+      {"NachRegelaltersgrenze", l.NachRegelaltersgrenze}, {"KRVSteuer", l.KRVSteuer}};
   aus << "{\n";
   for (const auto& [name, wert] : zahlen) aus << "  \"" << name << "\": " << wert << ",\n";
   for (std::size_t i = 0; i < std::size(betraege); ++i)

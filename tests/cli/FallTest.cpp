@@ -48,6 +48,16 @@ TEST(Fall, FiguresOfThePayrollCase) {
       // From 2019 the health share is two contributions in whole cents.
       {mit({"--Jahr", "2019", "--SVBrutto", "3333.33", "--KVZusBeitrag", "1.6"}),
        {R"("KVAN": "270.0000")"}},
+      // After the retirement age (March 2025 for January 1959) the Aktivrente; a company pension.
+      {mit({"--Jahr", "2026", "--Monat", "3", "--BGR", "3321", "--StBrutto", "3000",
+            "--SVBrutto", "3000", "--GebJahr", "1959", "--GebMonat", "1", "--Aktivrente", "1"}),
+       {R"("AktivrenteFrei": "2000.0000")", R"("RE4": "1000.0000")", R"("KRVSteuer": 1)",
+        R"("RegelaltersgrenzeJahr": 2025)", R"("RegelaltersgrenzeMonat": 3)"}},
+      {mit({"--Jahr", "2023", "--Monat", "7", "--KVZusBeitrag", "1.6", "--PVErhoeht", "0",
+            "--Versorgungsbezug", "800", "--VersorgungsbezugArt", "1",
+            "--VersorgungsbeginnJahr", "2023"}),
+       {R"("KVVersorgung": "102.1000")", R"("PVVersorgung": "27.2000")",
+        R"("Versorgungsfreibetrag": "1020.0000")"}},
       // Setters run in their order whatever the order of the options.
       {{"--StKl", "4", "--Faktor", "0.9", "--Jahr", "2023", "--StBrutto", "4000"},
        {R"("AF": 1)", R"("StKl": 4)"}},
