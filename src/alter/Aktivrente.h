@@ -3,9 +3,9 @@
 //
 // Who gets it is decided by the payroll case: the month lies after the one in which the
 // retirement age is reached, the employer pays pension contributions for the employee (the full
-// or the isolated share; not in marginal employment), and it is this employment the employee has
-// chosen for it (class VI only with the employee's confirmation). Contributions stay on the full
-// pay.
+// or the isolated share; not in marginal employment, which has flat contributions), and it is
+// this employment the employee has chosen for it (class VI only with the employee's confirmation,
+// as the ministry's FAQ asks). Contributions stay on the full pay.
 #pragma once
 
 #include "alter/Regelaltersgrenze.h"
@@ -23,9 +23,10 @@ struct AktivrenteAnteile {
 };
 
 // The month's free amount is taken by the regular pay first. A one-time payment is free only
-// within what that leaves, and only for its share of the periods after the retirement age: it is
-// taken as earned evenly over the twelve months of its calendar year, of which monateNachGrenze
-// lie after the month the age was reached (12 when that was in an earlier year).
+// within what that leaves, and only for its share of the periods after the retirement age (the
+// finance ministry's FAQ on the Aktivrente of 6 February 2026): it is taken as earned evenly over
+// the twelve months of its calendar year, of which monateNachGrenze lie after the month the age
+// was reached (12 when that was in an earlier year).
 AktivrenteAnteile AktivrenteAnteileFuer(Money hoechstbetrag, Money laufend, Money einmal,
                                         int monateNachGrenze);
 
