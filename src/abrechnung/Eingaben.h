@@ -6,6 +6,9 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "bezuege/Bezuege.h"
 
 namespace salvaro {
 
@@ -69,6 +72,8 @@ struct Eingaben {
   std::string U2Satz = "0,00";
   bool PauschsteuerAG = false;  // "Pauschsteuer trägt Arbeitgeber" (marginal employment, 2 %)
   bool Arbeitgeberseite = false;  // the employer's side in the window and the statement
+  // The list "Bezüge und Abzüge": the pay components of the month, typed where they are entered.
+  std::vector<Bezug> Bezuege;
   // Menu switches.
   bool BesondereTabelle = false;       // "Besondere Steuertabelle" (else the general table)
   bool PKVOhneZuschuss = false;        // "Privat krankenvers. ohne AG-Zuschuß"
