@@ -55,7 +55,7 @@ Money dienstwagenwert(const Bezug& b, int jahr, int monat) {
   if (b.antrieb != Antrieb::Verbrenner) {
     for (const Dienstwagenanteil& a : Dienstwagenanteile()) {
       if (a.antrieb != b.antrieb || an.Schluessel() < a.angeschafftVon ||
-          an.Schluessel() > a.angeschafftBis || heute < a.giltVon)
+          an.Schluessel() > a.angeschafftBis || heute < a.giltVon || heute > a.giltBis)
         continue;
       if (a.hoechstpreis > Money() && b.betrag > a.hoechstpreis) continue;
       teiler = a.teiler;

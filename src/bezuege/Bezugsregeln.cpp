@@ -86,13 +86,13 @@ constexpr Sachbezugswerte kSachbezugswerte[] = {
 // 14.7.2025 (100,000 € for acquisitions after 30 June 2025); BMF 5.11.2021. A hybrid is taken to
 // meet the emission or range the law asks of its year of acquisition.
 constexpr Dienstwagenanteil kDienstwagenanteile[] = {
-  // drive              acquired from  to      from month  max. list price  share
-  {Antrieb::Elektro,    201901,        201912, 201901,     0_m,             2},  // 2019 only: half
-  {Antrieb::Elektro,    201901,        202312, 202001,     60000_m,         4},
-  {Antrieb::Elektro,    202401,        202506, 202401,     70000_m,         4},
-  {Antrieb::Elektro,    202507,        203012, 202507,     100000_m,        4},
-  {Antrieb::Elektro,    201901,        203012, 201901,     0_m,             2},
-  {Antrieb::Hybrid,     201901,        203012, 201901,     0_m,             2},
+  // drive              acquired from  to      months from  to      max. list price  share
+  {Antrieb::Elektro,    201901,        201912, 201901,      201912, 0_m,             2},
+  {Antrieb::Elektro,    201901,        202312, 202001,      299912, 60000_m,         4},
+  {Antrieb::Elektro,    202401,        202506, 202401,      299912, 70000_m,         4},
+  {Antrieb::Elektro,    202507,        203012, 202507,      299912, 100000_m,        4},
+  {Antrieb::Elektro,    201901,        203012, 201901,      299912, 0_m,             2},
+  {Antrieb::Hybrid,     201901,        203012, 201901,      299912, 0_m,             2},
 };
 
 // § 6 Abs. 1 Nr. 4 Satz 2 Nr. 1 EStG (AmtshilfeRLUmsG 2013), BMF 5.11.2021 Rz. 7.

@@ -66,7 +66,7 @@ Money Tageswert(Money monatswert);
 struct Dienstwagenanteil {
   Antrieb antrieb;
   int angeschafftVon, angeschafftBis;  // JJJJMM
-  int giltVon;                         // first month calculated, JJJJMM
+  int giltVon, giltBis;                // the months calculated, JJJJMM
   Money hoechstpreis;                  // the list price may not exceed it (0: no limit)
   int teiler;                          // 2: half, 4: quarter
 };
