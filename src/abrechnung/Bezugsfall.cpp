@@ -50,10 +50,16 @@ Bezugsergebnis RechneMitBezuegen(TLohnGehalt& fall, const Eingaben& e, Money stB
     return ohne - arbeitgeberanteile(c);
   };
   Bezugsergebnis b = BerechneBezuege(m, e.Bezuege);
-  if (!b.abgelehnt && (stBrutto + b.StBruttoZusatz < Money() || svBrutto + b.SVBruttoZusatz < Money())) {
+  if (!b.abgelehnt &&
+      (stBrutto + b.StBruttoZusatz < Money() || svBrutto + b.SVBruttoZusatz < Money())) {
+    // More pay converted than there is: refused, except in a month without pay (the first point
+    // of the curve), which then has no components.
+    const bool ohneLohn = stBrutto == Money() && svBrutto == Money();
     b = {};
-    b.abgelehnt = true;
-    b.meldungen.push_back("Die Entgeltumwandlung ist höher als das Brutto");
+    b.abgelehnt = !ohneLohn;
+    if (!ohneLohn) b.meldungen.push_back("Die Entgeltumwandlung ist höher als das Brutto");
+    rechne(fall, e, stBrutto, svBrutto);
+    return b;
   }
   if (b.abgelehnt) {
     rechne(fall, e, stBrutto, svBrutto);

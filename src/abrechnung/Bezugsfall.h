@@ -17,7 +17,8 @@ struct Eingaben;
 // plus what the components of e add, with the employer's flat tax of marginal employment. The
 // employer's pension subsidy is measured on the case itself. Without components the case is
 // calculated with the grosses alone. A refused component (abgelehnt) leaves the case calculated
-// without the components.
+// without the components; so does a month without pay whose components would make a gross
+// negative (not refused: it has no components).
 Bezugsergebnis RechneMitBezuegen(TLohnGehalt& fall, const Eingaben& e, Money stBrutto,
                                  Money svBrutto);
 
