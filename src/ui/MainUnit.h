@@ -37,6 +37,7 @@ class TLohnGehalt;
 class TOruAdvEdit;
 class TOruValueEdit;
 class TOruValueLabEdit;
+class TPnlBezuege;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -140,6 +141,8 @@ class TForm1 : public QMainWindow {
   QLabel* LabAGU1;
   QLabel* LabAGU2;
   QLabel* LabAGGesamt;
+  // The list "Bezüge und Abzüge" below the payment row.
+  TPnlBezuege* PnlBezuege;
   // Menu.
   QMenu* MenDatei;
   QMenu* MenSteuern;

@@ -15,6 +15,7 @@
 #include "ui/Hilfekontexte.h"
 #include "ui/MainFormular.h"
 #include "ui/MainUnit.h"
+#include "ui/Bezuegeliste.h"
 #include "ui/Text.h"
 
 namespace salvaro {
@@ -27,7 +28,8 @@ using namespace formular;
 // the panels of the first calculation.
 constexpr int kFormBreite = 632, kAGBreite = 276, kFormBreiteMitAG = kFormBreite + kAGBreite + 4;
 constexpr int kEinmalY = 398, kEinmalHoehe = 124;
-constexpr int kFormHoehe = kEinmalY + kEinmalHoehe + 4;
+constexpr int kBezuegeY = kEinmalY + kEinmalHoehe + 4;
+constexpr int kFormHoehe = kBezuegeY + TPnlBezuege::kHoehe + 4;
 
 // The regular annual gross of the earlier months may reach eleven times the gross field's bound.
 constexpr Zahlfeldgrenzen kGrenzenJahresbrutto{2, 0, 11000000};
@@ -113,6 +115,10 @@ void TForm1::ZusatzAufbauen() {
     if (l != LabNettoGesamt) l->adjustSize();
   }
   PnlEinmalErgebnis->hide();
+
+  // The pay components, below the payment.
+  PnlBezuege = new TPnlBezuege(Formular);
+  PnlBezuege->move(4, kBezuegeY);
 
   // The employer's column, right of the results.
   PnlArbeitgeber = panel(Formular, "PnlArbeitgeber", kFormBreite, 4, kAGBreite, kFormHoehe - 8);
@@ -223,6 +229,7 @@ void TForm1::ZeigeZusatz(const Ergebnis& r) {
       {LabAGGesamt, z.Gesamtkosten},
   };
   for (const auto& [label, betrag] : werte) setzeBetrag(label, betrag);
+  PnlBezuege->ZeigeErgebnis(r);
 }
 
 void TForm1::ZusatzLeeren() {
@@ -231,6 +238,7 @@ void TForm1::ZusatzLeeren() {
                     LabAGPauschsteuer, LabAGInsolvenz, LabAGU1, LabAGU2, LabAGGesamt})
     l->setText(QStringLiteral("0,00"));
   PnlEinmalErgebnis->hide();
+  PnlBezuege->Leeren();
 }
 
 }  // namespace salvaro
