@@ -342,7 +342,7 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAb
   r.netto = netto;
   r.steuerbrutto = fall.StBrutto;
   r.auszahlung = Auszahlungsbetrag(r.einmal.NettoGesamt, bezuege);
-  r.svbrutto = LiesFeld(feldtext(fall.BemRV));
+  r.svbrutto = fall.BemRV;
   if (bezuege.BeitragBAV != 0)
     r.nettoaufwandBAV = NettoaufwandEntgeltumwandlung(fall, e, brutto, stRegulaer, svRegulaer);
   r.bezuege = std::move(bezuege);
