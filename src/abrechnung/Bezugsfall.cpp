@@ -98,7 +98,7 @@ std::vector<std::string> Bezugszeilen(const Bezugsergebnis& b, Money nettoGesamt
     l.push_back(leer);
     zeile(Bezugsname(t.art), t.wert);
     if (t.art == Bezugsart::Nettoabzug) {
-      l.push_back(AbrZeile("  vom Auszahlungsbetrag abgezogen", "", false, false));
+      l.push_back(AbrZeile("  vom Auszahlungsbetrag abgezogen", " ", false, false));
       continue;
     }
     teil("  steuerpflichtig", t.steuerpflichtig);
@@ -116,7 +116,7 @@ std::vector<std::string> Bezugszeilen(const Bezugsergebnis& b, Money nettoGesamt
     } else if (t.art == Bezugsart::Vermoegensbildung) {
       zeile("  Sparbetrag", t.nettoabzug);
     } else if (t.sachbezug) {
-      l.push_back(AbrZeile("  Sachbezug, nicht ausgezahlt", "", false, false));
+      l.push_back(AbrZeile("  Sachbezug, nicht ausgezahlt", " ", false, false));
     }
   }
   l.push_back(leer);
