@@ -132,6 +132,7 @@ class TForm1 : public QMainWindow {
   QLabel* LabTextAGRV;
   QLabel* LabAGBrutto;
   QLabel* LabAGEinmal;
+  QLabel* LabAGBezuege;  // the pay components with their flat taxes
   QLabel* LabAGKV;
   QLabel* LabAGRV;
   QLabel* LabAGAV;

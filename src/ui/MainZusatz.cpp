@@ -144,6 +144,7 @@ void TForm1::ZusatzAufbauen() {
   } ag[] = {
       {&LabAGBrutto, nullptr, "LabAGBrutto", "Brutto:"},
       {&LabAGEinmal, nullptr, "LabAGEinmal", "Einmalzahlung / Abfindung:"},
+      {&LabAGBezuege, nullptr, "LabAGBezuege", "Bezüge und Pauschalsteuer:"},
       {&LabAGKV, &LabTextAGKV, "LabAGKV", "Krankenversicherung:"},
       {&LabAGRV, &LabTextAGRV, "LabAGRV", "Rentenversicherung:"},
       {&LabAGAV, nullptr, "LabAGAV", "Arbeitslosenversicherung:"},
@@ -218,6 +219,7 @@ void TForm1::ZeigeZusatz(const Ergebnis& r) {
   const std::pair<QLabel*, Money> werte[] = {
       {LabAGBrutto, r.brutto},
       {LabAGEinmal, v.Einmalzahlung + v.Abfindung},
+      {LabAGBezuege, r.bezuege.Arbeitgeberkosten},
       {LabAGKV, z.KVAG},
       {LabAGRV, z.RVAG},
       {LabAGAV, z.AVAG},
@@ -234,8 +236,9 @@ void TForm1::ZeigeZusatz(const Ergebnis& r) {
 
 void TForm1::ZusatzLeeren() {
   for (QLabel* l : {LabEinmalLSt, LabEinmalSolZ, LabEinmalKiSt, LabEinmalSV, LabEinmalNetto,
-                    LabNettoGesamt, LabAGBrutto, LabAGEinmal, LabAGKV, LabAGRV, LabAGAV, LabAGPV,
-                    LabAGPauschsteuer, LabAGInsolvenz, LabAGU1, LabAGU2, LabAGGesamt})
+                    LabNettoGesamt, LabAGBrutto, LabAGEinmal, LabAGBezuege, LabAGKV, LabAGRV,
+                    LabAGAV, LabAGPV, LabAGPauschsteuer, LabAGInsolvenz, LabAGU1, LabAGU2,
+                    LabAGGesamt})
     l->setText(QStringLiteral("0,00"));
   PnlEinmalErgebnis->hide();
   PnlBezuege->Leeren();
