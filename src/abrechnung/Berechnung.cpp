@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "abrechnung/Altersangaben.h"
+#include "abrechnung/Bezugsfall.h"
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Hochrechnung.h"
 #include "abrechnung/Zahlentext.h"
@@ -129,7 +130,7 @@ void StarteMitKnopf(Eingaben& e, Feld feld) {
   (feld == Feld::Brutto ? e.BruttoMarke : e.NettoMarke) = 1;
 }
 
-void FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
+Bezugsergebnis FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
   const int jahr = LiesGanzzahl(e.Jahr);
   fall.SetRechtskreis(e.Ost ? 0 : 1);
   fall.SetJahr(jahr);
@@ -195,8 +196,7 @@ void FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
   FuelleAltersangaben(fall, e);
   fall.U1Satz = UmlagesatzAus(e.U1Satz);
   fall.U2Satz = UmlagesatzAus(e.U2Satz);
-  fall.Berechne();
-  PauschalBesteuern(fall, e);
+  return RechneMitBezuegen(fall, e, fall.StBrutto, betrag(e.SVBrutto));
 }
 
 void PauschalBesteuern(TLohnGehalt& fall, const Eingaben& e) {
@@ -279,19 +279,25 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAb
     eingabe = betrag(e.Netto);
     e.StBrutto = e.SVBrutto = SchlichterText(eingabe);
   }
-  FuelleFall(fall, e);
-  Money netto = NettoFormel(fall, eingabe);
+  Bezugsergebnis bezuege = FuelleFall(fall, e);
+  // The regular grosses the components were added to.
+  Money stRegulaer = betrag(e.StBrutto), svRegulaer = betrag(e.SVBrutto);
+  if (bezuege.abgelehnt) {
+    for (const std::string& m : bezuege.meldungen) r.meldungen.push_back(fehler(m));
+    e.BruttoMarke = e.NettoMarke = 0;
+    return r;
+  }
+  // The pay components add to the gross the net is formed of what they add to the wage-tax gross.
+  Money netto = NettoFormel(fall, eingabe + bezuege.StBruttoZusatz);
   Money brutto = eingabe;
   r.schritte = 1;
   bool sprunghaft = false;
   if (e.NettoMarke == 1) {
     const Money ziel = betrag(e.Netto);
-    const auto nettoFuer = [&fall, &e](Money g) {
-      fall.SetStBrutto(g);
-      fall.SetSVBrutto(g);
-      fall.Berechne();
-      PauschalBesteuern(fall, e);
-      return NettoFormel(fall, g);
+    const auto nettoFuer = [&](Money g) {
+      stRegulaer = svRegulaer = g;
+      bezuege = RechneMitBezuegen(fall, e, g, g);
+      return NettoFormel(fall, g + bezuege.StBruttoZusatz);
     };
     const Hochrechnung h = NettoZuBrutto(ziel, netto, e.StKl == "6", nettoFuer);
     r.schritte = h.schritte;
@@ -311,7 +317,10 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAb
   }
 
   // The payment and the severance on top of the regular pay of the month.
-  r.einmal = BerechneEinmalzahlung(fall, brutto, e, EinmalvorgabenAus(e));
+  Einmalvorgaben vorgaben = EinmalvorgabenAus(e);
+  vorgaben.BezugsBrutto = bezuege.StBruttoZusatz;
+  vorgaben.BezugsKosten = bezuege.Arbeitgeberkosten;
+  r.einmal = BerechneEinmalzahlung(fall, brutto, e, vorgaben);
   if (r.einmal.abgelehnt) {
     for (const std::string& m : r.einmal.meldungen) r.meldungen.push_back(fehler(m));
     e.BruttoMarke = e.NettoMarke = 0;
@@ -320,7 +329,9 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAb
 
   // What the window shows.
   e.StBrutto = ZweiNachkommastellen(e.StBrutto);
-  e.SVBrutto = feldtext(fall.BemRV);
+  // The field shows the pension base; with pay components a typed regular gross stays, or the
+  // next calculation would add them twice.
+  if (bezuege.leer() || e.BruttoUebernahme) e.SVBrutto = feldtext(fall.BemRV);
   auto& a = r.abzug;
   static_cast<Abzugsbetraege&>(a) = AngezeigteAbzuege(fall);
   r.LSt = label(a.LSt);
@@ -343,9 +354,15 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAb
   r.GesAbz = SchlichterText(a.GesAbz);
   r.brutto = brutto;
   r.netto = netto;
+  r.steuerbrutto = fall.StBrutto;
+  r.auszahlung = Auszahlungsbetrag(r.einmal.NettoGesamt, bezuege);
+  r.svbrutto = fall.BemRV;
+  if (bezuege.BeitragBAV != 0)
+    r.nettoaufwandBAV = NettoaufwandEntgeltumwandlung(fall, e, brutto, stRegulaer, svRegulaer);
+  r.bezuege = std::move(bezuege);
   if (mitAbrechnung) {
     r.saetze = SatzanzeigeFuer(fall);
-    r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute, r.einmal);
+    r.abrechnung = Detailabrechnung(e, fall, r.saetze, r.GesAbz, heute, r.einmal, &r);
   }
   r.gerechnet = true;
   for (const std::string& m : r.einmal.meldungen)
@@ -375,7 +392,9 @@ std::optional<Meldung> Geringfuegigkeitspruefung(const Eingaben& e, const TLohnG
 
 std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
                                           const Satzanzeige& s, const std::string& gesAbz,
-                                          const Datum& heute, const Einmalergebnis& einmal) {
+                                          const Datum& heute, const Einmalergebnis& einmal,
+                                          const Ergebnis* ergebnis) {
+  const Ergebnis* bz = ergebnis != nullptr && !ergebnis->bezuege.leer() ? ergebnis : nullptr;
   const auto text = [](Money m) { return SchlichterText(m); };
   const std::string leer(kSpaltenbreite, ' ');
   const bool eb = f.SonstBezug > 0, ebSV = f.EBSVBrutto > 0;
@@ -436,6 +455,11 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
     l.push_back(leer);
     l.push_back(AbrZeile("Netto gesamt", text(z.NettoGesamt), true, false));
   }
+  if (bz != nullptr) {
+    const std::vector<std::string> b =
+        Bezugszeilen(bz->bezuege, z.NettoGesamt, bz->auszahlung, bz->nettoaufwandBAV);
+    l.insert(l.end(), b.begin(), b.end());
+  }
   if (e.Arbeitgeberseite) {
     l.push_back(leer);
     l.push_back("ARBEITGEBER:" + std::string(kSpaltenbreite - 12, ' '));
@@ -446,6 +470,10 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
     l.push_back(AbrZeile("Pflegeversicherung AG", text(z.PVAG), true, false));
     if (z.Pauschsteuer != 0)
       l.push_back(AbrZeile("Pauschsteuer 2 %", text(z.Pauschsteuer), true, false));
+    if (bz != nullptr) {
+      const std::vector<std::string> b = BezugszeilenArbeitgeber(bz->bezuege);
+      l.insert(l.end(), b.begin(), b.end());
+    }
     l.push_back(AbrZeile("Insolvenzgeldumlage", text(z.InsoUmlage), true, false));
     l.push_back(AbrZeile("Umlage U1", text(z.UmlageU1), true, false));
     l.push_back(AbrZeile("Umlage U2", text(z.UmlageU2), true, false));
@@ -459,6 +487,8 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   r.push_back(AbrZeile("Abrechnungsmonat", e.Monat + " " + e.Jahr, false, false));
   r.push_back(AbrZeile("Steuer-Brutto", e.StBrutto, true, false));
   if (eb) r.push_back(AbrZeile("Steuer-Brutto EB", text(f.SonstBezug), true, false));
+  if (bz != nullptr)
+    r.push_back(AbrZeile("Steuer-Brutto mit Bezügen", text(f.StBrutto), true, false));
   r.push_back(AbrZeile("KV/PV-Brutto", text(f.BemKV), true, false));
   r.push_back(AbrZeile("RV/AV-Brutto", text(f.BemRV), true, false));
   if (ebSV) {

@@ -12,6 +12,7 @@
 #include "abrechnung/Anzeige.h"
 #include "abrechnung/Eingaben.h"
 #include "abrechnung/Einmalzahlung.h"
+#include "bezuege/Bezuege.h"
 #include "money/Money.h"
 
 namespace salvaro {
@@ -66,6 +67,13 @@ struct Ergebnis {
   // The one-time payment, the severance and the employer's side of the month (all 0 without a
   // payment, a severance and levy rates; the employer's amounts always).
   Einmalergebnis einmal;
+  // The pay components of the month (empty without), the gross the wage tax was calculated on,
+  // the amount paid out (the total net less the benefits in kind and the net deductions, plus
+  // the tax-free and flat-taxed payments) and what a pension conversion costs in pay out.
+  Bezugsergebnis bezuege;
+  Money steuerbrutto, svbrutto;  // the grosses of the case (svbrutto: the pension base)
+  Money auszahlung;
+  Money nettoaufwandBAV;
   std::vector<std::string> abrechnung;  // the statement
   std::vector<Meldung> meldungen;       // to show after the results, in this order
   // After the retirement age: the contribution group that follows, which the window proposes
@@ -81,8 +89,9 @@ struct Ergebnis {
 // writes neither).
 Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAbrechnung = true);
 
-// Every input of the window into the payroll case, in the setters' order, then Berechne.
-void FuelleFall(TLohnGehalt& fall, const Eingaben& e);
+// Every input of the window into the payroll case, in the setters' order, then Berechne with the
+// pay components of e (RechneMitBezuegen); returns their treatment.
+Bezugsergebnis FuelleFall(TLohnGehalt& fall, const Eingaben& e);
 // With the employer's flat tax of marginal employment (Eingaben::PauschsteuerAG) the employee's
 // wage tax, surcharge and church tax of the computed case are 0; FuelleFall calls it.
 void PauschalBesteuern(TLohnGehalt& fall, const Eingaben& e);
@@ -93,10 +102,12 @@ Money GesetzlicheAbzuege(const TLohnGehalt& fall);
 // The deductions as the window's value labels show them, positive.
 Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& fall);
 // The statement of the last calculation; the lines of the payment, the severance and (with
-// Eingaben::Arbeitgeberseite) the employer's side come from einmal.
+// Eingaben::Arbeitgeberseite) the employer's side come from einmal, those of the pay components
+// from r (its bezuege, auszahlung and nettoaufwandBAV).
 std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& fall,
                                           const Satzanzeige& saetze, const std::string& gesAbz,
-                                          const Datum& heute, const Einmalergebnis& einmal = {});
+                                          const Datum& heute, const Einmalergebnis& einmal = {},
+                                          const Ergebnis* r = nullptr);
 // A marginal employment whose base exceeds the limit of its period.
 std::optional<Meldung> Geringfuegigkeitspruefung(const Eingaben& e, const TLohnGehalt& fall);
 

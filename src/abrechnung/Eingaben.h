@@ -6,6 +6,9 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "bezuege/Bezuege.h"
 
 namespace salvaro {
 
@@ -80,6 +83,8 @@ struct Eingaben {
   bool Beamtenpension = false;
   bool Aktivrente = true;
   bool AktivrenteStKl6 = false;
+  // The list "Bezüge und Abzüge": the pay components of the month, typed where they are entered.
+  std::vector<Bezug> Bezuege;
   // Menu switches.
   bool BesondereTabelle = false;       // "Besondere Steuertabelle" (else the general table)
   bool PKVOhneZuschuss = false;        // "Privat krankenvers. ohne AG-Zuschuß"

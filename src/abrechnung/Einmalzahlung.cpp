@@ -168,6 +168,7 @@ Einmalergebnis BerechneEinmalzahlung(const TLohnGehalt& a, Money brutto, const E
       d.Monat = std::string(kMonatsnamen[11]);
       if (auto satz = KVSatzNachGruppe(jahr - 1, 12, a.BGRKV)) d.KV = *satz + "%";
       d.KVZus = KVZusEingebbar(jahr - 1) ? KVZusVorgabe(jahr - 1) : kKVZusVor2015;
+      d.Bezuege.clear();  // the month's grosses with its components are set below
       TLohnGehalt ohne;
       FuelleFall(ohne, d);
       ohne.U1Satz = a.U1Satz;
@@ -233,7 +234,7 @@ Einmalergebnis BerechneEinmalzahlung(const TLohnGehalt& a, Money brutto, const E
   }
   r.NettoAbfindung = abf - r.LStAbfindung - r.SolZAbfindung - r.KiStAbfindung;
 
-  r.NettoRegulaer = NettoFormel(a, brutto);
+  r.NettoRegulaer = NettoFormel(a, brutto + v.BezugsBrutto);
   r.NettoGesamt = r.NettoRegulaer + r.NettoEinmal + r.NettoAbfindung;
 
   // The employer's side.
@@ -252,8 +253,8 @@ Einmalergebnis BerechneEinmalzahlung(const TLohnGehalt& a, Money brutto, const E
   r.UmlageU1 = a.UmlageU1;
   r.UmlageU2 = a.UmlageU2;
   r.Umlagen = r.InsoUmlage + r.UmlageU1 + r.UmlageU2;
-  r.Gesamtkosten = brutto + eb + abf + r.KVAG + r.RVAG + r.AVAG + r.PVAG + r.Pauschsteuer +
-                   r.Umlagen;
+  r.Gesamtkosten = brutto + eb + abf + v.BezugsKosten + r.KVAG + r.RVAG + r.AVAG + r.PVAG +
+                   r.Pauschsteuer + r.Umlagen;
   return r;
 }
 

@@ -43,6 +43,9 @@ struct Einmalvorgaben {
   bool ImVorjahrBeschaeftigt = true;
   Money Abfindung;  // severance or several years' pay: tax only
   bool PauschsteuerAG = false;
+  // The month's pay components: what they add to the gross the net is formed of, and their cost
+  // to the employer (Bezugsergebnis).
+  Money BezugsBrutto, BezugsKosten;
 };
 
 struct Einmalergebnis {
@@ -71,7 +74,7 @@ struct Einmalergebnis {
   Money Pauschsteuer;                                    // 2 % flat tax of marginal employment
   Money InsoUmlage, UmlageU1, UmlageU2;
   Money Umlagen;        // the three levies together
-  Money Gesamtkosten;   // gross + payment + severance + every employer amount
+  Money Gesamtkosten;   // gross + payment + severance + the components + every employer amount
 
   std::vector<std::string> meldungen;  // German, to show after the results
 };

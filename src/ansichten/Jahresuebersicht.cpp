@@ -68,15 +68,16 @@ const Regel kRegeln[] = {
 Jahresuebersicht BerechneJahr(const Eingaben& e) {
   Jahresuebersicht j;
   j.jahr = LiesGanzzahl(e.Jahr);
+  j.mitBezuegen = !e.Bezuege.empty();
   const Money brutto = LiesFeld(e.Brutto);
   TLohnGehalt fall;
   std::vector<std::string> vorher;
   for (int m = 1; m <= 12; ++m) {
     const Eingaben monat = EingabenFuerMonat(e, m);
-    FuelleFall(fall, monat);
+    const Bezugsergebnis bezuege = FuelleFall(fall, monat);
     Jahresmonat& zeile = j.monate[m - 1];
     zeile.monat = m;
-    zeile.werte = WerteDesFalls(fall, brutto, monat);
+    zeile.werte = WerteDesFalls(fall, brutto, monat, bezuege);
     j.summe += zeile.werte;
     std::vector<std::string> jetzt;
     for (const Regel& r : kRegeln) jetzt.push_back(r.wert(fall));

@@ -23,6 +23,7 @@ struct Jahresuebersicht {
   int jahr = 0;
   std::array<Jahresmonat, 12> monate;
   Monatswerte summe;  // the sums of the twelve months
+  bool mitBezuegen = false;  // the inputs hold pay components
 };
 
 // Calculates the twelve months. Throws KonvertierungsFehler for a text that is no number, and

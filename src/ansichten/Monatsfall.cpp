@@ -18,6 +18,10 @@ Eingaben EingabenFuerMonat(const Eingaben& e, int monat) {
   }
   // The one-time payment and the severance belong to the inputs' own month only.
   if (monat != e.MonatNr) m.Einmalzahlung = m.Abfindung = "0,00";
+  std::erase_if(m.Bezuege, [&](const Bezug& b) {
+    return (monat != e.MonatNr && b.art == Bezugsart::Inflationspraemie) ||
+           (b.art == Bezugsart::Dienstwagen && b.anschaffung.Schluessel() > jahr * 100 + monat);
+  });
   m.MonatNr = monat;
   m.Monat = std::string(kMonatsnamen[monat - 1]);
   if (m.BruttoUebernahme) m.StBrutto = m.SVBrutto = SchlichterText(LiesFeld(m.Brutto));
@@ -38,8 +42,11 @@ std::vector<Meldung> AnsichtsPruefung(Eingaben e, const Datum& heute) {
   return {};
 }
 
-Monatswerte WerteDesFalls(const TLohnGehalt& f, Money brutto, const Eingaben& e) {
+Monatswerte WerteDesFalls(const TLohnGehalt& f, Money brutto, const Eingaben& e,
+                          const Bezugsergebnis& bezuege) {
   Einmalvorgaben v = EinmalvorgabenAus(e);
+  v.BezugsBrutto = bezuege.StBruttoZusatz;
+  v.BezugsKosten = bezuege.Arbeitgeberkosten;
   Einmalergebnis z = BerechneEinmalzahlung(f, brutto, e, v);
   if (z.abgelehnt) {
     // A payment the year's engine cannot tax is left out of the overview, as in the window.
@@ -62,6 +69,7 @@ Monatswerte WerteDesFalls(const TLohnGehalt& f, Money brutto, const Eingaben& e)
   w.netto = z.NettoGesamt;
   w.arbeitgeberkosten = z.Gesamtkosten;
   w.aktivrente = f.AktivrenteFrei + z.AktivrenteEinmal;
+  w.auszahlung = Auszahlungsbetrag(z.NettoGesamt, bezuege);
   return w;
 }
 
@@ -79,6 +87,7 @@ Monatswerte& operator+=(Monatswerte& s, const Monatswerte& m) {
   s.netto += m.netto;
   s.arbeitgeberkosten += m.arbeitgeberkosten;
   s.aktivrente += m.aktivrente;
+  s.auszahlung += m.auszahlung;
   return s;
 }
 

@@ -16,8 +16,9 @@ class TLohnGehalt;
 // The inputs for a gross-to-net calculation of the gross field in another month of their year:
 // the month, the health rate the window presets for that month where the inputs hold the preset
 // of their own month (a typed rate stays), and the special gross fields set to the gross unless
-// the inputs keep their own; the one-time payment and the severance stay in the inputs' own
-// month. Throws KonvertierungsFehler for a year or gross that is no number.
+// the inputs keep their own; the one-time payment, the severance and the one-time components
+// (the inflation bonus) stay in the inputs' own month, and a company car acquired later is left
+// out. Throws KonvertierungsFehler for a year or gross that is no number.
 Eingaben EingabenFuerMonat(const Eingaben& e, int monat);
 
 // The checks of a gross-to-net calculation of the inputs as the window runs it: the messages of
@@ -34,8 +35,11 @@ struct Monatswerte {
   Money netto;
   Money arbeitgeberkosten;  // the employer's total cost
   Money aktivrente;         // the pay the Aktivrente frees from wage tax (regular and payment)
+  Money auszahlung;         // the amount paid out (net with the pay components)
 };
-Monatswerte WerteDesFalls(const TLohnGehalt& fall, Money brutto, const Eingaben& e);
+// bezuege: what FuelleFall returned for the case (the pay components of e).
+Monatswerte WerteDesFalls(const TLohnGehalt& fall, Money brutto, const Eingaben& e,
+                          const Bezugsergebnis& bezuege = {});
 // Sums, field by field.
 Monatswerte& operator+=(Monatswerte& summe, const Monatswerte& m);
 

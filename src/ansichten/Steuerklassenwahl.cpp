@@ -35,8 +35,8 @@ Monat rechne(TLohnGehalt& fall, Eingaben e, int stkl, Money faktor) {
   // The classes are compared on the regular monthly pay.
   e.Einmalzahlung = e.Abfindung = "0,00";
   const Eingaben m = EingabenFuerMonat(e, e.MonatNr);
-  FuelleFall(fall, m);
-  return {fall.LSt, NettoFormel(fall, LiesFeld(m.Brutto)), fall.ZVE};
+  const Bezugsergebnis b = FuelleFall(fall, m);
+  return {fall.LSt, NettoFormel(fall, LiesFeld(m.Brutto) + b.StBruttoZusatz), fall.ZVE};
 }
 
 }  // namespace

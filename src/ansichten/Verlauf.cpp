@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "abrechnung/Berechnung.h"
+#include "abrechnung/Bezugsfall.h"
 #include "abrechnung/Zahlentext.h"
 #include "alter/Aktivrente.h"
 #include "ansichten/Monatsfall.h"
@@ -40,7 +41,8 @@ Verlauf BerechneVerlauf(const Eingaben& e, Money bis, Money schritt,
   // The curve is one of regular pay.
   m.Einmalzahlung = m.Abfindung = "0,00";
   TLohnGehalt fall;
-  FuelleFall(fall, m);
+  if (const Bezugsergebnis b = FuelleFall(fall, m); b.abgelehnt)
+    throw VerlaufsFehler(b.meldungen.front());
 
   Verlauf v;
   // The nets by amount: with a step that divides 100 euros every second calculation is a point
@@ -49,10 +51,9 @@ Verlauf BerechneVerlauf(const Eingaben& e, Money bis, Money schritt,
   bool mitAktivrente = false;
   const auto netto = [&](Money g) {
     if (const auto it = netze.find(g.raw()); it != netze.end()) return it->second;
-    fall.SetStBrutto(g);
-    fall.SetSVBrutto(g);
-    fall.Berechne();
-    const Money n = NettoFormel(fall, g);
+    // The pay components on top of each gross.
+    const Bezugsergebnis b = RechneMitBezuegen(fall, m, g, g);
+    const Money n = NettoFormel(fall, g + b.StBruttoZusatz);
     mitAktivrente = mitAktivrente || fall.AktivrenteFrei > 0;
     netze.emplace(g.raw(), n);
     return n;

@@ -42,7 +42,7 @@ std::string titel(const Eingaben& e) {
 
 nlohmann::ordered_json jsonJahr(const Jahresuebersicht& j) {
   // As rechne: amounts in euros, deductions negative.
-  const auto werte = [](const Monatswerte& w) {
+  const auto werte = [&j](const Monatswerte& w) {
     nlohmann::ordered_json o;
     o["Brutto"] = AlsJsonZahl(w.brutto);
     o["Einmalzahlung"] = AlsJsonZahl(w.einmalzahlung);
@@ -57,6 +57,7 @@ nlohmann::ordered_json jsonJahr(const Jahresuebersicht& j) {
     o["Netto"] = AlsJsonZahl(w.netto);
     o["Arbeitgeberkosten"] = AlsJsonZahl(w.arbeitgeberkosten);
     o["Aktivrente"] = AlsJsonZahl(w.aktivrente);
+    if (j.mitBezuegen) o["Auszahlungsbetrag"] = AlsJsonZahl(w.auszahlung);
     return o;
   };
   nlohmann::ordered_json o;

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "abrechnung/Version.h"
+#include "cli/Bezugsoptionen.h"
 #include "tax/EngineWahl.h"
 
 namespace salvaro {
@@ -25,8 +26,20 @@ struct Befehl {
   std::vector<std::string_view> beispiele;
 };
 
+// The options of the pay components join rechne's before --heute.
+std::vector<Befehl> mitBezugsoptionen(std::vector<Befehl> befehle) {
+  for (Befehl& b : befehle) {
+    if (b.name != "rechne") continue;
+    auto stelle = std::find_if(b.optionen.begin(), b.optionen.end(),
+                               [](const Option& o) { return o.name.starts_with("--heute"); });
+    for (const Bezugsoption& o : Bezugsoptionen())
+      stelle = std::next(b.optionen.insert(stelle, Option{o.aufruf, o.hilfe}));
+  }
+  return befehle;
+}
+
 const std::vector<Befehl>& befehle() {
-  static const std::vector<Befehl> b = {
+  static const std::vector<Befehl> b = mitBezugsoptionen({
       {"rechne",
        "eine Berechnung wie im Programmfenster",
        "salvaro-cli rechne (--brutto BETRAG | --netto BETRAG) [OPTION...]",
@@ -177,7 +190,7 @@ const std::vector<Befehl>& befehle() {
        "Rechnet Lohnsteuer, Solidaritätszuschlag und Kirchensteuer eines Beispiels.",
        {{"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli beispiel"}},
-  };
+  });
   return b;
 }
 

@@ -18,6 +18,7 @@
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Zahlentext.h"
 #include "cli/Aufruf.h"
+#include "cli/Bezugsoptionen.h"
 #include "cli/Parallel.h"
 #include "cli/Pdf.h"
 #include "engine/Gehalt.h"
@@ -138,8 +139,19 @@ Datum liesDatum(std::string_view wert) {
 
 }  // namespace
 
+Money LiesBetragIm(std::string_view name, std::string_view wert, Money min, Money max) {
+  return betragIm(name, wert, min, max);
+}
+int LiesGanzzahlIm(std::string_view name, std::string_view wert, int min, int max) {
+  return ganzzahlIm(name, wert, min, max);
+}
+bool LiesSchalterwert(std::string_view name, std::string_view wert) {
+  return schalterWert(name, wert);
+}
+
 const std::vector<std::string_view>& RechneOptionen() {
-  static const std::vector<std::string_view> optionen = {
+  static const std::vector<std::string_view> optionen = [] {
+    std::vector<std::string_view> o = {
       "brutto",      "netto",           "jahr",           "monat",
       "steuerklasse", "faktor",         "kinderfreibetrag", "kinder-unter-25", "freibetrag",
       "kirchensteuer", "geburtsjahr",   "beitragsgruppe", "kv-satz",
@@ -149,17 +161,19 @@ const std::vector<std::string_view>& RechneOptionen() {
       "sv-brutto",   "einmalzahlung", "jahresbrutto-bisher", "nicht-im-vorjahr",
       "abfindung",   "u1-satz",         "u2-satz",        "pauschsteuer-ag", "arbeitgeber",
       "heute"};
-  // The options of age and pension payments follow as a block.
-  static const std::vector<std::string_view> mitAlter = [] {
-    std::vector<std::string_view> o = optionen;
+    // The options of age and pension payments follow as a block.
     for (const AltersOption& a : kAltersOptionen) o.push_back(a.name);
+    // The pay components, as a block.
+    for (const Bezugsoption& b : Bezugsoptionen()) o.push_back(b.name);
     return o;
   }();
-  return mitAlter;
+  return optionen;
 }
 
 bool IstSchalter(std::string_view name) {
   if (const AltersOption* o = altersOption(name)) return o->schalter;
+  if (const Bezugsoption* b = BezugsoptionFuer(name))
+    return b->wert == Bezugsoption::Wert::Schalter;
   return std::find(kSchalter.begin(), kSchalter.end(), name) != kSchalter.end();
 }
 
@@ -176,7 +190,9 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   const Money kMax = Money::euro(1000000);
   const auto amount = [&](Money min, Money max) { return SchlichterText(betragIm(name, wert, min, max)); };
   if (setzeAltersOption(e, name, wert, [&] { return schalterWert(name, wert); })) return;
-  if (IstSchalter(name)) {
+  if (const Bezugsoption* b = BezugsoptionFuer(name)) {
+    SetzeBezugsoption(e, *b, wert);
+  } else if (IstSchalter(name)) {
     const bool an = schalterWert(name, wert);
     if (name == "pkv-ohne-zuschuss") e.PKVOhneZuschuss = an;
     if (name == "ost") e.Ost = an;
@@ -349,6 +365,14 @@ std::array<std::pair<const char*, Money>, 6> alterBetraege(const Alterswerte& w)
            {"PVVersorgung", -w.pvVersorgung}}};
 }
 
+// The stapel columns of the pay components: the grosses of the case and the totals of Bezugswerte.
+std::vector<std::pair<const char*, Money>> bezugsSpalten(const Ergebnis& r) {
+  std::vector<std::pair<const char*, Money>> w = {{"Steuerbrutto", r.steuerbrutto},
+                                                  {"SVBrutto", r.svbrutto}};
+  for (const auto& p : Bezugswerte(r)) w.push_back(p);
+  return w;
+}
+
 // The keys in their order; amounts are numbers in euros (deductions negative), rates numbers in
 // percent. Further keys belong here, beside these.
 nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
@@ -357,8 +381,9 @@ nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
   nlohmann::ordered_json j;
   j["Abrechnungsmonat"] = e.Monat + " " + e.Jahr;
   j["Brutto"] = betrag(e.Brutto);
-  j["Steuerbrutto"] = betrag(e.StBrutto);
-  j["SVBrutto"] = betrag(e.SVBrutto);
+  // With pay components the grosses of the case: the regular ones and what they add.
+  j["Steuerbrutto"] = r.bezuege.leer() ? betrag(e.StBrutto) : AlsJsonZahl(r.steuerbrutto);
+  j["SVBrutto"] = r.bezuege.leer() ? betrag(e.SVBrutto) : AlsJsonZahl(r.svbrutto);
   j["Lohnsteuer"] = betrag(r.LSt);
   j["Kirchensteuer"] = betrag(r.KiSt);
   j["Solidaritaetszuschlag"] = betrag(r.SolZ);
@@ -383,6 +408,16 @@ nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
     j[kBeitragsgruppenvorschlag] = r.vorschlag->bgr;
   else
     j[kBeitragsgruppenvorschlag] = nullptr;
+  if (!r.bezuege.leer()) {
+    for (const auto& [name, wert] : Bezugswerte(r)) j[name] = AlsJsonZahl(wert);
+    j["Bezuege"] = nlohmann::ordered_json::array();
+    for (const Bezugsteil& t : r.bezuege.teile) {
+      nlohmann::ordered_json o;
+      o["Art"] = std::string(Bezugsname(t.art));
+      for (const auto& [name, wert] : Bezugsteilwerte(t)) o[name] = AlsJsonZahl(wert);
+      j["Bezuege"].push_back(o);
+    }
+  }
   j["Berechnungsschritte"] = r.schritte;
   j["Meldungen"] = nlohmann::ordered_json::array();
   for (const Meldung& m : r.meldungen) j["Meldungen"].push_back(m.text);
@@ -624,7 +659,8 @@ struct StapelKopf {
   char trenner;
   const Datum& heute;
   bool mitEinmal;  // the results of payment, severance and employer are written
-  bool mitAlter;   // the results of age and pension payments are written
+  bool mitAlter;     // the results of age and pension payments are written
+  bool mitBezuegen;  // the results of the pay components are written
 };
 
 struct StapelZeile {
@@ -733,10 +769,17 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s,
       aus += trenner;
       if (r.vorschlag) aus += r.vorschlag->bgr;
     }
+    if (k.mitBezuegen) {
+      for (const auto& [name, wert] : bezugsSpalten(r)) {
+        aus += trenner;
+        haengeBetragAn(aus, wert, trenner);
+      }
+    }
   } else {
     // Empty result columns: the message stands under "Meldung" as in every row.
     aus.append(k.mitEinmal ? 11 + einmalWerte({}).size() : 11, trenner);
     if (k.mitAlter) aus.append(alterBetraege({}).size() + 2, trenner);
+    if (k.mitBezuegen) aus.append(bezugsSpalten({}).size(), trenner);
   }
   aus += trenner;
   haengeCsvFeldAn(aus, meldung, trenner);
@@ -887,6 +930,10 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
   const bool mitAlter = std::any_of(kopf.begin(), kopf.end(), [](const std::string& k) {
     return altersOption(k) != nullptr;
   });
+  // The results of the pay components only for input that has one of their columns.
+  const bool mitBezuegen = std::any_of(kopf.begin(), kopf.end(), [](const std::string& k) {
+    return BezugsoptionFuer(k) != nullptr;
+  });
   for (std::size_t i = 0; i < kopf.size(); ++i) aus << (i ? std::string(1, trenner) : "") << kopf[i];
   // "Meldung" stays the last column.
   for (std::size_t i = 0; i + 1 < std::size(kErgebnisse); ++i) aus << trenner << kErgebnisse[i];
@@ -897,12 +944,14 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
     for (const auto& [name, wert] : alterBetraege({})) aus << trenner << name;
     aus << trenner << kBeitragsgruppenvorschlag;
   }
+  if (mitBezuegen)
+    for (const auto& [name, wert] : bezugsSpalten({})) aus << trenner << name;
   aus << trenner << kErgebnisse[std::size(kErgebnisse) - 1] << '\n';
 
   Fortschritt fortschritt(fehler, fortschrittAnzeigen,
                           fortschrittAnzeigen ? zeilenBisZumEnde(ein) : 0);
   // Outlives the threads that read it.
-  const StapelKopf k{kopf, trenner, heute, mitEinmal, mitAlter};
+  const StapelKopf k{kopf, trenner, heute, mitEinmal, mitAlter, mitBezuegen};
   GeordneteArbeit<StapelStueck> arbeit(threads);
   // Writes the oldest chunk: its rows, the messages of its rows in their order, the counts.
   const auto schreibeNaechstes = [&] {

@@ -49,6 +49,12 @@ void Vervollstaendige(Auftrag& a);
 // decimals (LiesZahlentext); throws OptionsFehler.
 Money LiesBetragOption(std::string_view name, std::string_view wert, int nachkommastellen = 2);
 
+// A value of an option within a range, for the option tables: an amount (LiesBetragOption), a
+// whole number, a switch (1/0, ja/nein; empty: on). Throw OptionsFehler naming the option.
+Money LiesBetragIm(std::string_view name, std::string_view wert, Money min, Money max);
+int LiesGanzzahlIm(std::string_view name, std::string_view wert, int min, int max);
+bool LiesSchalterwert(std::string_view name, std::string_view wert);
+
 // Completes the calculation and runs it as rechne does; the window's messages go to fehler.
 // Returns the exit code; r.gerechnet tells whether there is a result. Without mitAbrechnung no
 // statement is built (a batch row that writes none).

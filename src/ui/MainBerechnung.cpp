@@ -12,6 +12,7 @@
 #include "controls/OruAdvEdit.h"
 #include "controls/OruValueEdit.h"
 #include "controls/OruValueLabEdit.h"
+#include "ui/Bezuegeliste.h"
 #include "ui/MainUnit.h"
 #include "ui/Plattform.h"
 #include "ui/Text.h"
@@ -66,6 +67,7 @@ Eingaben TForm1::LiesEingaben() const {
   e.U2Satz = text(LEdiU2Satz);
   e.PauschsteuerAG = ChkPauschsteuerAG->isChecked();
   e.Arbeitgeberseite = MenArbeitgeberseite->isChecked();
+  e.Bezuege = PnlBezuege->Bezuege();
   e.BesondereTabelle = MenBesStTab->isChecked();
   e.PKVOhneZuschuss = MenPKVStatus->isChecked();
   e.Ost = MenSVOst->isChecked();

@@ -19,6 +19,7 @@
 #include "controls/OruValueEdit.h"
 #include "controls/OruValueLabEdit.h"
 #include "engine/Gehalt.h"
+#include "ui/Bezuegeliste.h"
 #include "ui/Hilfe.h"
 #include "ui/About.h"
 #include "ui/Ansichten.h"
@@ -132,14 +133,16 @@ void TForm1::Verbinden() {
   connect(MenArbeitgeberseite, &QAction::triggered, this, &TForm1::MenArbeitgeberseiteClick);
   // Enter in a field of the payment or of the employer's side calculates again, in the
   // direction of the last calculation (gross to net before any).
+  const auto nochmal = [this] {
+    if (!BtnNettoNeu->isHidden())
+      BtnBruttoNeuMouseDown(Feld::Netto);
+    else
+      LEdiBruttoKeyDown(Feld::Brutto);
+  };
   for (TOruValueLabEdit* feld :
        {LEdiEinmalzahlung, LEdiJahresbruttoBisher, LEdiAbfindung, LEdiU1Satz, LEdiU2Satz})
-    connect(feld, &TOruEditBasis::enterGedrueckt, this, [this] {
-      if (!BtnNettoNeu->isHidden())
-        BtnBruttoNeuMouseDown(Feld::Netto);
-      else
-        LEdiBruttoKeyDown(Feld::Brutto);
-    });
+    connect(feld, &TOruEditBasis::enterGedrueckt, this, nochmal);
+  connect(PnlBezuege, &TPnlBezuege::berechnen, this, nochmal);
   connect(BtnSchliessen, &QToolButton::clicked, this, &QWidget::close);
   connect(MenClose, &QAction::triggered, this, &QWidget::close);
 

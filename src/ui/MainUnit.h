@@ -38,6 +38,7 @@ class TLohnGehalt;
 class TOruAdvEdit;
 class TOruValueEdit;
 class TOruValueLabEdit;
+class TPnlBezuege;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -132,6 +133,7 @@ class TForm1 : public QMainWindow {
   QLabel* LabTextAGRV;
   QLabel* LabAGBrutto;
   QLabel* LabAGEinmal;
+  QLabel* LabAGBezuege;  // the pay components with their flat taxes
   QLabel* LabAGKV;
   QLabel* LabAGRV;
   QLabel* LabAGAV;
@@ -141,6 +143,8 @@ class TForm1 : public QMainWindow {
   QLabel* LabAGU1;
   QLabel* LabAGU2;
   QLabel* LabAGGesamt;
+  // The list "Bezüge und Abzüge" below the payment row.
+  TPnlBezuege* PnlBezuege;
   // Menu.
   QMenu* MenDatei;
   QMenu* MenSteuern;

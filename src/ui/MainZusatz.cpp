@@ -15,6 +15,7 @@
 #include "ui/Hilfekontexte.h"
 #include "ui/MainFormular.h"
 #include "ui/MainUnit.h"
+#include "ui/Bezuegeliste.h"
 #include "ui/Text.h"
 
 namespace salvaro {
@@ -27,7 +28,8 @@ using namespace formular;
 // the panels of the first calculation.
 constexpr int kFormBreite = 632, kAGBreite = 276, kFormBreiteMitAG = kFormBreite + kAGBreite + 4;
 constexpr int kEinmalY = 398, kEinmalHoehe = 124;
-constexpr int kFormHoehe = kEinmalY + kEinmalHoehe + 4;
+constexpr int kBezuegeY = kEinmalY + kEinmalHoehe + 4;
+constexpr int kFormHoehe = kBezuegeY + TPnlBezuege::kHoehe + 4;
 
 // The regular annual gross of the earlier months may reach eleven times the gross field's bound.
 constexpr Zahlfeldgrenzen kGrenzenJahresbrutto{2, 0, 11000000};
@@ -114,6 +116,10 @@ void TForm1::ZusatzAufbauen() {
   }
   PnlEinmalErgebnis->hide();
 
+  // The pay components, below the payment.
+  PnlBezuege = new TPnlBezuege(Formular);
+  PnlBezuege->move(4, kBezuegeY);
+
   // The employer's column, right of the results.
   PnlArbeitgeber = panel(Formular, "PnlArbeitgeber", kFormBreite, 4, kAGBreite, kFormHoehe - 8);
   SetzeHilfeKontext(PnlArbeitgeber, kHilfeArbeitgeber);
@@ -138,6 +144,7 @@ void TForm1::ZusatzAufbauen() {
   } ag[] = {
       {&LabAGBrutto, nullptr, "LabAGBrutto", "Brutto:"},
       {&LabAGEinmal, nullptr, "LabAGEinmal", "Einmalzahlung / Abfindung:"},
+      {&LabAGBezuege, nullptr, "LabAGBezuege", "Bezüge und Pauschalsteuer:"},
       {&LabAGKV, &LabTextAGKV, "LabAGKV", "Krankenversicherung:"},
       {&LabAGRV, &LabTextAGRV, "LabAGRV", "Rentenversicherung:"},
       {&LabAGAV, nullptr, "LabAGAV", "Arbeitslosenversicherung:"},
@@ -212,6 +219,7 @@ void TForm1::ZeigeZusatz(const Ergebnis& r) {
   const std::pair<QLabel*, Money> werte[] = {
       {LabAGBrutto, r.brutto},
       {LabAGEinmal, v.Einmalzahlung + v.Abfindung},
+      {LabAGBezuege, r.bezuege.Arbeitgeberkosten},
       {LabAGKV, z.KVAG},
       {LabAGRV, z.RVAG},
       {LabAGAV, z.AVAG},
@@ -223,14 +231,17 @@ void TForm1::ZeigeZusatz(const Ergebnis& r) {
       {LabAGGesamt, z.Gesamtkosten},
   };
   for (const auto& [label, betrag] : werte) setzeBetrag(label, betrag);
+  PnlBezuege->ZeigeErgebnis(r);
 }
 
 void TForm1::ZusatzLeeren() {
   for (QLabel* l : {LabEinmalLSt, LabEinmalSolZ, LabEinmalKiSt, LabEinmalSV, LabEinmalNetto,
-                    LabNettoGesamt, LabAGBrutto, LabAGEinmal, LabAGKV, LabAGRV, LabAGAV, LabAGPV,
-                    LabAGPauschsteuer, LabAGInsolvenz, LabAGU1, LabAGU2, LabAGGesamt})
+                    LabNettoGesamt, LabAGBrutto, LabAGEinmal, LabAGBezuege, LabAGKV, LabAGRV,
+                    LabAGAV, LabAGPV, LabAGPauschsteuer, LabAGInsolvenz, LabAGU1, LabAGU2,
+                    LabAGGesamt})
     l->setText(QStringLiteral("0,00"));
   PnlEinmalErgebnis->hide();
+  PnlBezuege->Leeren();
 }
 
 }  // namespace salvaro

@@ -1,12 +1,15 @@
 // Calculations from the window: gross to net and net to gross with the fields and labels they
 // leave, the recalculation buttons, the refusals and the messages after a calculation.
 #include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "Fenster.h"
 #include "Wachhund.h"
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Zahlentext.h"
+#include "ui/Bezuegeliste.h"
 #include "ui/Text.h"
 
 using namespace salvaro;
@@ -413,6 +416,42 @@ class BerechnungTest : public QObject {
     QTRY_COMPARE(w.plattform.nachrichten.size(), 1);
     QCOMPARE(w.plattform.nachrichten.front().art, Meldung::Art::Fehler);
     QVERIFY(w.plattform.nachrichten.front().text.contains(u'-'));
+  }
+
+  // The list "Bezüge und Abzüge": a company car added with its list price and, in the pop-up,
+  // its distance; the calculation taxes it and shows the amount paid out; removed, the payout is
+  // the net again.
+  void bezuegeUndAuszahlung() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    Fenster::waehle(w->ComboJahr, QStringLiteral("2019"));
+    Fenster::waehle(w->ComboMonat, QStringLiteral("März"));
+    TPnlBezuege* p = w->PnlBezuege;
+    QVERIFY(!p->BtnBezugLoeschen->isEnabled());
+    Fenster::waehle(p->ComboBezugsart, QStringLiteral("Dienstwagen"));
+    QTest::mouseClick(p->BtnBezugNeu, Qt::LeftButton);
+    QCOMPARE(p->ComboBezuege->count(), 1);
+    QCOMPARE(p->LEdiBezugBetrag->caption(), QStringLiteral("Listenpreis:"));
+    p->LEdiBezugBetrag->setText(QStringLiteral("38750,01"));
+    QTest::mouseClick(p->BtnBezugAngaben, Qt::LeftButton);
+    QTRY_VERIFY(p->PnlBezugAngaben->isVisible());
+    auto* km = p->PnlBezugAngaben->findChild<QLineEdit*>(QStringLiteral("LEdiDienstwagenKm"));
+    QVERIFY(km != nullptr && km->isVisible());
+    // Enter in the pop-up closes it and calculates, in the direction of the last calculation.
+    w->LEdiBrutto->setText(QStringLiteral("6000"));
+    Fenster::eingeben(km, QStringLiteral("20"));
+    QVERIFY(!p->PnlBezugAngaben->isVisible());
+    QCOMPARE(p->ComboBezuege->currentText(), QStringLiteral("1. Dienstwagen: 38.750,01"));
+    QCOMPARE(w->LEdiNetto->text(), QStringLiteral("3603,01"));
+    QCOMPARE(p->LabAuszahlung->text(), QStringLiteral("2.983,81"));
+    const std::vector<std::string> abrechnung = w->FrmAbrechnung->Zeilen();
+    QVERIFY(zeileMit(abrechnung, "Dienstwagen").contains(QStringLiteral("619,20")));
+    QVERIFY(zeileMit(abrechnung, "Steuer-Brutto mit Bezügen").contains(QStringLiteral("6.619,20")));
+
+    QTest::mouseClick(p->BtnBezugLoeschen, Qt::LeftButton);
+    QCOMPARE(p->ComboBezuege->count(), 0);
+    Fenster::eingeben(w->LEdiBrutto, QStringLiteral("6000"));
+    QCOMPARE(LiesFeld(StdText(p->LabAuszahlung->text())), LiesFeld(StdText(w->LEdiNetto->text())));
   }
 };
 
