@@ -203,18 +203,16 @@ void PauschalBesteuern(TLohnGehalt& fall, const Eingaben& e) {
   fall.LSt = fall.SolZ = fall.KiSt = fall.KiStAnteil1 = fall.KiStAnteil2 = Money();
 }
 
-namespace {
-// Health and care as the net formula subtracts them: a voluntary member pays the premium less the
-// employer's subsidy; a privately care-insured employee pays the care premium outside the payroll.
-Money krankenUndPflege(const TLohnGehalt& f) {
-  Money k = f.BGRKV == 9 ? f.KVAN - f.KVAG + f.PVAN - f.PVAG : f.KVAN + f.PVAN;
-  if (f.PVStatus == 3 || f.PVStatus == 4) k -= f.PVAN;
-  return k;
+Money KVAbzug(const TLohnGehalt& f) { return f.BGRKV == 9 ? f.KVAN - f.KVAG : f.KVAN; }
+
+Money PVAbzug(const TLohnGehalt& f) {
+  Money p = f.BGRKV == 9 ? f.PVAN - f.PVAG : f.PVAN;
+  if (f.PVStatus == 3 || f.PVStatus == 4) p -= f.PVAN;
+  return p;
 }
-}  // namespace
 
 Money GesetzlicheAbzuege(const TLohnGehalt& f) {
-  return f.LSt + f.KiSt + f.SolZ + f.RVAN + f.AVAN + krankenUndPflege(f);
+  return f.LSt + f.KiSt + f.SolZ + f.RVAN + f.AVAN + KVAbzug(f) + PVAbzug(f);
 }
 
 Money NettoFormel(const TLohnGehalt& f, Money x) { return x - GesetzlicheAbzuege(f); }
@@ -224,12 +222,10 @@ Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& f) {
   a.LSt = f.LSt + f.LStEB;
   a.KiSt = f.KiSt;
   a.SolZ = f.SolZ + f.SolZEB;
-  a.KV = f.BGRKV == 9 ? f.KVAN - f.KVAG : f.KVAN + f.KVANEB;
+  a.KV = KVAbzug(f) + f.KVANEB;
   a.RV = f.RVAN + f.RVANEB;
   a.AV = f.AVAN + f.AVANEB;
-  a.PV = f.BGRKV == 9 && f.BGRPV == 1 ? f.PVAN - f.PVAG : f.PVAN + f.PVANEB;
-  // A privately care-insured employee pays the care premium outside the payroll.
-  if (f.PVStatus == 3 || f.PVStatus == 4) a.PV = Money();
+  a.PV = PVAbzug(f) + f.PVANEB;
   return a;
 }
 
@@ -377,17 +373,13 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   l.push_back(AbrZeile("Kirchensteuer", text(f.KiSt), true, true));
   l.push_back(AbrZeile("Solidaritätszuschlag", text(f.SolZ), true, true));
   if (eb) l.push_back(AbrZeile("Solidaritätszuschlag EB", text(f.SolZEB), true, true));
-  l.push_back(AbrZeile("Krankenversicherung " + kvSatz,
-                       text(f.BGRKV == 9 ? f.KVAN - f.KVAG : f.KVAN), true, true));
+  l.push_back(AbrZeile("Krankenversicherung " + kvSatz, text(KVAbzug(f)), true, true));
   if (ebSV) l.push_back(AbrZeile("Krankenversicherung EB " + kvSatz, text(f.KVANEB), true, true));
   l.push_back(AbrZeile("Rentenversicherung " + s.RV, text(f.RVAN), true, true));
   if (ebSV) l.push_back(AbrZeile("Rentenversicherung EB " + s.RV, text(f.RVANEB), true, true));
   l.push_back(AbrZeile("Arbeitslosenversicherung " + s.AV, text(f.AVAN), true, true));
   if (ebSV) l.push_back(AbrZeile("Arbeitslosenversicherung EB " + s.AV, text(f.AVANEB), true, true));
-  const std::string pv = f.BGRKV == 9 && f.BGRPV == 1       ? text(f.PVAN - f.PVAG)
-                         : f.PVStatus == 3 || f.PVStatus == 4 ? std::string("0,00")
-                                                              : text(f.PVAN);
-  l.push_back(AbrZeile("Pflegeversicherung " + pvSatz, pv, true, true));
+  l.push_back(AbrZeile("Pflegeversicherung " + pvSatz, text(PVAbzug(f)), true, true));
   l.push_back(leer);
   l.push_back(AbrZeile("Summe gesetzliche Abzüge", gesAbz, true, true));
   l.push_back(leer);
@@ -397,6 +389,8 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   const Einmalergebnis& z = einmal;
   const Money zahlung = z.NettoEinmal + z.LStEinmal + z.SolZEinmal + z.KiStEinmal + z.SVEinmalAN;
   const Money abfindung = z.NettoAbfindung + z.LStAbfindung + z.SolZAbfindung + z.KiStAbfindung;
+  const Money mehrjaehrig = z.NettoMehrjaehrig + z.LStMehrjaehrig + z.SolZMehrjaehrig +
+                            z.KiStMehrjaehrig + z.SVMehrjaehrigAN;
   if (zahlung != 0) {
     l.push_back(leer);
     l.push_back(AbrZeile("Einmalzahlung", text(zahlung), true, false));
@@ -406,6 +400,15 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
     l.push_back(AbrZeile("Sozialversicherung Einmalz.", text(z.SVEinmalAN), true, true));
     l.push_back(AbrZeile("Netto Einmalzahlung", text(z.NettoEinmal), true, false));
   }
+  if (mehrjaehrig != 0) {
+    l.push_back(leer);
+    l.push_back(AbrZeile("Mehrjährige Vergütung", text(mehrjaehrig), true, false));
+    l.push_back(AbrZeile("Lohnsteuer mehrj. Vergütung", text(z.LStMehrjaehrig), true, true));
+    l.push_back(AbrZeile("Solidaritätszuschl. mehrj. V.", text(z.SolZMehrjaehrig), true, true));
+    l.push_back(AbrZeile("Kirchensteuer mehrj. Vergütung", text(z.KiStMehrjaehrig), true, true));
+    l.push_back(AbrZeile("Sozialversicherung mehrj. V.", text(z.SVMehrjaehrigAN), true, true));
+    l.push_back(AbrZeile("Netto mehrj. Vergütung", text(z.NettoMehrjaehrig), true, false));
+  }
   if (abfindung != 0) {
     l.push_back(leer);
     l.push_back(AbrZeile("Abfindung", text(abfindung), true, false));
@@ -414,7 +417,7 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
     l.push_back(AbrZeile("Kirchensteuer Abfindung", text(z.KiStAbfindung), true, true));
     l.push_back(AbrZeile("Netto Abfindung", text(z.NettoAbfindung), true, false));
   }
-  if (zahlung != 0 || abfindung != 0) {
+  if (zahlung != 0 || mehrjaehrig != 0 || abfindung != 0) {
     l.push_back(leer);
     l.push_back(AbrZeile("Netto gesamt", text(z.NettoGesamt), true, false));
   }
@@ -478,7 +481,7 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
     r.push_back(AbrZeile("Arbeitgeber-Zuschuss PPV ", text(f.PVAG), true, false));
   if (entgeltImUebergangsbereich(f))
     r.push_back(AbrZeile("Übergangsbereich", f.Gleitzone == 1 ? "ja" : "nein", false, false));
-  if (zahlung != 0) {
+  if (zahlung != 0 || mehrjaehrig != 0) {
     r.push_back(AbrZeile("Jahresarbeitslohn Einmalz.", text(z.JRE4), true, false));
     r.push_back(AbrZeile("KV/PV-Brutto Einmalz.", text(z.EBBemKV), true, false));
     r.push_back(AbrZeile("RV/AV-Brutto Einmalz.", text(z.EBBemRV), true, false));
@@ -486,10 +489,10 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
       r.push_back(AbrZeile("SV der Einmalzahlung", "Dezember " + std::to_string(f.Jahr - 1),
                            false, false));
   }
-  if (abfindung != 0)
-    r.push_back(AbrZeile("Abfindung versteuert",
-                         z.AbfindungAlsEinmalzahlung ? "sonstiger Bezug" : "Fünftelregelung",
-                         false, false));
+  const char* versteuert = z.AbfindungAlsEinmalzahlung ? "sonstiger Bezug" : "Fünftelregelung";
+  if (mehrjaehrig != 0)
+    r.push_back(AbrZeile("Mehrj. Vergütung versteuert", versteuert, false, false));
+  if (abfindung != 0) r.push_back(AbrZeile("Abfindung versteuert", versteuert, false, false));
   if (e.Arbeitgeberseite) {
     r.push_back(AbrZeile("U1-Satz", FormatDE(UmlagesatzAus(e.U1Satz)) + "%", false, false));
     r.push_back(AbrZeile("U2-Satz", FormatDE(UmlagesatzAus(e.U2Satz)) + "%", false, false));

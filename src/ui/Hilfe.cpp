@@ -42,7 +42,7 @@ QString HilfeSeite(int kontext) {
       kontext == kHilfeAbrechnungsfenster)
     return QStringLiteral("abrechnung.html") + abschnitt;
   if (kontext == 2001) return QStringLiteral("meldungen.html") + abschnitt;
-  if (kontext >= 4001 && kontext <= kHilfeArbeitgeber)
+  if ((kontext >= 4001 && kontext <= kHilfeArbeitgeber) || kontext == kHilfeMehrjaehrig)
     return QStringLiteral("eingaben.html") + abschnitt;
   if ((kontext >= 5001 && kontext <= 5012) || kontext == kHilfeArbeitgeberseite)
     return QStringLiteral("menue.html") + abschnitt;

@@ -21,6 +21,7 @@ inline constexpr int kHilfeUmlagesaetze = 4019;
 inline constexpr int kHilfePauschsteuer = 4020;
 inline constexpr int kHilfeEinmalErgebnis = 4021;
 inline constexpr int kHilfeArbeitgeber = 4022;
+inline constexpr int kHilfeMehrjaehrig = 4023;
 inline constexpr int kHilfeArbeitgeberseite = 5019;
 
 inline void SetzeHilfeKontext(QObject* o, int kontext) {

@@ -133,7 +133,8 @@ void TForm1::Verbinden() {
   // Enter in a field of the payment or of the employer's side calculates again, in the
   // direction of the last calculation (gross to net before any).
   for (TOruValueLabEdit* feld :
-       {LEdiEinmalzahlung, LEdiJahresbruttoBisher, LEdiAbfindung, LEdiU1Satz, LEdiU2Satz})
+       {LEdiEinmalzahlung, LEdiJahresbruttoBisher, LEdiAbfindung, LEdiMehrjaehrig, LEdiU1Satz,
+        LEdiU2Satz})
     connect(feld, &TOruEditBasis::enterGedrueckt, this, [this] {
       if (!BtnNettoNeu->isHidden())
         BtnBruttoNeuMouseDown(Feld::Netto);
@@ -192,6 +193,7 @@ void TForm1::BtnNeuClick() {
   LEdiEinmalzahlung->setText(QStringLiteral("0"));
   LEdiJahresbruttoBisher->clear();
   LEdiAbfindung->setText(QStringLiteral("0"));
+  LEdiMehrjaehrig->setText(QStringLiteral("0"));
   ChkImVorjahr->setChecked(true);
   ZusatzLeeren();
   OruEdiBGR->setText(QStringLiteral("1111"));

@@ -114,6 +114,7 @@ class TForm1 : public QMainWindow {
   TOruValueLabEdit* LEdiEinmalzahlung;
   TOruValueLabEdit* LEdiJahresbruttoBisher;
   TOruValueLabEdit* LEdiAbfindung;
+  TOruValueLabEdit* LEdiMehrjaehrig;
   QCheckBox* ChkImVorjahr;
   QFrame* PnlEinmalErgebnis;
   QLabel* LabEinmalLSt;

@@ -175,7 +175,8 @@ TEST(Berechnung, ChildrenUnder25FromJuly2023) {
 
 TEST(Berechnung, NetFormulaForVoluntaryAndPrivateCare) {
   // A voluntary member (health digit 9) pays the premium less the employer's subsidy; with
-  // private care insurance the care share is not deducted and the label shows 0,00.
+  // private care insurance the care share is not deducted: the label shows 0,00, or the voluntary
+  // member's care subsidy paid out.
   for (const char* bgr : {"9111", "1111"}) {
     for (const bool ppv : {false, true}) {
       Eingaben e = eingaben();
@@ -196,7 +197,7 @@ TEST(Berechnung, NetFormulaForVoluntaryAndPrivateCare) {
       EXPECT_EQ(r.netto, 6000_m - abzug) << bgr << " " << ppv;
       EXPECT_EQ(NettoFormel(fall, 6000_m), r.netto);
       if (ppv) {
-        EXPECT_EQ(r.PV, "0,00");
+        EXPECT_EQ(r.PV, freiwillig ? FormatDE(fall.PVAG) : "0,00");
       }
     }
   }

@@ -215,8 +215,9 @@ TEST(Einmalzahlung, EmployersTotalIsTheSumOfItsParts) {
   }
 }
 
-// Severance: the one-fifth rule where the year has it (cheaper than a one-time payment), from
-// 2025 a one-time payment with a message; years without the operations refuse.
+// Severance: the one-fifth rule where the year has it, from 2025 a one-time payment with a
+// message; years without the operations refuse. Several years' pay by the one-fifth rule is
+// cheaper than a one-time payment; a severance, without the provision lump sum, costs more.
 TEST(Einmalzahlung, SeveranceByTheYearsFlowchart) {
   Eingaben e = eingaben({"2024", 5, "3000", "1111", "+ 1,70%"});
   e.Abfindung = "30000";
@@ -225,8 +226,12 @@ TEST(Einmalzahlung, SeveranceByTheYearsFlowchart) {
   EXPECT_GT(r.LStAbfindung, 0_m);
   EXPECT_EQ(r.SVEinmalAN, 0_m);
   e.Abfindung = "0";
+  e.MehrjaehrigeVerguetung = "30000";
+  const Money mehrjaehrig = rechne(e).LStMehrjaehrig;
+  EXPECT_LT(mehrjaehrig, r.LStAbfindung);
+  e.MehrjaehrigeVerguetung = "0";
   e.Einmalzahlung = "30000";
-  EXPECT_LT(r.LStAbfindung, rechne(e).LStEinmal);
+  EXPECT_LT(mehrjaehrig, rechne(e).LStEinmal);
 
   e = eingaben({"2026", 5, "3000"});
   e.Abfindung = "30000";
@@ -234,9 +239,10 @@ TEST(Einmalzahlung, SeveranceByTheYearsFlowchart) {
   EXPECT_TRUE(r.AbfindungAlsEinmalzahlung);
   ASSERT_EQ(r.meldungen.size(), 1u);
   EXPECT_NE(r.meldungen[0].find("Fünftelregelung"), std::string::npos);
+  // A compensation has no provision lump sum (SONSTENT): more tax than a payment of the amount.
   e.Abfindung = "0";
   e.Einmalzahlung = "30000";
-  EXPECT_EQ(r.LStAbfindung, rechne(e).LStEinmal);
+  EXPECT_GT(r.LStAbfindung, rechne(e).LStEinmal);
   EXPECT_EQ(r.NettoAbfindung, 30000_m - r.LStAbfindung - r.SolZAbfindung - r.KiStAbfindung);
 
   for (const char* jahr : {"2004", "2006", "2007"}) {
