@@ -1,6 +1,8 @@
 #include "abrechnung/Berechnung.h"
 
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 
 #include "abrechnung/Detailabrechnung.h"
 #include "abrechnung/Hochrechnung.h"
@@ -391,32 +393,33 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   const Money abfindung = z.NettoAbfindung + z.LStAbfindung + z.SolZAbfindung + z.KiStAbfindung;
   const Money mehrjaehrig = z.NettoMehrjaehrig + z.LStMehrjaehrig + z.SolZMehrjaehrig +
                             z.KiStMehrjaehrig + z.SVMehrjaehrigAN;
-  if (zahlung != 0) {
+  // A payment's block: its amount, its deductions, what is left of it.
+  using Abzug = std::pair<const char*, Money>;
+  const auto block = [&](const char* titel, Money betrag, std::initializer_list<Abzug> abzuege,
+                         const char* netto, Money rest) {
+    if (betrag == 0) return;
     l.push_back(leer);
-    l.push_back(AbrZeile("Einmalzahlung", text(zahlung), true, false));
-    l.push_back(AbrZeile("Lohnsteuer Einmalzahlung", text(z.LStEinmal), true, true));
-    l.push_back(AbrZeile("Solidaritätszuschlag Einmalz.", text(z.SolZEinmal), true, true));
-    l.push_back(AbrZeile("Kirchensteuer Einmalzahlung", text(z.KiStEinmal), true, true));
-    l.push_back(AbrZeile("Sozialversicherung Einmalz.", text(z.SVEinmalAN), true, true));
-    l.push_back(AbrZeile("Netto Einmalzahlung", text(z.NettoEinmal), true, false));
-  }
-  if (mehrjaehrig != 0) {
-    l.push_back(leer);
-    l.push_back(AbrZeile("Mehrjährige Vergütung", text(mehrjaehrig), true, false));
-    l.push_back(AbrZeile("Lohnsteuer mehrj. Vergütung", text(z.LStMehrjaehrig), true, true));
-    l.push_back(AbrZeile("Solidaritätszuschl. mehrj. V.", text(z.SolZMehrjaehrig), true, true));
-    l.push_back(AbrZeile("Kirchensteuer mehrj. Vergütung", text(z.KiStMehrjaehrig), true, true));
-    l.push_back(AbrZeile("Sozialversicherung mehrj. V.", text(z.SVMehrjaehrigAN), true, true));
-    l.push_back(AbrZeile("Netto mehrj. Vergütung", text(z.NettoMehrjaehrig), true, false));
-  }
-  if (abfindung != 0) {
-    l.push_back(leer);
-    l.push_back(AbrZeile("Abfindung", text(abfindung), true, false));
-    l.push_back(AbrZeile("Lohnsteuer Abfindung", text(z.LStAbfindung), true, true));
-    l.push_back(AbrZeile("Solidaritätszuschlag Abfindung", text(z.SolZAbfindung), true, true));
-    l.push_back(AbrZeile("Kirchensteuer Abfindung", text(z.KiStAbfindung), true, true));
-    l.push_back(AbrZeile("Netto Abfindung", text(z.NettoAbfindung), true, false));
-  }
+    l.push_back(AbrZeile(titel, text(betrag), true, false));
+    for (const auto& [name, m] : abzuege) l.push_back(AbrZeile(name, text(m), true, true));
+    l.push_back(AbrZeile(netto, text(rest), true, false));
+  };
+  block("Einmalzahlung", zahlung,
+        {{"Lohnsteuer Einmalzahlung", z.LStEinmal},
+         {"Solidaritätszuschlag Einmalz.", z.SolZEinmal},
+         {"Kirchensteuer Einmalzahlung", z.KiStEinmal},
+         {"Sozialversicherung Einmalz.", z.SVEinmalAN}},
+        "Netto Einmalzahlung", z.NettoEinmal);
+  block("Mehrjährige Vergütung", mehrjaehrig,
+        {{"Lohnsteuer mehrj. Vergütung", z.LStMehrjaehrig},
+         {"Solidaritätszuschl. mehrj. V.", z.SolZMehrjaehrig},
+         {"Kirchensteuer mehrj. Vergütung", z.KiStMehrjaehrig},
+         {"Sozialversicherung mehrj. V.", z.SVMehrjaehrigAN}},
+        "Netto mehrj. Vergütung", z.NettoMehrjaehrig);
+  block("Abfindung", abfindung,
+        {{"Lohnsteuer Abfindung", z.LStAbfindung},
+         {"Solidaritätszuschlag Abfindung", z.SolZAbfindung},
+         {"Kirchensteuer Abfindung", z.KiStAbfindung}},
+        "Netto Abfindung", z.NettoAbfindung);
   if (zahlung != 0 || mehrjaehrig != 0 || abfindung != 0) {
     l.push_back(leer);
     l.push_back(AbrZeile("Netto gesamt", text(z.NettoGesamt), true, false));
