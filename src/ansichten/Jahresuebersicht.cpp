@@ -97,9 +97,8 @@ std::optional<std::vector<std::string>> vorjahresdezember(const Eingaben& e, int
   d.Jahr = std::to_string(jahr - 1);
   const int kvZiffer = e.BGR.empty() ? 0 : e.BGR[0] - '0';
   const auto kvVorgabe = KVSatzNachGruppe(jahr, e.MonatNr, kvZiffer);
-  if (kvVorgabe && *kvVorgabe + "%" == e.KV) {
-    if (const auto alt = KVSatzNachGruppe(jahr - 1, 12, kvZiffer)) d.KV = *alt + "%";
-  }
+  const auto kvAlt = KVSatzNachGruppe(jahr - 1, 12, kvZiffer);
+  d.KV = kvVorgabe && *kvVorgabe + "%" == e.KV && kvAlt ? *kvAlt + "%" : e.KV;
   const auto zusatzVorgabe = [](int j) { return KVZusEingebbar(j) ? KVZusVorgabe(j) : kKVZusVor2015; };
   if (e.KVZus == zusatzVorgabe(jahr)) d.KVZus = zusatzVorgabe(jahr - 1);
   TLohnGehalt fall;
