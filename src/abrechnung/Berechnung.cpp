@@ -1,6 +1,8 @@
 #include "abrechnung/Berechnung.h"
 
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 
 #include "abrechnung/Altersangaben.h"
 #include "abrechnung/Bezugsfall.h"
@@ -205,18 +207,16 @@ void PauschalBesteuern(TLohnGehalt& fall, const Eingaben& e) {
   fall.LSt = fall.SolZ = fall.KiSt = fall.KiStAnteil1 = fall.KiStAnteil2 = Money();
 }
 
-namespace {
-// Health and care as the net formula subtracts them: a voluntary member pays the premium less the
-// employer's subsidy; a privately care-insured employee pays the care premium outside the payroll.
-Money krankenUndPflege(const TLohnGehalt& f) {
-  Money k = f.BGRKV == 9 ? f.KVAN - f.KVAG + f.PVAN - f.PVAG : f.KVAN + f.PVAN;
-  if (f.PVStatus == 3 || f.PVStatus == 4) k -= f.PVAN;
-  return k;
+Money KVAbzug(const TLohnGehalt& f) { return f.BGRKV == 9 ? f.KVAN - f.KVAG : f.KVAN; }
+
+Money PVAbzug(const TLohnGehalt& f) {
+  Money p = f.BGRKV == 9 ? f.PVAN - f.PVAG : f.PVAN;
+  if (f.PVStatus == 3 || f.PVStatus == 4) p -= f.PVAN;
+  return p;
 }
-}  // namespace
 
 Money GesetzlicheAbzuege(const TLohnGehalt& f) {
-  return f.LSt + f.KiSt + f.SolZ + f.RVAN + f.AVAN + krankenUndPflege(f) + f.KVVersorgung +
+  return f.LSt + f.KiSt + f.SolZ + f.RVAN + f.AVAN + KVAbzug(f) + PVAbzug(f) + f.KVVersorgung +
          f.PVVersorgung;
 }
 
@@ -230,12 +230,10 @@ Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& f) {
   a.LSt = f.LSt + f.LStEB;
   a.KiSt = f.KiSt;
   a.SolZ = f.SolZ + f.SolZEB;
-  a.KV = f.BGRKV == 9 ? f.KVAN - f.KVAG : f.KVAN + f.KVANEB;
+  a.KV = KVAbzug(f) + f.KVANEB;
   a.RV = f.RVAN + f.RVANEB;
   a.AV = f.AVAN + f.AVANEB;
-  a.PV = f.BGRKV == 9 && f.BGRPV == 1 ? f.PVAN - f.PVAG : f.PVAN + f.PVANEB;
-  // A privately care-insured employee pays the care premium outside the payroll.
-  if (f.PVStatus == 3 || f.PVStatus == 4) a.PV = Money();
+  a.PV = PVAbzug(f) + f.PVANEB;
   // The contributions on a pension paid with the pay.
   a.KV += f.KVVersorgung;
   a.PV += f.PVVersorgung;
@@ -413,17 +411,13 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   l.push_back(AbrZeile("Kirchensteuer", text(f.KiSt), true, true));
   l.push_back(AbrZeile("Solidaritätszuschlag", text(f.SolZ), true, true));
   if (eb) l.push_back(AbrZeile("Solidaritätszuschlag EB", text(f.SolZEB), true, true));
-  l.push_back(AbrZeile("Krankenversicherung " + kvSatz,
-                       text(f.BGRKV == 9 ? f.KVAN - f.KVAG : f.KVAN), true, true));
+  l.push_back(AbrZeile("Krankenversicherung " + kvSatz, text(KVAbzug(f)), true, true));
   if (ebSV) l.push_back(AbrZeile("Krankenversicherung EB " + kvSatz, text(f.KVANEB), true, true));
   l.push_back(AbrZeile("Rentenversicherung " + s.RV, text(f.RVAN), true, true));
   if (ebSV) l.push_back(AbrZeile("Rentenversicherung EB " + s.RV, text(f.RVANEB), true, true));
   l.push_back(AbrZeile("Arbeitslosenversicherung " + s.AV, text(f.AVAN), true, true));
   if (ebSV) l.push_back(AbrZeile("Arbeitslosenversicherung EB " + s.AV, text(f.AVANEB), true, true));
-  const std::string pv = f.BGRKV == 9 && f.BGRPV == 1       ? text(f.PVAN - f.PVAG)
-                         : f.PVStatus == 3 || f.PVStatus == 4 ? std::string("0,00")
-                                                              : text(f.PVAN);
-  l.push_back(AbrZeile("Pflegeversicherung " + pvSatz, pv, true, true));
+  l.push_back(AbrZeile("Pflegeversicherung " + pvSatz, text(PVAbzug(f)), true, true));
   ZeilenVersorgungsbeitraege(l, f);
   l.push_back(leer);
   l.push_back(AbrZeile("Summe gesetzliche Abzüge", gesAbz, true, true));
@@ -434,24 +428,36 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
   const Einmalergebnis& z = einmal;
   const Money zahlung = z.NettoEinmal + z.LStEinmal + z.SolZEinmal + z.KiStEinmal + z.SVEinmalAN;
   const Money abfindung = z.NettoAbfindung + z.LStAbfindung + z.SolZAbfindung + z.KiStAbfindung;
-  if (zahlung != 0) {
+  const Money mehrjaehrig = z.NettoMehrjaehrig + z.LStMehrjaehrig + z.SolZMehrjaehrig +
+                            z.KiStMehrjaehrig + z.SVMehrjaehrigAN;
+  // A payment's block: its amount, its deductions, what is left of it.
+  using Abzug = std::pair<const char*, Money>;
+  const auto block = [&](const char* titel, Money betrag, std::initializer_list<Abzug> abzuege,
+                         const char* netto, Money rest) {
+    if (betrag == 0) return;
     l.push_back(leer);
-    l.push_back(AbrZeile("Einmalzahlung", text(zahlung), true, false));
-    l.push_back(AbrZeile("Lohnsteuer Einmalzahlung", text(z.LStEinmal), true, true));
-    l.push_back(AbrZeile("Solidaritätszuschlag Einmalz.", text(z.SolZEinmal), true, true));
-    l.push_back(AbrZeile("Kirchensteuer Einmalzahlung", text(z.KiStEinmal), true, true));
-    l.push_back(AbrZeile("Sozialversicherung Einmalz.", text(z.SVEinmalAN), true, true));
-    l.push_back(AbrZeile("Netto Einmalzahlung", text(z.NettoEinmal), true, false));
-  }
-  if (abfindung != 0) {
-    l.push_back(leer);
-    l.push_back(AbrZeile("Abfindung", text(abfindung), true, false));
-    l.push_back(AbrZeile("Lohnsteuer Abfindung", text(z.LStAbfindung), true, true));
-    l.push_back(AbrZeile("Solidaritätszuschlag Abfindung", text(z.SolZAbfindung), true, true));
-    l.push_back(AbrZeile("Kirchensteuer Abfindung", text(z.KiStAbfindung), true, true));
-    l.push_back(AbrZeile("Netto Abfindung", text(z.NettoAbfindung), true, false));
-  }
-  if (zahlung != 0 || abfindung != 0) {
+    l.push_back(AbrZeile(titel, text(betrag), true, false));
+    for (const auto& [name, m] : abzuege) l.push_back(AbrZeile(name, text(m), true, true));
+    l.push_back(AbrZeile(netto, text(rest), true, false));
+  };
+  block("Einmalzahlung", zahlung,
+        {{"Lohnsteuer Einmalzahlung", z.LStEinmal},
+         {"Solidaritätszuschlag Einmalz.", z.SolZEinmal},
+         {"Kirchensteuer Einmalzahlung", z.KiStEinmal},
+         {"Sozialversicherung Einmalz.", z.SVEinmalAN}},
+        "Netto Einmalzahlung", z.NettoEinmal);
+  block("Mehrjährige Vergütung", mehrjaehrig,
+        {{"Lohnsteuer mehrj. Vergütung", z.LStMehrjaehrig},
+         {"Solidaritätszuschl. mehrj. V.", z.SolZMehrjaehrig},
+         {"Kirchensteuer mehrj. Vergütung", z.KiStMehrjaehrig},
+         {"Sozialversicherung mehrj. V.", z.SVMehrjaehrigAN}},
+        "Netto mehrj. Vergütung", z.NettoMehrjaehrig);
+  block("Abfindung", abfindung,
+        {{"Lohnsteuer Abfindung", z.LStAbfindung},
+         {"Solidaritätszuschlag Abfindung", z.SolZAbfindung},
+         {"Kirchensteuer Abfindung", z.KiStAbfindung}},
+        "Netto Abfindung", z.NettoAbfindung);
+  if (zahlung != 0 || mehrjaehrig != 0 || abfindung != 0) {
     l.push_back(leer);
     l.push_back(AbrZeile("Netto gesamt", text(z.NettoGesamt), true, false));
   }
@@ -527,7 +533,7 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
     r.push_back(AbrZeile("Arbeitgeber-Zuschuss PPV ", text(f.PVAG), true, false));
   if (entgeltImUebergangsbereich(f))
     r.push_back(AbrZeile("Übergangsbereich", f.Gleitzone == 1 ? "ja" : "nein", false, false));
-  if (zahlung != 0) {
+  if (zahlung != 0 || mehrjaehrig != 0) {
     r.push_back(AbrZeile("Jahresarbeitslohn Einmalz.", text(z.JRE4), true, false));
     r.push_back(AbrZeile("KV/PV-Brutto Einmalz.", text(z.EBBemKV), true, false));
     r.push_back(AbrZeile("RV/AV-Brutto Einmalz.", text(z.EBBemRV), true, false));
@@ -535,10 +541,10 @@ std::vector<std::string> Detailabrechnung(Eingaben& e, const TLohnGehalt& f,
       r.push_back(AbrZeile("SV der Einmalzahlung", "Dezember " + std::to_string(f.Jahr - 1),
                            false, false));
   }
-  if (abfindung != 0)
-    r.push_back(AbrZeile("Abfindung versteuert",
-                         z.AbfindungAlsEinmalzahlung ? "sonstiger Bezug" : "Fünftelregelung",
-                         false, false));
+  const char* versteuert = z.AbfindungAlsEinmalzahlung ? "sonstiger Bezug" : "Fünftelregelung";
+  if (mehrjaehrig != 0)
+    r.push_back(AbrZeile("Mehrj. Vergütung versteuert", versteuert, false, false));
+  if (abfindung != 0) r.push_back(AbrZeile("Abfindung versteuert", versteuert, false, false));
   if (e.Arbeitgeberseite) {
     r.push_back(AbrZeile("U1-Satz", FormatDE(UmlagesatzAus(e.U1Satz)) + "%", false, false));
     r.push_back(AbrZeile("U2-Satz", FormatDE(UmlagesatzAus(e.U2Satz)) + "%", false, false));

@@ -99,6 +99,12 @@ void PauschalBesteuern(TLohnGehalt& fall, const Eingaben& e);
 Money NettoFormel(const TLohnGehalt& fall, Money x);
 // Total of the statutory deductions as the net formula subtracts them.
 Money GesetzlicheAbzuege(const TLohnGehalt& fall);
+// Health and care as the net formula subtracts them, each line of the total: a voluntary member
+// pays the contribution less the employer's subsidy; a privately care-insured employee pays the
+// premium outside the payroll, so that only a voluntary member's subsidy to it remains (paid
+// out, negative).
+Money KVAbzug(const TLohnGehalt& fall);
+Money PVAbzug(const TLohnGehalt& fall);
 // The deductions as the window's value labels show them, positive.
 Abzugsbetraege AngezeigteAbzuege(const TLohnGehalt& fall);
 // The statement of the last calculation; the lines of the payment, the severance and (with

@@ -66,7 +66,8 @@ struct Eingaben {
   std::string Einmalzahlung = "0,00";
   std::string JahresbruttoBisher;
   bool ImVorjahrBeschaeftigt = true;  // "im Vorjahr beschäftigt": a payment may move to December
-  std::string Abfindung = "0,00";     // "Abfindung / mehrjährige Vergütung"
+  std::string Abfindung = "0,00";     // "Abfindung": severance for the loss of the job
+  std::string MehrjaehrigeVerguetung = "0,00";  // "Mehrjährige Vergütung": several years' pay
   // The employer's side.
   std::string U1Satz = "0,00";  // levy rates, percent
   std::string U2Satz = "0,00";

@@ -15,11 +15,17 @@
 //   as the bases of its earlier months 11 × this month's regular base (an assumption: the pay of
 //   the previous year is not asked for). The tax stays in this month.
 // - Transition zone: regular pay and payment together decide it; below the upper limit the
-//   month's total gets the reduced base, at or above it the month pays in full. The payment's
-//   contributions are what the month costs more than without it.
-// - Severance and several years' pay: the several-years operation (one-fifth rule) where the
-//   year's flowchart has one; from 2025 it is taxed as a one-time payment on top of the payment.
-//   No social insurance on it.
+//   month's total gets the reduced base, at or above it the month pays in full (and so do U1 and
+//   U2, on the regular pay only). The payment's contributions are what the month costs more than
+//   without it.
+// - Pay for several years' work is one-time pay for social insurance (§ 23a SGB IV): payment and
+//   it together are charged as above; its part is what the month costs more than with the
+//   payment alone. Its tax: the several-years operation (one-fifth rule) where the year's
+//   flowchart has one; from 2025 a one-time payment on top of the payment.
+// - A severance for the loss of the job is no pay for social insurance, and for the tax a
+//   compensation (Entschädigung, § 24 Nr. 1 EStG) that the provision lump sum leaves out: in the
+//   several-years operation as ENTSCH, on top of the several years' pay; from 2025 a one-time
+//   payment on top of the others with SONSTENT, its whole amount.
 // - Marginal employment with the flat tax paid by the employer (PauschsteuerAG): 2 % of the pay
 //   and payment, which then carry no wage tax, surcharge or church tax of the employee.
 // - U1 and U2 on the regular pay only; the insolvency levy on the regular pay and the payment.
@@ -27,6 +33,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "money/Money.h"
@@ -41,7 +48,8 @@ struct Einmalvorgaben {
   Money Einmalzahlung;                      // for tax and social insurance
   std::optional<Money> JahresbruttoBisher;  // none: this month's gross × (month − 1)
   bool ImVorjahrBeschaeftigt = true;
-  Money Abfindung;  // severance or several years' pay: tax only
+  Money Abfindung;  // severance for the loss of the job: tax only
+  Money MehrjaehrigeVerguetung;  // pay for several years' work: tax and social insurance
   bool PauschsteuerAG = false;
   // The month's pay components: what they add to the gross the net is formed of, and their cost
   // to the employer (Bezugsergebnis).
@@ -56,25 +64,34 @@ struct Einmalergebnis {
   Money LStEinmal, SolZEinmal, KiStEinmal;
   // The employee's contributions on it, by insurance, and their sum.
   Money KVANEinmal, RVANEinmal, AVANEinmal, PVANEinmal, SVEinmalAN;
-  Money EBBemKV, EBBemRV;  // its contribution bases (0 in the transition zone's total)
+  // The contribution bases of the one-time pay, payment and several years' pay together (0 in the
+  // transition zone's total).
+  Money EBBemKV, EBBemRV;
   Money NettoEinmal;
   bool Vorjahr = false;  // its contributions belong to December of the previous year
   Money AktivrenteEinmal;  // the part of it the Aktivrente frees from wage tax
 
-  // Severance or several years' pay.
+  // Severance.
   Money LStAbfindung, SolZAbfindung, KiStAbfindung, NettoAbfindung;
-  bool AbfindungAlsEinmalzahlung = false;  // no one-fifth rule that year
+  bool AbfindungAlsEinmalzahlung = false;  // no one-fifth rule that year (for both)
 
-  Money NettoRegulaer, NettoGesamt;  // the month's regular net; with payment and severance
+  // Pay for several years' work: its taxes, the employee's contributions on it by insurance and
+  // their sum, and what is left.
+  Money LStMehrjaehrig, SolZMehrjaehrig, KiStMehrjaehrig;
+  Money KVANMehrjaehrig, RVANMehrjaehrig, AVANMehrjaehrig, PVANMehrjaehrig, SVMehrjaehrigAN;
+  Money NettoMehrjaehrig;
+
+  // The month's regular net; with payment, several years' pay and severance.
+  Money NettoRegulaer, NettoGesamt;
 
   // The employer: regular pay and payment together (KVAG and PVAG are the subsidies of a
   // voluntary or private member, the flat rates of marginal employment included).
   Money KVAG, RVAG, AVAG, PVAG;
-  Money KVAGEinmal, RVAGEinmal, AVAGEinmal, PVAGEinmal;  // the parts on the payment
+  Money KVAGEinmal, RVAGEinmal, AVAGEinmal, PVAGEinmal;  // the parts on the one-time pay
   Money Pauschsteuer;                                    // 2 % flat tax of marginal employment
   Money InsoUmlage, UmlageU1, UmlageU2;
   Money Umlagen;        // the three levies together
-  Money Gesamtkosten;   // gross + payment + severance + the components + every employer amount
+  Money Gesamtkosten;   // gross + payments + severance + the components + every employer amount
 
   std::vector<std::string> meldungen;  // German, to show after the results
 };
@@ -92,6 +109,10 @@ Money UmlagesatzAus(const std::string& text);
 // U2Satz are the levy rates.
 Einmalergebnis BerechneEinmalzahlung(const TLohnGehalt& regulaer, Money brutto, const Eingaben& e,
                                      const Einmalvorgaben& v);
+
+// Why "Jahresbrutto bisher" other than 0 is refused in January.
+inline constexpr std::string_view kImJanuarKeineVormonate =
+    "im Januar gibt es keine früheren Monate des Jahres";
 
 // The first year whose flowchart taxes several years' pay like a one-time payment.
 inline constexpr int kOhneFuenftelungAb = 2025;

@@ -15,35 +15,51 @@ namespace salvaro {
 namespace {
 
 // The rules of a month that the overview compares with the previous month, each as the text it
-// shows.
+// shows; a rule whose value is no text for the user says its change in words of its own.
 struct Regel {
   const char* name;
   std::string (*wert)(const TLohnGehalt& f);
+  std::string (*aenderung)(const TLohnGehalt& f) = nullptr;
 };
 
 std::string betrag(Money m) {
   return FormatDE(m);
 }
 
+std::string satz(Money m) {
+  return FormatBild(m, 2, false) + "%";
+}
+
 const Regel kRegeln[] = {
-    {"Lohnsteuer", [](const TLohnGehalt& f) { return EngineName(f.Jahr, f.Monat); }},
+    // The flowchart of the month: a new one each January, a changed one within some years.
+    {"Lohnsteuer", [](const TLohnGehalt& f) { return EngineName(f.Jahr, f.Monat); },
+     [](const TLohnGehalt& f) {
+       return f.Monat == 1 ? "Lohnsteuer: Programmablaufplan " + std::to_string(f.Jahr)
+                           : "Lohnsteuer: geänderter Programmablaufplan ab " +
+                                 std::string(kMonatsnamen[f.Monat - 1]) + " " +
+                                 std::to_string(f.Jahr);
+     }},
+    // The additional (before 2015 special) health contribution only where it is charged: from
+    // July 2005.
     {"Krankenversicherung",
      [](const TLohnGehalt& f) {
-       return FormatBild(f.KVSatz, 2, false) + "% + " + FormatBild(f.KVZusBeitrag, 2, false) + "%";
+       return KVZusSichtbar(f.Jahr, f.Monat) ? satz(f.KVSatz) + " + " + satz(f.KVZusBeitrag)
+                                             : satz(f.KVSatz);
      }},
     {"Rentenversicherung", [](const TLohnGehalt& f) { return SatzanzeigeFuer(f).RV; }},
     {"Arbeitslosenversicherung", [](const TLohnGehalt& f) { return SatzanzeigeFuer(f).AV; }},
     {"Pflegeversicherung",
      [](const TLohnGehalt& f) {
+       // The surcharge for the childless from 2005.
        const Satzanzeige s = SatzanzeigeFuer(f);
-       return s.PVKinder.empty() ? s.PV : s.PV + " " + s.PVKinder;
+       return s.PVKinder.empty() || !PVZuschlagMoeglich(f.Jahr) ? s.PV : s.PV + " " + s.PVKinder;
      }},
     {"Beitragsbemessungsgrenze KV/PV", [](const TLohnGehalt& f) { return betrag(f.BBGKV); }},
     {"Beitragsbemessungsgrenze RV/AV", [](const TLohnGehalt& f) { return betrag(f.BBGRV); }},
     {"Übergangsbereich",
      [](const TLohnGehalt& f) {
        return betrag(f.GleitzoneUntergrenze + Money::cent(1)) + " bis " +
-              betrag(f.GleitzoneObergrenze);
+              betrag(f.GleitzoneObergrenze) + ", Faktor " + FormatBild(f.GleitzoneFaktor, 4, false);
      }},
     {"Geringfügigkeitsgrenze",
      [](const TLohnGehalt& f) {
@@ -61,7 +77,46 @@ const Regel kRegeln[] = {
      [](const TLohnGehalt& f) {
        return f.AktivrenteFrei > 0 ? betrag(f.AktivrenteFrei) + " steuerfrei" : std::string("keine");
      }},
+    {"Pauschalbeiträge geringfügiger Beschäftigung",
+     [](const TLohnGehalt& f) {
+       const Beitragsjahr& j = *BeitragsjahrFuer(f.Jahr);
+       return "KV " + satz(j.KVPauschalsatz.in(f.Monat)) + ", RV " +
+              satz(j.RVPauschalsatz.in(f.Monat));
+     }},
+    {"Höchstzuschuss PKV/PPV",
+     [](const TLohnGehalt& f) {
+       return betrag(f.PKVHoechstzuschuss) + " / " + betrag(f.PPVHoechstzuschuss);
+     }},
+    {"Insolvenzgeldumlage",
+     [](const TLohnGehalt& f) {
+       return BeitragsjahrFuer(f.Jahr)->mitInsoUmlage ? satz(f.InsoUmlageSatz)
+                                                       : std::string("keine");
+     }},
 };
+
+std::vector<std::string> regelwerte(const TLohnGehalt& f) {
+  std::vector<std::string> w;
+  for (const Regel& r : kRegeln) w.push_back(r.wert(f));
+  return w;
+}
+
+// The rules of December of the previous year for the inputs, to compare January with; none
+// before the first year the program calculates. A rate the inputs hold as the preset of their
+// year is the preset of that December, a typed one stays.
+std::optional<std::vector<std::string>> vorjahresdezember(const Eingaben& e, int jahr) {
+  if (jahr - 1 < ErstesRechenjahr()) return std::nullopt;
+  Eingaben d = EingabenFuerMonat(e, 12);
+  d.Jahr = std::to_string(jahr - 1);
+  const int kvZiffer = e.BGR.empty() ? 0 : e.BGR[0] - '0';
+  const auto kvVorgabe = KVSatzNachGruppe(jahr, e.MonatNr, kvZiffer);
+  const auto kvAlt = KVSatzNachGruppe(jahr - 1, 12, kvZiffer);
+  d.KV = kvVorgabe && *kvVorgabe + "%" == e.KV && kvAlt ? *kvAlt + "%" : e.KV;
+  const auto zusatzVorgabe = [](int j) { return KVZusEingebbar(j) ? KVZusVorgabe(j) : kKVZusVor2015; };
+  if (e.KVZus == zusatzVorgabe(jahr)) d.KVZus = zusatzVorgabe(jahr - 1);
+  TLohnGehalt fall;
+  FuelleFall(fall, d);
+  return regelwerte(fall);
+}
 
 }  // namespace
 
@@ -71,7 +126,7 @@ Jahresuebersicht BerechneJahr(const Eingaben& e) {
   j.mitBezuegen = !e.Bezuege.empty();
   const Money brutto = LiesFeld(e.Brutto);
   TLohnGehalt fall;
-  std::vector<std::string> vorher;
+  std::optional<std::vector<std::string>> vorher = vorjahresdezember(e, j.jahr);
   for (int m = 1; m <= 12; ++m) {
     const Eingaben monat = EingabenFuerMonat(e, m);
     const Bezugsergebnis bezuege = FuelleFall(fall, monat);
@@ -79,13 +134,13 @@ Jahresuebersicht BerechneJahr(const Eingaben& e) {
     zeile.monat = m;
     zeile.werte = WerteDesFalls(fall, brutto, monat, bezuege);
     j.summe += zeile.werte;
-    std::vector<std::string> jetzt;
-    for (const Regel& r : kRegeln) jetzt.push_back(r.wert(fall));
-    if (m > 1) {
-      for (std::size_t i = 0; i < jetzt.size(); ++i)
-        if (jetzt[i] != vorher[i])
-          zeile.aenderungen.push_back(std::string(kRegeln[i].name) + " " + vorher[i] + " → " +
-                                      jetzt[i]);
+    std::vector<std::string> jetzt = regelwerte(fall);
+    for (std::size_t i = 0; vorher && i < jetzt.size(); ++i) {
+      if (jetzt[i] == (*vorher)[i]) continue;
+      const Regel& r = kRegeln[i];
+      zeile.aenderungen.push_back(r.aenderung ? r.aenderung(fall)
+                                              : std::string(r.name) + " " + (*vorher)[i] +
+                                                    " → " + jetzt[i]);
     }
     vorher = std::move(jetzt);
   }

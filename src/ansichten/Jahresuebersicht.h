@@ -15,7 +15,8 @@ struct Jahresmonat {
   int monat = 0;  // 1 to 12
   Monatswerte werte;
   // What changes against the previous month ("Pflegeversicherung 3,05% + 0,35 → 3,40% + 0,60"),
-  // empty when nothing does; January is not compared.
+  // empty when nothing does; January is compared with December of the previous year (when the
+  // program calculates it).
   std::vector<std::string> aenderungen;
 };
 

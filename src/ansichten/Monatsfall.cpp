@@ -16,8 +16,12 @@ Eingaben EingabenFuerMonat(const Eingaben& e, int monat) {
   if (vorgabe && *vorgabe + "%" == e.KV) {
     if (const auto neu = KVSatzNachGruppe(jahr, monat, kvZiffer)) m.KV = *neu + "%";
   }
-  // The one-time payment and the severance belong to the inputs' own month only.
-  if (monat != e.MonatNr) m.Einmalzahlung = m.Abfindung = "0,00";
+  // The payments, the severance and the gross paid before them belong to the inputs' own month
+  // only.
+  if (monat != e.MonatNr) {
+    m.Einmalzahlung = m.Abfindung = m.MehrjaehrigeVerguetung = "0,00";
+    m.JahresbruttoBisher.clear();
+  }
   std::erase_if(m.Bezuege, [&](const Bezug& b) {
     return (monat != e.MonatNr && b.art == Bezugsart::Inflationspraemie) ||
            (b.art == Bezugsart::Dienstwagen && b.anschaffung.Schluessel() > jahr * 100 + monat);
@@ -50,21 +54,22 @@ Monatswerte WerteDesFalls(const TLohnGehalt& f, Money brutto, const Eingaben& e,
   Einmalergebnis z = BerechneEinmalzahlung(f, brutto, e, v);
   if (z.abgelehnt) {
     // A payment the year's engine cannot tax is left out of the overview, as in the window.
-    v.Einmalzahlung = v.Abfindung = Money();
+    v.Einmalzahlung = v.Abfindung = v.MehrjaehrigeVerguetung = Money();
+    v.JahresbruttoBisher.reset();
     z = BerechneEinmalzahlung(f, brutto, e, v);
   }
   const Abzugsbetraege a = AngezeigteAbzuege(f);
   Monatswerte w;
   // A pension paid with the pay counts with it.
   w.brutto = brutto + f.Versorgungsbezug;
-  w.einmalzahlung = v.Einmalzahlung + v.Abfindung;
-  w.LSt = a.LSt + z.LStEinmal + z.LStAbfindung;
-  w.SolZ = a.SolZ + z.SolZEinmal + z.SolZAbfindung;
-  w.KiSt = a.KiSt + z.KiStEinmal + z.KiStAbfindung;
-  w.KV = a.KV + z.KVANEinmal;
-  w.RV = a.RV + z.RVANEinmal;
-  w.AV = a.AV + z.AVANEinmal;
-  w.PV = a.PV + z.PVANEinmal;
+  w.einmalzahlung = v.Einmalzahlung + v.MehrjaehrigeVerguetung + v.Abfindung;
+  w.LSt = a.LSt + z.LStEinmal + z.LStMehrjaehrig + z.LStAbfindung;
+  w.SolZ = a.SolZ + z.SolZEinmal + z.SolZMehrjaehrig + z.SolZAbfindung;
+  w.KiSt = a.KiSt + z.KiStEinmal + z.KiStMehrjaehrig + z.KiStAbfindung;
+  w.KV = a.KV + z.KVANEinmal + z.KVANMehrjaehrig;
+  w.RV = a.RV + z.RVANEinmal + z.RVANMehrjaehrig;
+  w.AV = a.AV + z.AVANEinmal + z.AVANMehrjaehrig;
+  w.PV = a.PV + z.PVANEinmal + z.PVANMehrjaehrig;
   w.abzuege = GesetzlicheAbzuege(f) + w.einmalzahlung + z.NettoRegulaer - z.NettoGesamt;
   w.netto = z.NettoGesamt;
   w.arbeitgeberkosten = z.Gesamtkosten;

@@ -33,7 +33,7 @@ Monat rechne(TLohnGehalt& fall, Eingaben e, int stkl, Money faktor) {
   e.StKl = std::to_string(stkl);
   e.Faktor = faktor > Money() ? SchlichterText(faktor) : "0";
   // The classes are compared on the regular monthly pay.
-  e.Einmalzahlung = e.Abfindung = "0,00";
+  e.Einmalzahlung = e.Abfindung = e.MehrjaehrigeVerguetung = "0,00";
   const Eingaben m = EingabenFuerMonat(e, e.MonatNr);
   const Bezugsergebnis b = FuelleFall(fall, m);
   return {fall.LSt, NettoFormel(fall, LiesFeld(m.Brutto) + b.StBruttoZusatz), fall.ZVE};

@@ -39,7 +39,7 @@ Verlauf BerechneVerlauf(const Eingaben& e, Money bis, Money schritt,
   m.BruttoUebernahme = true;
   m.Brutto = m.StBrutto = m.SVBrutto = "0";
   // The curve is one of regular pay.
-  m.Einmalzahlung = m.Abfindung = "0,00";
+  m.Einmalzahlung = m.Abfindung = m.MehrjaehrigeVerguetung = "0,00";
   TLohnGehalt fall;
   if (const Bezugsergebnis b = FuelleFall(fall, m); b.abgelehnt)
     throw VerlaufsFehler(b.meldungen.front());

@@ -1,5 +1,6 @@
 #include "cli/Fall.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <functional>
@@ -97,6 +98,9 @@ const std::vector<Option>& optionen() {
       {"JVBEZ", Art::Betrag, [](L& l, const Wert& w) { l.JVBEZ = als<Money>(w); }},
       {"VMT", Art::Betrag, [](L& l, const Wert& w) { l.VMT = als<Money>(w); }},
       {"JRE4", Art::Betrag, [](L& l, const Wert& w) { l.JRE4 = als<Money>(w); }},
+      {"ENTSCH", Art::Betrag, [](L& l, const Wert& w) { l.ENTSCH = als<Money>(w); }},
+      {"JRE4ENT", Art::Betrag, [](L& l, const Wert& w) { l.JRE4ENT = als<Money>(w); }},
+      {"SONSTENT", Art::Betrag, [](L& l, const Wert& w) { l.SONSTENT = als<Money>(w); }},
       {"JahresHochrechnung", Art::Ganzzahl,
        [](L& l, const Wert& w) { l.JahresHochrechnung = als<int>(w); }},
       {"EBVormonate", Art::Ganzzahl, [](L& l, const Wert& w) { l.EBVormonate = als<int>(w); }},
@@ -143,11 +147,11 @@ Bereich bereichVon(const Option& o) {
       {"Rechtskreis", {0, 1}},   {"Monat", {1, 12}},      {"StTage", {1, 30}},
       {"SVTage", {1, 30}},       {"Gleitzone", {0, 1}},   {"RVVolleBeitraege", {0, 1}},
       {"PVErhoeht", {0, 1}},     {"PVSachsen", {0, 1}},   {"VerzichtRVFreiheit", {0, 1}},
-      {"FrwTatsBrutto", {0, 1}}, {"KVStatus", {0, 5}},    {"PVStatus", {0, 5}},
+      {"FrwTatsBrutto", {0, 1}}, {"KVStatus", {0, 9}},    {"PVStatus", {0, 9}},
       {"PKV", {0, 2}},           {"StKl", {0, 6}},        {"Faktor", {0, 1}},
       {"KiStLand", {0, 18}},     {"Konfession", {1, 4}},  {"KRV", {0, 2}},
       {"KiFB", {0, 99}},         {"StFB", {-1e9, 1e9}},   {"GebJahr", {1850, 2100}},
-      {"Mehrfachbesch", {0, 1}}, {"Aufstockung", {0, 1}}, {"KinderUnter25", {0, 99}},
+      {"Mehrfachbesch", {0, 2}}, {"Aufstockung", {0, 1}}, {"KinderUnter25", {0, 99}},
       {"VJAHR", {0, 9999}},      {"ZMVB", {0, 12}},       {"JahresHochrechnung", {0, 1}},
       {"GebMonat", {0, 12}},     {"Aktivrente", {0, 2}},  {"VersorgungsbezugArt", {0, 2}},
       {"VersorgungsbeginnJahr", {0, 9999}},               {"VersorgungsbeginnMonat", {0, 12}},
@@ -167,8 +171,19 @@ std::string zahlText(double z) {
   return t;
 }
 
+// The statuses of private insurance have values of their own: 0 statutory, 2 like a voluntary
+// member, 3 and 4 a private premium with the employer's subsidy, 5 without, 9 no shares.
+void pruefeWerte(const Option& o, const Wert& w, const std::string& text) {
+  if (o.name != "KVStatus" && o.name != "PVStatus") return;
+  static constexpr int kStatus[] = {0, 2, 3, 4, 5, 9};
+  if (std::find(std::begin(kStatus), std::end(kStatus), als<int>(w)) == std::end(kStatus))
+    throw std::invalid_argument("--" + std::string(o.name) + ": '" + text +
+                                "' ist keiner der Werte 0, 2, 3, 4, 5, 9");
+}
+
 void pruefeBereich(const Option& o, const Wert& w, const std::string& text) {
   if (o.art == Art::Text) return;
+  pruefeWerte(o, w, text);
   const double z = o.art == Art::Ganzzahl ? als<int>(w)
                    : o.art == Art::Kommazahl
                        ? static_cast<double>(als<float>(w))

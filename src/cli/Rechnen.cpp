@@ -16,6 +16,7 @@
 #include "abrechnung/Cp1252.h"
 #include "abrechnung/Datei.h"
 #include "abrechnung/Detailabrechnung.h"
+#include "abrechnung/Fensterregeln.h"
 #include "abrechnung/Zahlentext.h"
 #include "cli/Aufruf.h"
 #include "cli/Bezugsoptionen.h"
@@ -159,8 +160,8 @@ const std::vector<std::string_view>& RechneOptionen() {
       "ost",         "besondere-tabelle", "ohne-uebergangsbereich", "rv-verzicht",
       "pv-nicht-erhoeht", "pv-sachsen", "frw-tats-brutto", "steuerbrutto",
       "sv-brutto",   "einmalzahlung", "jahresbrutto-bisher", "nicht-im-vorjahr",
-      "abfindung",   "u1-satz",         "u2-satz",        "pauschsteuer-ag", "arbeitgeber",
-      "heute"};
+      "abfindung",   "mehrjaehrige-verguetung", "u1-satz",  "u2-satz",  "pauschsteuer-ag",
+      "arbeitgeber", "heute"};
     // The options of age and pension payments follow as a block.
     for (const AltersOption& a : kAltersOptionen) o.push_back(a.name);
     // The pay components, as a block.
@@ -244,6 +245,9 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     e.GebJahr = vierZiffern(name, wert);
   } else if (name == "beitragsgruppe") {
     e.BGR = vierZiffern(name, wert);
+    // As in the window: this group selects the switch of pension insurance in marginal
+    // employment.
+    if (e.BGR == kBGRMitRVVerzicht) e.RVVerzicht = true;
   } else if (name == "kv-satz") {
     e.KV = FormatBild(betragIm(name, wert, Money(), Money::parse("99.99")), 2, false) + "%";
     a.kvSatzGesetzt = true;
@@ -268,6 +272,8 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     e.JahresbruttoBisher = amount(Money(), Money::euro(12000000));
   } else if (name == "abfindung") {
     e.Abfindung = amount(Money(), Money::euro(10000000));
+  } else if (name == "mehrjaehrige-verguetung") {
+    e.MehrjaehrigeVerguetung = amount(Money(), Money::euro(10000000));
   } else if (name == "u1-satz") {
     e.U1Satz = amount(Money(), Money::euro(10));
   } else if (name == "u2-satz") {
@@ -333,14 +339,26 @@ double satz(std::string_view anzeige) {
   return AlsJsonZahl(LiesFeld(zahl));
 }
 
-// The results of payment, severance and employer with their JSON keys and stapel columns;
-// deductions negative.
-std::array<std::pair<const char*, Money>, 13> einmalWerte(const Einmalergebnis& z) {
+// A result of payment, severance and employer with its JSON key and stapel column; mehrjaehrig:
+// a result of several years' pay, written by stapel only for input that has its column.
+struct Einmalwert {
+  const char* name;
+  Money wert;
+  bool mehrjaehrig = false;
+};
+
+// The results of payment, severance and employer; deductions negative.
+std::array<Einmalwert, 18> einmalWerte(const Einmalergebnis& z) {
   return {{{"LohnsteuerEinmalzahlung", -z.LStEinmal},
            {"SolidaritaetszuschlagEinmalzahlung", -z.SolZEinmal},
            {"KirchensteuerEinmalzahlung", -z.KiStEinmal},
            {"SVEinmalzahlung", -z.SVEinmalAN},
            {"NettoEinmalzahlung", z.NettoEinmal},
+           {"LohnsteuerMehrjaehrigeVerguetung", -z.LStMehrjaehrig, true},
+           {"SolidaritaetszuschlagMehrjaehrigeVerguetung", -z.SolZMehrjaehrig, true},
+           {"KirchensteuerMehrjaehrigeVerguetung", -z.KiStMehrjaehrig, true},
+           {"SVMehrjaehrigeVerguetung", -z.SVMehrjaehrigAN, true},
+           {"NettoMehrjaehrigeVerguetung", z.NettoMehrjaehrig, true},
            {"LohnsteuerAbfindung", -z.LStAbfindung},
            {"NettoGesamt", z.NettoGesamt},
            {"ArbeitgeberKV", z.KVAG},
@@ -398,7 +416,7 @@ nlohmann::ordered_json jsonErgebnis(const Auftrag& a, const Ergebnis& r) {
   j["PVSatz"] = satz(r.saetze.PV);
   j["KVSatz"] = satz(e.KV);
   j["KVZusatz"] = satz(e.KVZus);
-  for (const auto& [name, wert] : einmalWerte(r.einmal)) j[name] = AlsJsonZahl(wert);
+  for (const Einmalwert& w : einmalWerte(r.einmal)) j[w.name] = AlsJsonZahl(w.wert);
   if (r.alter.regelaltersgrenze.empty())
     j[kRegelaltersgrenze] = nullptr;
   else
@@ -432,8 +450,32 @@ std::string AlsJson(const Auftrag& a, const Ergebnis& r) {
          "\n";
 }
 
+namespace {
+
+// What the window does not let one enter: from 2009 a general health rate other than the legal
+// one (the field is locked), and in January a regular gross of earlier months.
+void pruefeEingaben(const Auftrag& a) {
+  const Eingaben& e = a.eingaben;
+  const int kvZiffer = e.BGR.empty() ? 0 : e.BGR[0] - '0';
+  const auto satz = KVSatzNachGruppe(LiesGanzzahl(e.Jahr), e.MonatNr, kvZiffer);
+  if (a.kvSatzGesetzt && satz && *satz + "%" != e.KV)
+    throw fehlerIn("kv-satz", "'" + e.KV + "' ist nicht möglich: ab 2009 gilt der gesetzliche " +
+                                  "allgemeine Beitragssatz, im " + e.Monat + " " + e.Jahr + " " +
+                                  *satz + "%");
+  if (e.MonatNr == 1 && !e.JahresbruttoBisher.empty() && LiesFeld(e.JahresbruttoBisher) != 0)
+    throw fehlerIn("jahresbrutto-bisher", std::string(kImJanuarKeineVormonate));
+}
+
+}  // namespace
+
 int RechneAuftrag(Auftrag& a, Ergebnis& r, std::ostream& fehler, bool mitAbrechnung) {
   Vervollstaendige(a);
+  try {
+    pruefeEingaben(a);
+  } catch (const OptionsFehler& f) {
+    fehler << f.what() << '\n';
+    return kFalscheEingabe;
+  }
   TLohnGehalt fall;
   const Start s = StarteMitEnter(a.eingaben, a.feld);
   if (s.meldung) {
@@ -659,8 +701,11 @@ struct StapelKopf {
   char trenner;
   const Datum& heute;
   bool mitEinmal;  // the results of payment, severance and employer are written
-  bool mitAlter;     // the results of age and pension payments are written
-  bool mitBezuegen;  // the results of the pay components are written
+  bool mitMehrjaehrig;  // and those of several years' pay
+  bool mitAlter;        // the results of age and pension payments are written
+  bool mitBezuegen;     // the results of the pay components are written
+  // Whether a result of einmalWerte is a column of this batch.
+  bool schreibt(const Einmalwert& w) const { return mitEinmal && (!w.mehrjaehrig || mitMehrjaehrig); }
 };
 
 struct StapelZeile {
@@ -753,11 +798,10 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s,
     }
     aus += trenner;
     aus += std::to_string(r.schritte);
-    if (k.mitEinmal) {
-      for (const auto& [name, wert] : einmalWerte(r.einmal)) {
-        aus += trenner;
-        haengeBetragAn(aus, wert, trenner);
-      }
+    for (const Einmalwert& w : einmalWerte(r.einmal)) {
+      if (!k.schreibt(w)) continue;
+      aus += trenner;
+      haengeBetragAn(aus, w.wert, trenner);
     }
     if (k.mitAlter) {
       aus += trenner;
@@ -777,7 +821,9 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s,
     }
   } else {
     // Empty result columns: the message stands under "Meldung" as in every row.
-    aus.append(k.mitEinmal ? 11 + einmalWerte({}).size() : 11, trenner);
+    std::size_t spalten = 11;
+    for (const Einmalwert& w : einmalWerte({})) spalten += k.schreibt(w) ? 1 : 0;
+    aus.append(spalten, trenner);
     if (k.mitAlter) aus.append(alterBetraege({}).size() + 2, trenner);
     if (k.mitBezuegen) aus.append(bezugsSpalten({}).size(), trenner);
   }
@@ -922,7 +968,8 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
   // that older files give the same output.
   static constexpr const char* kNeueSpalten[] = {
       "einmalzahlung", "jahresbrutto-bisher", "nicht-im-vorjahr", "abfindung",
-      "u1-satz",       "u2-satz",             "pauschsteuer-ag",  "arbeitgeber"};
+      "u1-satz",       "u2-satz",             "pauschsteuer-ag",  "arbeitgeber",
+      "mehrjaehrige-verguetung"};
   const bool mitEinmal = std::any_of(kopf.begin(), kopf.end(), [](const std::string& k) {
     return std::find(std::begin(kNeueSpalten), std::end(kNeueSpalten), k) != std::end(kNeueSpalten);
   });
@@ -934,11 +981,17 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
   const bool mitBezuegen = std::any_of(kopf.begin(), kopf.end(), [](const std::string& k) {
     return BezugsoptionFuer(k) != nullptr;
   });
+  // The results of several years' pay only for input that has its column, so that files with
+  // the other payment columns give the same output as before.
+  const bool mitMehrjaehrig =
+      std::find(kopf.begin(), kopf.end(), "mehrjaehrige-verguetung") != kopf.end();
+  // Outlives the threads that read it.
+  const StapelKopf k{kopf, trenner, heute, mitEinmal, mitMehrjaehrig, mitAlter, mitBezuegen};
   for (std::size_t i = 0; i < kopf.size(); ++i) aus << (i ? std::string(1, trenner) : "") << kopf[i];
   // "Meldung" stays the last column.
   for (std::size_t i = 0; i + 1 < std::size(kErgebnisse); ++i) aus << trenner << kErgebnisse[i];
-  if (mitEinmal)
-    for (const auto& [name, wert] : einmalWerte({})) aus << trenner << name;
+  for (const Einmalwert& w : einmalWerte({}))
+    if (k.schreibt(w)) aus << trenner << w.name;
   if (mitAlter) {
     aus << trenner << kRegelaltersgrenze;
     for (const auto& [name, wert] : alterBetraege({})) aus << trenner << name;
@@ -950,8 +1003,6 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
 
   Fortschritt fortschritt(fehler, fortschrittAnzeigen,
                           fortschrittAnzeigen ? zeilenBisZumEnde(ein) : 0);
-  // Outlives the threads that read it.
-  const StapelKopf k{kopf, trenner, heute, mitEinmal, mitAlter, mitBezuegen};
   GeordneteArbeit<StapelStueck> arbeit(threads);
   // Writes the oldest chunk: its rows, the messages of its rows in their order, the counts.
   const auto schreibeNaechstes = [&] {

@@ -254,6 +254,9 @@ void TLohnGehalt::BerechneSteuern(OruSteuern& engine, Money pkpv) {
   e.FreibetragLzz = Money::runde(StFB / 100);
   e.FreibetragJahr = form.ebJahresfreibetrag ? EBJahresfreibetrag : Money::runde(StFB * 12 / 100);
   e.VMT = VMT;
+  e.ENTSCH = ENTSCH;
+  e.JRE4ENT = JRE4ENT;
+  e.SONSTENT = SONSTENT;
   e.VBEZ = VBEZ + bezugPeriode;
   e.VBS = VBS;
   e.VBEZM = mitBezug ? Versorgungsbezug : VBEZM;

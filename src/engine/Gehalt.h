@@ -130,7 +130,8 @@ class TLohnGehalt {
   int RVVolleBeitraege = 0;
   int PVErhoeht = 0;  // childless surcharge of care insurance
   int PVSachsen = 0;
-  int VerzichtRVFreiheit = 0;  // a marginal employee opts into pension insurance
+  // The window's switch for pension insurance in marginal employment; the pension digit decides.
+  int VerzichtRVFreiheit = 0;
   int FrwTatsBrutto = 0;       // voluntary or private: the actual gross instead of the ceiling
   Money PKVBetrag, PPVBetrag;  // monthly private health and care premiums
   // Private-insurance status: 0 statutory, 2 like a voluntary member, 3 premium less subsidy,
@@ -171,6 +172,9 @@ class TLohnGehalt {
   // Pension payments, pay for several years' work and the annual wage of one-time payments.
   int VJAHR = 0, ZMVB = 0;
   Money VBEZ, VBS, VBEZM, VBEZS, JVBEZ, VMT, JRE4;
+  // The compensations (Entschädigungen, § 24 Nr. 1 EStG) within VMT, within JRE4 and within the
+  // one-time payment SonstBezug: no provision lump sum on them.
+  Money ENTSCH, JRE4ENT, SONSTENT;
   Money EBJahresfreibetrag;    // has no use: no engine takes an annual allowance for a payment
   int JahresHochrechnung = 0;  // 1: JRE4 and JVBEZ are twelve times the month's amounts
   // One-time payment for social insurance: bases of the months before it in the year.
@@ -269,6 +273,7 @@ class TLohnGehalt {
   bool MitArbeitnehmerbasis() const;
   Money ArbeitnehmerbasisUebergang() const;
   bool RVVerzichtMinijob() const;
+  Money RVANMinijob(Money b, Money e) const;
   bool MehrfachUeberKVGrenze() const;
   Money AnteiligNachBrutto(Money betrag) const;
   Money FreiwilligenBasis() const;

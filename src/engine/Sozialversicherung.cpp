@@ -31,6 +31,14 @@ Money NichtNegativ(Money m) {
   return std::max(m, Money());
 }
 
+// The employee's share in the transition zone: the whole contribution on the reduced base less
+// the employer's share on the actual pay. The reduced base is never below half the actual pay
+// (F > 0.5), so the difference is never negative; only the cents of the two shares, each rounded
+// on its own, can make it so at the smallest pay (1.00 with the half care rate: 2 × 0.00 − 0.01).
+Money ZonenanteilAN(Money m) {
+  return NichtNegativ(m);
+}
+
 
 }  // namespace
 
@@ -70,8 +78,24 @@ Money TLohnGehalt::ArbeitnehmerbasisUebergang() const {
   return NichtNegativ(RundeCent(O / (O - G) * (SVBrutto - G)));
 }
 
+// Pension digit 1 in marginal employment: compulsory insurance from 2013 (§ 6 (1b) SGB VI lets the
+// employee opt out), before that the employee's waiver of the exemption; either way the employer
+// pays the flat rate and the employee the rest (§ 168 (1) Nr. 1b SGB VI). The window's switch
+// only selects the group.
 bool TLohnGehalt::RVVerzichtMinijob() const {
-  return Minijob == 1 && BGRRV == 1 && VerzichtRVFreiheit == 1;
+  return Minijob == 1 && BGRRV == 1;
+}
+
+// The opt-in's employee share on a base b of regular pay and a base e of one-time pay: the rest of
+// the full rate above the employer's flat rate, but at least the full contribution on the minimum
+// base less the employer's part (§ 163 (8), § 168 (1) Nr. 1b SGB VI). A month without pay has no
+// contribution to top up.
+Money TLohnGehalt::RVANMinijob(Money b, Money e) const {
+  const Money p = werte_->RVPauschalsatz.in(Monat);
+  Money m = werte_->RVMindestbemessung;
+  if (SVTage < 30) m = RundeCent(m / 30 * SVTage);
+  if (b + e > 0 && m > b + e) return RundeCent(m * RVSatz / 100) - RundeCent(b * p / 100) - RundeCent(e * p / 100);
+  return RundeCent(b * (RVSatz - p) / 100) + RundeCent(e * (RVSatz - p) / 100);
 }
 
 bool TLohnGehalt::MehrfachUeberKVGrenze() const {
@@ -209,6 +233,7 @@ Money TLohnGehalt::BerechneKVAN() const {
         kvan += Doppelt(Anteil(BemKV, g)) - Anteil(SVBrutto, g);
         break;
     }
+    kvan = ZonenanteilAN(kvan);
   }
 
   // Pensioners pay the whole rate on their pension payments.
@@ -275,15 +300,7 @@ bool TLohnGehalt::RVAGFrei() const {
 Money TLohnGehalt::BerechneRVAN() const {
   Money rvan = Anteil(BemRV, RVSatz / 2);
 
-  // A marginal employee who opts in pays the rest of the full rate above the employer's flat
-  // rate, but at least the full contribution on the minimum base less the employer's part.
-  if (RVVerzichtMinijob()) {
-    const Money p = werte_->RVPauschalsatz.in(Monat);
-    Money m = werte_->RVMindestbemessung;
-    if (SVTage < 30) m = RundeCent(m / 30 * SVTage);
-    rvan = m > BemRV ? RundeCent(m * RVSatz / 100) - RundeCent(BemRV * p / 100)
-                     : RundeCent(BemRV * (RVSatz - p) / 100);
-  }
+  if (RVVerzichtMinijob()) rvan = RVANMinijob(BemRV, Money());
 
   if (ImUebergangsbereich() && Minijob == 0) {
     if (RVVolleBeitraege == 1)
@@ -291,7 +308,7 @@ Money TLohnGehalt::BerechneRVAN() const {
     else if (MitArbeitnehmerbasis())
       rvan = Anteil(ArbeitnehmerbasisUebergang(), RVSatz / 2);
     else
-      rvan = Doppelt(rvan) - Anteil(SVBrutto, RVSatz / 2);
+      rvan = ZonenanteilAN(Doppelt(rvan) - Anteil(SVBrutto, RVSatz / 2));
   }
 
   if (RVANFrei()) rvan = Money();
@@ -325,7 +342,7 @@ Money TLohnGehalt::BerechneAVAN() const {
   if (MitArbeitnehmerbasis())
     avan = Anteil(ArbeitnehmerbasisUebergang(), AVSatz / 2);
   else if (ImUebergangsbereich())
-    avan = Doppelt(avan) - Anteil(SVBrutto, AVSatz / 2);
+    avan = ZonenanteilAN(Doppelt(avan) - Anteil(SVBrutto, AVSatz / 2));
   if (AVANFrei()) avan = Money();
   return avan;
 }
@@ -372,7 +389,8 @@ Money TLohnGehalt::BerechnePVAN() const {
   if (MitArbeitnehmerbasis()) {
     pvan = Anteil(ArbeitnehmerbasisUebergang(), PVSatzAN() - A) + Anteil(BemKV, Z);
   } else if (ImUebergangsbereich()) {
-    pvan = Doppelt(Anteil(BemKV, PVSatz / 2)) + Anteil(BemKV, Z) - Anteil(SVBrutto, PVSatzAG());
+    pvan = ZonenanteilAN(Doppelt(Anteil(BemKV, PVSatz / 2)) + Anteil(BemKV, Z) -
+                         Anteil(SVBrutto, PVSatzAG()));
   }
 
   if (VersorgungsRegel()) {
@@ -458,12 +476,13 @@ void TLohnGehalt::BerechneEinmalbezugSV() {
   // Pension and unemployment: the contribution group frees the same side as on the regular pay.
   RVANEB = AntBBGRV > 0 && !RVANFrei() ? Anteil(EBBemRV, RVSatz / 2) : Money();
   RVAGEB = !RVAGFrei() ? Anteil(EBBemRV, RVSatz / 2) : Money();
-  // Marginal employment: the employer's flat pension rate; with the opt-in the employee pays the
-  // rest of the full rate, the minimum base being a rule of the regular pay.
+  // Marginal employment: the employer's flat pension rate; with the opt-in the employee pays what
+  // the month with the payment owes beyond the regular share, which already holds any top-up to
+  // the minimum base.
   if (RVVerzichtMinijob() || BGRRV == 5) {
-    const Money p = werte_->RVPauschalsatz.in(Monat);
-    RVAGEB = RundeCent(EBBemRV * p / 100);
-    if (RVVerzichtMinijob() && AntBBGRV > 0) RVANEB = RundeCent(EBBemRV * (RVSatz - p) / 100);
+    RVAGEB = RundeCent(EBBemRV * werte_->RVPauschalsatz.in(Monat) / 100);
+    if (RVVerzichtMinijob() && AntBBGRV > 0)
+      RVANEB = RVANMinijob(BemRV, EBBemRV) - RVANMinijob(BemRV, Money());
   }
   if (RVAGFrei()) RVAGEB = Money();
   AVANEB = AntBBGRV > 0 && !AVANFrei() ? Anteil(EBBemRV, AVSatz / 2) : Money();
@@ -473,7 +492,9 @@ void TLohnGehalt::BerechneEinmalbezugSV() {
   // Care follows the exclusions of the regular pay: nothing in marginal employment or without
   // health insurance.
   PVANEB = AntBBGKV > 0 ? Anteil(EBBemKV, PVSatzAN() + PVZuschlag() - PVAbschlag()) : Money();
-  if (BGRKV == 9 || PVFrei()) PVANEB = Money();
+  // A private care premium (or a voluntary member's own) leaves the payment free of statutory
+  // care contributions, as the regular pay.
+  if (PVStatus != 0 || BGRKV == 9 || PVFrei()) PVANEB = Money();
   PVAGEB = Anteil(EBBemKV, PVSatzAG());
   if (PVStatus != 0 || BGRKV == 9 || PVFrei()) PVAGEB = Money();
 }

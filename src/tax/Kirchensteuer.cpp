@@ -65,7 +65,9 @@ Money Kirchensteuer(const KiStAufruf& a, Money basisCent, int LZZ, bool lohnsteu
     const Money kappung = AbrundenCent(a.kappungsBasis * w.kappungsSatz / 100);
     if (steuer > kappung) steuer = kappung;
   }
-  if (w.mindestA > steuer) steuer = w.mindestA;
+  // The states' minimum church tax is levied only where wage tax is withheld (HmbKiStG § 3 (3)
+  // in the version until 2014; likewise the other states' church-tax resolutions).
+  if (lohnsteuerFaellig && w.mindestA > steuer) steuer = w.mindestA;
   if (a.sonderSatz == 99_m) return steuer;
 
   if (a.art != 1 && lohnsteuerFaellig && w.mindestB > steuer) steuer = w.mindestB;

@@ -8,14 +8,14 @@ namespace salvaro {
 
 struct KiStLandWerte {
   Money satz;          // percent
-  Money mindestA;      // monthly minimum that always applies
+  Money mindestA;      // monthly minimum where wage tax is withheld
   Money mindestB;      // monthly minimum for a split kind with wage tax due
   Money kappungsSatz;  // percent of the capping base
   Money anteil;        // share of the first denomination in a split, percent
 };
 
 // The rows of the state list (0 "keine Kirchensteuer" ... 18 "Thüringen"). Before 2010
-// Baden-Württemberg and Niedersachsen also had the always-applying minimum of 0.30 a month.
+// Baden-Württemberg and Niedersachsen also had the first minimum of 0.30 a month.
 KiStLandWerte KiStTabelle(int land, bool mindestBisher = false);
 
 struct KiStAufruf {
@@ -27,8 +27,9 @@ struct KiStAufruf {
   Money sonderSatz;  // strictly between 0 and 99 replaces the rate; 99 the plain total
 };
 
-// Church tax in euros from the base in cents. LZZ 1 makes the monthly minimums annual; the split
-// minimum needs wage tax of the period to be due.
+// Church tax in euros from the base in cents. LZZ 1 makes the monthly minimums annual; both
+// minimums need wage tax to be withheld (lohnsteuerFaellig: of the period, or of the payment
+// whose church tax this is).
 Money Kirchensteuer(const KiStAufruf& a, Money basisCent, int LZZ, bool lohnsteuerFaellig,
                     bool mindestBisher = false);
 

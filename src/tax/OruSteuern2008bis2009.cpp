@@ -457,7 +457,7 @@ Money OruSteuern2008bis2009::KirchensteuerEB(int pflichtig, int land, int art, i
   const Money basis = basisWahl == 1 ? STV : STS;
   (basisWahl == 1 ? BKV : BKS) = basis;
   return Kirchensteuer({pflichtig, land, art, anteil, kappungsBasis, sonderSatz}, basis, LZZ,
-                       LSTLZZ > 0, true);
+                       basis > 0, true);
 }
 
 // Multi-year pay, taxed by the one-fifth rule unless full taxation is cheaper.

@@ -755,7 +755,7 @@ Money OruSteuernAb2014::KirchensteuerEB(int pflichtig, int land, int art, int an
   const Money basis = basisWahl == 1 ? STV : STS;
   (basisWahl == 1 ? BKV : BKS) = basis;
   return Kirchensteuer({pflichtig, land, art, anteil, kappungsBasis, sonderSatz}, basis, LZZ,
-                       LSTLZZ > 0);
+                       basis > 0);
 }
 
 // Multi-year pay, taxed by the one-fifth rule unless full taxation is cheaper.

@@ -544,7 +544,7 @@ Money OruSteuernBis2007::KirchensteuerEB(int pflichtig, int land, int art, int a
   if (pflichtig == 0 || basisWahl == 1 || !w_->mitEinmalbezug) return Money();
   BKS = STS;
   return Kirchensteuer({pflichtig, land, art, anteil, kappungsBasis, sonderSatz}, BKS, LZZ,
-                       LSTLZZ > 0, true);
+                       BKS > 0, true);
 }
 
 }  // namespace salvaro

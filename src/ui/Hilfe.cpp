@@ -43,7 +43,7 @@ QString HilfeSeite(int kontext) {
       kontext == kHilfeAbrechnungsfenster)
     return QStringLiteral("abrechnung.html") + abschnitt;
   if (kontext == 2001) return QStringLiteral("meldungen.html") + abschnitt;
-  if (kontext >= 4001 && kontext <= kHilfeBezuege)
+  if ((kontext >= 4001 && kontext <= kHilfeBezuege) || kontext == kHilfeMehrjaehrig)
     return QStringLiteral("eingaben.html") + abschnitt;
   if ((kontext >= 5001 && kontext <= 5012) || kontext == kHilfeArbeitgeberseite)
     return QStringLiteral("menue.html") + abschnitt;

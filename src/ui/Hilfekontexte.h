@@ -22,6 +22,7 @@ inline constexpr int kHilfePauschsteuer = 4020;
 inline constexpr int kHilfeEinmalErgebnis = 4021;
 inline constexpr int kHilfeArbeitgeber = 4022;
 inline constexpr int kHilfeBezuege = 4026;
+inline constexpr int kHilfeMehrjaehrig = 4027;
 inline constexpr int kHilfeArbeitgeberseite = 5019;
 
 inline void SetzeHilfeKontext(QObject* o, int kontext) {

@@ -390,6 +390,7 @@ void TForm1::Aufbauen() {
                                        LEdiEinmalzahlung,
                                        LEdiJahresbruttoBisher,
                                        LEdiAbfindung,
+                                       LEdiMehrjaehrig,
                                        ChkImVorjahr,
                                        LEdiU1Satz,
                                        LEdiU2Satz,

@@ -63,6 +63,7 @@ Eingaben TForm1::LiesEingaben() const {
   e.JahresbruttoBisher = text(LEdiJahresbruttoBisher);
   e.ImVorjahrBeschaeftigt = ChkImVorjahr->isChecked();
   e.Abfindung = text(LEdiAbfindung);
+  e.MehrjaehrigeVerguetung = text(LEdiMehrjaehrig);
   e.U1Satz = text(LEdiU1Satz);
   e.U2Satz = text(LEdiU2Satz);
   e.PauschsteuerAG = ChkPauschsteuerAG->isChecked();
@@ -94,6 +95,7 @@ void TForm1::SchreibeEingaben(const Eingaben& e) {
   setze(LEdiEinmalzahlung, e.Einmalzahlung);
   setze(LEdiJahresbruttoBisher, e.JahresbruttoBisher);
   setze(LEdiAbfindung, e.Abfindung);
+  setze(LEdiMehrjaehrig, e.MehrjaehrigeVerguetung);
 }
 
 void TForm1::LEdiBruttoKeyDown(Feld feld) {

@@ -140,7 +140,8 @@ void TForm1::Verbinden() {
       LEdiBruttoKeyDown(Feld::Brutto);
   };
   for (TOruValueLabEdit* feld :
-       {LEdiEinmalzahlung, LEdiJahresbruttoBisher, LEdiAbfindung, LEdiU1Satz, LEdiU2Satz})
+       {LEdiEinmalzahlung, LEdiJahresbruttoBisher, LEdiAbfindung, LEdiMehrjaehrig, LEdiU1Satz,
+        LEdiU2Satz})
     connect(feld, &TOruEditBasis::enterGedrueckt, this, nochmal);
   connect(PnlBezuege, &TPnlBezuege::berechnen, this, nochmal);
   connect(BtnSchliessen, &QToolButton::clicked, this, &QWidget::close);
@@ -196,6 +197,7 @@ void TForm1::BtnNeuClick() {
   LEdiEinmalzahlung->setText(QStringLiteral("0"));
   LEdiJahresbruttoBisher->clear();
   LEdiAbfindung->setText(QStringLiteral("0"));
+  LEdiMehrjaehrig->setText(QStringLiteral("0"));
   ChkImVorjahr->setChecked(true);
   ZusatzLeeren();
   AlterLeeren();

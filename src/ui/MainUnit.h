@@ -116,6 +116,7 @@ class TForm1 : public QMainWindow {
   TOruValueLabEdit* LEdiEinmalzahlung;
   TOruValueLabEdit* LEdiJahresbruttoBisher;
   TOruValueLabEdit* LEdiAbfindung;
+  TOruValueLabEdit* LEdiMehrjaehrig;
   QCheckBox* ChkImVorjahr;
   QFrame* PnlEinmalErgebnis;
   QLabel* LabEinmalLSt;

@@ -64,21 +64,23 @@ void TForm1::ZusatzAufbauen() {
   constexpr int kFeldX = 140, kFeldBreite = 80;
   PnlEinmalzahlung = panel(Formular, "PnlEinmalzahlung", 4, kEinmalY, 228, kEinmalHoehe);
   LEdiEinmalzahlung = zahlfeld(PnlEinmalzahlung, "LEdiEinmalzahlung", QStringLiteral("Einmalzahlung:"),
-                               kFeldX, 6, kFeldBreite, kGrenzenBetrag, true, QStringLiteral("0,00"),
+                               kFeldX, 4, kFeldBreite, kGrenzenBetrag, true, QStringLiteral("0,00"),
                                kHilfeEinmalzahlung);
   LEdiJahresbruttoBisher = zahlfeld(PnlEinmalzahlung, "LEdiJahresbruttoBisher",
-                                    QStringLiteral("Jahresbrutto bisher:"), kFeldX, 34, kFeldBreite,
+                                    QStringLiteral("Jahresbrutto bisher:"), kFeldX, 28, kFeldBreite,
                                     kGrenzenJahresbrutto, true, QString(), kHilfeJahresbruttoBisher);
   LEdiJahresbruttoBisher->setToolTip(
       QStringLiteral("Leer: das Brutto dieses Monats mal die Vormonate des Jahres"));
-  // The caption is too long for one line beside the field; it breaks after the slash.
-  LEdiAbfindung = zahlfeld(PnlEinmalzahlung, "LEdiAbfindung",
-                           QStringLiteral("Abfindung /\nmehrjährige Vergütung:"), kFeldX, 64,
-                           kFeldBreite, kGrenzenBetrag, true, QStringLiteral("0,00"),
+  LEdiAbfindung = zahlfeld(PnlEinmalzahlung, "LEdiAbfindung", QStringLiteral("Abfindung:"), kFeldX,
+                           52, kFeldBreite, kGrenzenBetrag, true, QStringLiteral("0,00"),
                            kHilfeAbfindung);
-  LEdiAbfindung->editLabel()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  LEdiAbfindung->setToolTip(QStringLiteral("Entschädigung für den Verlust des Arbeitsplatzes"));
+  LEdiMehrjaehrig = zahlfeld(PnlEinmalzahlung, "LEdiMehrjaehrig", QStringLiteral("Mehrj. Vergütung:"),
+                             kFeldX, 76, kFeldBreite, kGrenzenBetrag, true, QStringLiteral("0,00"),
+                             kHilfeMehrjaehrig);
+  LEdiMehrjaehrig->setToolTip(QStringLiteral("Vergütung für eine mehrjährige Tätigkeit"));
   ChkImVorjahr = haken(PnlEinmalzahlung, "ChkImVorjahr", QStringLiteral("im Vorjahr beschäftigt"),
-                       8, 96, kHilfeImVorjahr);
+                       8, 100, kHilfeImVorjahr);
   ChkImVorjahr->setChecked(true);
   ChkImVorjahr->setToolTip(QStringLiteral(
       "Eine Einmalzahlung von Januar bis März kann dann dem Dezember des Vorjahres zuzurechnen sein"));
@@ -201,13 +203,14 @@ void TForm1::ArbeitgeberseiteZeigen(bool an) {
 void TForm1::ZeigeZusatz(const Ergebnis& r) {
   const Einmalergebnis& z = r.einmal;
   const Einmalvorgaben v = EinmalvorgabenAus(LiesEingaben());
-  setzeBetrag(LabEinmalLSt, -(z.LStEinmal + z.LStAbfindung));
-  setzeBetrag(LabEinmalSolZ, -(z.SolZEinmal + z.SolZAbfindung));
-  setzeBetrag(LabEinmalKiSt, -(z.KiStEinmal + z.KiStAbfindung));
-  setzeBetrag(LabEinmalSV, -z.SVEinmalAN);
-  setzeBetrag(LabEinmalNetto, z.NettoEinmal + z.NettoAbfindung);
+  setzeBetrag(LabEinmalLSt, -(z.LStEinmal + z.LStMehrjaehrig + z.LStAbfindung));
+  setzeBetrag(LabEinmalSolZ, -(z.SolZEinmal + z.SolZMehrjaehrig + z.SolZAbfindung));
+  setzeBetrag(LabEinmalKiSt, -(z.KiStEinmal + z.KiStMehrjaehrig + z.KiStAbfindung));
+  setzeBetrag(LabEinmalSV, -(z.SVEinmalAN + z.SVMehrjaehrigAN));
+  setzeBetrag(LabEinmalNetto, z.NettoEinmal + z.NettoMehrjaehrig + z.NettoAbfindung);
   setzeBetrag(LabNettoGesamt, z.NettoGesamt);
-  PnlEinmalErgebnis->setVisible(v.Einmalzahlung > Money() || v.Abfindung > Money());
+  PnlEinmalErgebnis->setVisible(v.Einmalzahlung > Money() || v.MehrjaehrigeVerguetung > Money() ||
+                                v.Abfindung > Money());
 
   // Marginal employment: the employer pays flat-rate contributions instead of shares.
   const bool pauschal = fall_->BGRKV == 6;
@@ -218,7 +221,7 @@ void TForm1::ZeigeZusatz(const Ergebnis& r) {
   for (QLabel* l : {LabTextAGKV, LabTextAGRV}) l->adjustSize();
   const std::pair<QLabel*, Money> werte[] = {
       {LabAGBrutto, r.brutto},
-      {LabAGEinmal, v.Einmalzahlung + v.Abfindung},
+      {LabAGEinmal, v.Einmalzahlung + v.MehrjaehrigeVerguetung + v.Abfindung},
       {LabAGBezuege, r.bezuege.Arbeitgeberkosten},
       {LabAGKV, z.KVAG},
       {LabAGRV, z.RVAG},

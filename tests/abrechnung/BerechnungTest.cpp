@@ -175,7 +175,8 @@ TEST(Berechnung, ChildrenUnder25FromJuly2023) {
 
 TEST(Berechnung, NetFormulaForVoluntaryAndPrivateCare) {
   // A voluntary member (health digit 9) pays the premium less the employer's subsidy; with
-  // private care insurance the care share is not deducted and the label shows 0,00.
+  // private care insurance the care share is not deducted: the label shows 0,00, or the voluntary
+  // member's care subsidy paid out.
   for (const char* bgr : {"9111", "1111"}) {
     for (const bool ppv : {false, true}) {
       Eingaben e = eingaben();
@@ -196,8 +197,48 @@ TEST(Berechnung, NetFormulaForVoluntaryAndPrivateCare) {
       EXPECT_EQ(r.netto, 6000_m - abzug) << bgr << " " << ppv;
       EXPECT_EQ(NettoFormel(fall, 6000_m), r.netto);
       if (ppv) {
-        EXPECT_EQ(r.PV, "0,00");
+        EXPECT_EQ(r.PV, freiwillig ? FormatDE(fall.PVAG) : "0,00");
       }
+    }
+  }
+}
+
+// Every deduction line adds up to the total, in the labels and in the statement: a voluntary
+// member's health and care lines are the contribution less the subsidy, and with private care
+// the care subsidy paid out is a positive line.
+TEST(Berechnung, DeductionLinesAddUpToTheTotal) {
+  struct Fall {
+    const char* bgr;
+    bool pkv, ppv;
+    const char* pv;  // the care line
+  };
+  for (const Fall& f : {Fall{"9110", false, true, "40,00"}, {"9111", false, true, "40,00"},
+                        {"9111", true, true, "40,00"}, {"9112", false, false, nullptr},
+                        {"1111", false, true, "0,00"}, {"1111", true, false, nullptr}}) {
+    Eingaben e = eingaben("2026", 5);
+    e.KVZus = "+ 2,90%";
+    e.BGR = f.bgr;
+    e.PPV = "80";
+    e.ChkPKV = f.pkv;
+    e.ChkPPV = f.ppv;
+    const Ergebnis r = brutto(e, "4000");
+    ASSERT_TRUE(r.gerechnet) << f.bgr;
+    const auto& a = r.abzug;
+    EXPECT_EQ(a.LSt + a.KiSt + a.SolZ + a.KV + a.RV + a.AV + a.PV, a.GesAbz) << f.bgr;
+    EXPECT_EQ(r.brutto - a.GesAbz, r.netto) << f.bgr;
+    if (f.pv) {
+      EXPECT_EQ(r.PV, f.pv) << f.bgr << " " << f.pkv << f.ppv;
+    }
+    // The statement shows the same lines.
+    for (const auto& [zeile, betrag] :
+         {std::pair{"Krankenversicherung", r.KV}, {"Pflegeversicherung", r.PV}}) {
+      bool gefunden = false;
+      for (const std::string& z : r.abrechnung)
+        if (z.rfind(zeile, 0) == 0 && z.find(" EB ") == std::string::npos) {
+          gefunden = true;
+          EXPECT_NE(z.find(" " + betrag + " "), std::string::npos) << z;
+        }
+      EXPECT_TRUE(gefunden) << zeile;
     }
   }
 }

@@ -215,8 +215,9 @@ TEST(Einmalzahlung, EmployersTotalIsTheSumOfItsParts) {
   }
 }
 
-// Severance: the one-fifth rule where the year has it (cheaper than a one-time payment), from
-// 2025 a one-time payment with a message; years without the operations refuse.
+// Severance: the one-fifth rule where the year has it, from 2025 a one-time payment with a
+// message; years without the operations refuse. Several years' pay by the one-fifth rule is
+// cheaper than a one-time payment; a severance, without the provision lump sum, costs more.
 TEST(Einmalzahlung, SeveranceByTheYearsFlowchart) {
   Eingaben e = eingaben({"2024", 5, "3000", "1111", "+ 1,70%"});
   e.Abfindung = "30000";
@@ -225,8 +226,12 @@ TEST(Einmalzahlung, SeveranceByTheYearsFlowchart) {
   EXPECT_GT(r.LStAbfindung, 0_m);
   EXPECT_EQ(r.SVEinmalAN, 0_m);
   e.Abfindung = "0";
+  e.MehrjaehrigeVerguetung = "30000";
+  const Money mehrjaehrig = rechne(e).LStMehrjaehrig;
+  EXPECT_LT(mehrjaehrig, r.LStAbfindung);
+  e.MehrjaehrigeVerguetung = "0";
   e.Einmalzahlung = "30000";
-  EXPECT_LT(r.LStAbfindung, rechne(e).LStEinmal);
+  EXPECT_LT(mehrjaehrig, rechne(e).LStEinmal);
 
   e = eingaben({"2026", 5, "3000"});
   e.Abfindung = "30000";
@@ -234,9 +239,10 @@ TEST(Einmalzahlung, SeveranceByTheYearsFlowchart) {
   EXPECT_TRUE(r.AbfindungAlsEinmalzahlung);
   ASSERT_EQ(r.meldungen.size(), 1u);
   EXPECT_NE(r.meldungen[0].find("Fünftelregelung"), std::string::npos);
+  // A compensation has no provision lump sum (SONSTENT): more tax than a payment of the amount.
   e.Abfindung = "0";
   e.Einmalzahlung = "30000";
-  EXPECT_EQ(r.LStAbfindung, rechne(e).LStEinmal);
+  EXPECT_GT(r.LStAbfindung, rechne(e).LStEinmal);
   EXPECT_EQ(r.NettoAbfindung, 30000_m - r.LStAbfindung - r.SolZAbfindung - r.KiStAbfindung);
 
   for (const char* jahr : {"2004", "2006", "2007"}) {
@@ -246,6 +252,203 @@ TEST(Einmalzahlung, SeveranceByTheYearsFlowchart) {
     e.Einmalzahlung = "0";
     e.Abfindung = "1000";
     EXPECT_TRUE(rechne(e).abgelehnt) << jahr;
+  }
+}
+
+// A severance is a compensation without contributions: the provision lump sum leaves it out
+// (ENTSCH in the several-years operation, from 2025 SONSTENT in the one-time payment's). Pay for
+// several years' work is one-time pay with contributions (§ 23a SGB IV), together with the
+// payment, and taxed by the one-fifth rule (from 2025 as a one-time payment); the severance comes
+// on top of it.
+TEST(Einmalzahlung, SeveranceAndSeveralYearsPayEachByItsOwnRule) {
+  struct Fall {
+    Monat m;
+    const char* stkl;
+    const char* zahlung;
+    const char* mehrjaehrig;
+    const char* abfindung;
+    Money lstAbfindung;  // the flowchart's tax of the severance; -1: not given
+  };
+  const Monat juni2025{"2025", 6, "5000", "1111", "+ 2,50%"};
+  const Monat oktober2023{"2023", 10, "2500", "1111", "+ 1,60%"};
+  const Fall faelle[] = {
+      {juni2025, "1", "2000", "0", "20000", 7685_m},  // STS with SONSTENT = SONSTB
+      {oktober2023, "3", "0", "0", "15000", 2480_m},  // STV with ENTSCH = VMT
+      {oktober2023, "3", "0", "15000", "0", -1_m},
+      {oktober2023, "3", "1000", "15000", "15000", -1_m},
+      {juni2025, "1", "2000", "20000", "20000", -1_m},
+      {{"2012", 3, "3000", "1111", "+ 0,90%"}, "1", "500", "8000", "8000", -1_m},
+  };
+  for (const Fall& f : faelle) {
+    const std::string wo = std::string(f.m.jahr) + " " + f.zahlung + "/" + f.mehrjaehrig + "/" +
+                           f.abfindung;
+    Eingaben e = eingaben(f.m);
+    e.StKl = f.stkl;
+    e.Einmalzahlung = f.zahlung;
+    e.MehrjaehrigeVerguetung = f.mehrjaehrig;
+    e.Abfindung = f.abfindung;
+    const Einmalergebnis r = rechne(e);
+    ASSERT_FALSE(r.abgelehnt) << wo;
+    if (f.lstAbfindung >= 0_m) {
+      EXPECT_EQ(r.LStAbfindung, f.lstAbfindung) << wo;
+    }
+
+    // The contributions: payment and several years' pay as one one-time pay, none on the
+    // severance.
+    Eingaben einmal = e;
+    einmal.Einmalzahlung = SchlichterText(LiesFeld(f.zahlung) + LiesFeld(f.mehrjaehrig));
+    einmal.MehrjaehrigeVerguetung = einmal.Abfindung = "0";
+    Eingaben nurZahlung = einmal;
+    nurZahlung.Einmalzahlung = f.zahlung;
+    EXPECT_EQ(r.SVEinmalAN + r.SVMehrjaehrigAN, rechne(einmal).SVEinmalAN) << wo;
+    EXPECT_EQ(r.SVEinmalAN, rechne(nurZahlung).SVEinmalAN) << wo;
+    EXPECT_EQ(r.SVMehrjaehrigAN, r.KVANMehrjaehrig + r.RVANMehrjaehrig + r.AVANMehrjaehrig +
+                                     r.PVANMehrjaehrig)
+        << wo;
+    if (LiesFeld(f.mehrjaehrig) > 0_m) {
+      EXPECT_GT(r.SVMehrjaehrigAN, 0_m) << wo;
+    }
+
+    // The severance on top of several years' pay; without a severance the same tax of it.
+    Eingaben ohneAbfindung = e;
+    ohneAbfindung.Abfindung = "0";
+    EXPECT_EQ(r.LStMehrjaehrig, rechne(ohneAbfindung).LStMehrjaehrig) << wo;
+    EXPECT_EQ(r.AbfindungAlsEinmalzahlung, LiesGanzzahl(f.m.jahr) >= 2025) << wo;
+
+    EXPECT_EQ(r.NettoGesamt, r.NettoRegulaer + r.NettoEinmal + r.NettoMehrjaehrig +
+                                 r.NettoAbfindung)
+        << wo;
+    EXPECT_EQ(r.NettoMehrjaehrig, LiesFeld(f.mehrjaehrig) - r.LStMehrjaehrig -
+                                      r.SolZMehrjaehrig - r.KiStMehrjaehrig - r.SVMehrjaehrigAN)
+        << wo;
+  }
+}
+
+// U1 and U2 are levied on the regular pay: on its reduced base inside the transition zone, on
+// the actual pay in a month that a payment lifts to or above the zone's upper limit.
+TEST(Einmalzahlung, LeviesOnTheActualPayAboveTheZone) {
+  struct Fall {
+    const char* brutto;
+    const char* zahlung;
+    const char* mehrjaehrig;
+    Money u1;
+  };
+  for (const Fall& f : {Fall{"1500", "800", "0", 15_m}, {"1500", "0", "800", 15_m},
+                        {"1500", "300", "0", 0_m}, {"1999", "1", "0", 19.99_m}}) {
+    Eingaben e = eingaben({"2024", 11, f.brutto, "1111", "+ 1,70%"});
+    e.Einmalzahlung = f.zahlung;
+    e.MehrjaehrigeVerguetung = f.mehrjaehrig;
+    e.U1Satz = e.U2Satz = "1,00";
+    const Einmalergebnis r = rechne(e);
+    TLohnGehalt ohne;
+    FuelleFall(ohne, e);
+    // Inside the zone the levies of the regular month.
+    const Money u1 = f.u1 > 0_m ? f.u1 : ohne.UmlageU1;
+    EXPECT_EQ(r.UmlageU1, u1) << f.brutto << "+" << f.zahlung;
+    EXPECT_EQ(r.UmlageU2, u1) << f.brutto << "+" << f.zahlung;
+    EXPECT_EQ(r.Umlagen, r.InsoUmlage + r.UmlageU1 + r.UmlageU2);
+  }
+}
+
+// The states' minimum church tax only where wage tax is withheld: in the month and on a payment.
+TEST(Einmalzahlung, ChurchTaxMinimumOnlyWithWageTax) {
+  struct Fall {
+    const char* jahr;
+    const char* land;
+    const char* brutto;
+    const char* zahlung;
+    Money kist, kistEinmal;
+  };
+  for (const Fall& f : {
+           Fall{"2024", "Hamburg", "0,10", "0", 0_m, 0_m},
+           {"2024", "Hessen", "0,10", "0", 0_m, 0_m},
+           {"2024", "Mecklenburg-Vorpommern", "0,10", "0", 0_m, 0_m},
+           {"2024", "Schleswig-Holstein", "0,10", "0", 0_m, 0_m},
+           {"2008", "Baden-Württemberg", "0,10", "0", 0_m, 0_m},
+           {"2009", "Niedersachsen", "0,10", "0", 0_m, 0_m},
+           {"2024", "Hamburg", "759", "300", 0_m, 0_m},  // class IV, December: no tax at all
+       }) {
+    Eingaben e = eingaben({f.jahr, 12, f.brutto, "1111", "+ 1,70%"});
+    e.StKl = "4";
+    e.KiLand = f.land;
+    e.Einmalzahlung = f.zahlung;
+    TLohnGehalt fall;
+    FuelleFall(fall, e);
+    const Einmalergebnis r = BerechneEinmalzahlung(fall, LiesFeld(e.Brutto), e, EinmalvorgabenAus(e));
+    EXPECT_EQ(fall.LSt + r.LStEinmal, 0_m) << f.land;
+    EXPECT_EQ(fall.KiSt, f.kist) << f.jahr << " " << f.land;
+    EXPECT_EQ(r.KiStEinmal, f.kistEinmal) << f.jahr << " " << f.land;
+    EXPECT_GE(r.NettoGesamt, 0_m) << f.land;
+  }
+}
+
+// Pension digit 1 in marginal employment: the month with the payment owes the employee's rest of
+// the full rate on pay and payment, but at least on the minimum base; the regular share already
+// holds the top-up, the payment's share is the rest (negative where the payment only lowers the
+// top-up).
+TEST(Einmalzahlung, PensionOptInTopsUpOnce) {
+  struct Fall {
+    const char* jahr;
+    int monat;
+    const char* brutto;
+    const char* zahlung;
+    Money rvan, rvanEinmal;
+  };
+  for (const Fall& f : {
+           Fall{"2018", 3, "128,94", "1668,19", 13.21_m, 51.48_m},
+           {"2024", 5, "100", "20", 17.55_m, -3.00_m},   // 32.55 - 18.00 = 14.55 in the month
+           {"2024", 5, "300", "100", 10.80_m, 3.60_m},   // above the minimum base: 3.6 %
+       }) {
+    Eingaben e = eingaben({f.jahr, f.monat, f.brutto, "6100", "+ 1,00%"});
+    e.Einmalzahlung = f.zahlung;
+    TLohnGehalt fall;
+    FuelleFall(fall, e);
+    const Einmalergebnis r = BerechneEinmalzahlung(fall, LiesFeld(e.Brutto), e, EinmalvorgabenAus(e));
+    EXPECT_EQ(fall.RVAN, f.rvan) << f.jahr << " " << f.brutto;
+    EXPECT_EQ(r.RVANEinmal, f.rvanEinmal) << f.jahr << " " << f.brutto;
+    EXPECT_EQ(r.SVEinmalAN, f.rvanEinmal) << "no other branch in marginal employment";
+  }
+}
+
+// A privately care-insured employee pays no statutory care contribution on a payment, as on the
+// regular pay (August 2023: 9.3 % pension and 1.3 % unemployment, plus health where statutory).
+TEST(Einmalzahlung, PrivateCarePaysNoCareOnAPayment) {
+  struct Fall {
+    bool pkv, ppv;
+    Money sv;
+  };
+  for (const Fall& f : {Fall{true, true, 106_m}, {false, true, 187_m}, {false, false, 210_m}}) {
+    Eingaben e = eingaben({"2023", 8, "3000", "1111", "+ 1,60%"});
+    e.Einmalzahlung = "1000";
+    e.PKV = "400";
+    e.PPV = "80";
+    e.ChkPKV = f.pkv;
+    e.ChkPPV = f.ppv;
+    const Einmalergebnis r = rechne(e);
+    EXPECT_EQ(r.SVEinmalAN, f.sv) << f.pkv << f.ppv;
+    if (f.ppv) {
+      EXPECT_EQ(r.PVANEinmal, 0_m);
+    }
+  }
+}
+
+// "Jahresbrutto bisher" in January: there are no earlier months; 0 and empty are no input.
+TEST(Einmalzahlung, EarlierGrossRefusedInJanuary) {
+  struct Fall {
+    int monat;
+    const char* bisher;
+    bool abgelehnt;
+  };
+  for (const Fall& f : {Fall{1, "5000", true}, {1, "0", false}, {1, "", false}, {2, "5000", false}}) {
+    Eingaben e = eingaben({"2024", f.monat, "3000", "1111", "+ 1,70%"});
+    e.Einmalzahlung = "500";
+    e.JahresbruttoBisher = f.bisher;
+    const Einmalergebnis r = rechne(e);
+    EXPECT_EQ(r.abgelehnt, f.abgelehnt) << f.monat << " " << f.bisher;
+    if (f.abgelehnt) {
+      ASSERT_EQ(r.meldungen.size(), 1u);
+      EXPECT_NE(r.meldungen[0].find("im Januar"), std::string::npos);
+    }
   }
 }
 

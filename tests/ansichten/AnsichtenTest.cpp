@@ -78,6 +78,9 @@ TEST_P(JahrTest, MonateSummenUndWechsel) {
     if (m == c.monatMitWechsel) {
       ASSERT_FALSE(z.aenderungen.empty());
       EXPECT_EQ(z.aenderungen[0].rfind(c.wechsel, 0), 0u) << z.aenderungen[0];
+    } else if (m == 1) {
+      // January against December of the previous year: a new flowchart and new ceilings.
+      EXPECT_FALSE(z.aenderungen.empty());
     } else {
       EXPECT_TRUE(z.aenderungen.empty()) << z.aenderungen[0];
     }
@@ -94,6 +97,41 @@ INSTANTIATE_TEST_SUITE_P(
                       JahrFall{"2022", "1500", "1", "keine Kirchensteuer", 10, "Übergangsbereich"},
                       JahrFall{"2024", "4500", "3", "Bayern", 12, "Lohnsteuer"},
                       JahrFall{"2026", "2500", "4", "Berlin", 0, ""}));
+
+// Each change of the law is named in its month, in words (never an engine's name): the special
+// health contribution of July 2005, the flat rates of July 2006, the December flowchart of 2024,
+// and January against December of the previous year (the zone of January 2023).
+TEST(Jahr, ChangesOfTheLawInTheirMonth) {
+  struct Fall {
+    const char* jahr;
+    const char* brutto;
+    const char* bgr;
+    int monat;
+    const char* wechsel;  // a change of that month starts so
+  };
+  for (const Fall& f : {
+           Fall{"2005", "1000", "1111", 7, "Krankenversicherung 14,40% → 14,40% + 0,90%"},
+           {"2006", "300", "6500", 7, "Pauschalbeiträge geringfügiger Beschäftigung"},
+           {"2024", "3000", "1111", 12, "Lohnsteuer: geänderter Programmablaufplan ab Dezember 2024"},
+           {"2023", "1000", "1111", 1, "Übergangsbereich 520,01 bis 1.600,00"},
+           {"2023", "1000", "1111", 1, "Lohnsteuer: Programmablaufplan 2023"},
+           {"2009", "3000", "1111", 7, "Krankenversicherung 14,60% + 0,90% → 14,00% + 0,90%"},
+       }) {
+    Eingaben e = eingaben(f.jahr, 1, f.brutto);
+    e.BGR = f.bgr;
+    if (!KVZusEingebbar(LiesGanzzahl(f.jahr))) e.KVZus = kKVZusVor2015;
+    const Jahresuebersicht j = BerechneJahr(e);
+    bool gefunden = false;
+    for (const Jahresmonat& m : j.monate)
+      for (const std::string& a : m.aenderungen) {
+        EXPECT_EQ(a.find("OruSteuern"), std::string::npos) << a;
+        gefunden |= m.monat == f.monat && a.rfind(f.wechsel, 0) == 0;
+      }
+    EXPECT_TRUE(gefunden) << f.jahr << " " << f.wechsel;
+  }
+  // The first year has no December before it.
+  EXPECT_TRUE(BerechneJahr(eingaben("2004", 1, "1000")).monate[0].aenderungen.empty());
+}
 
 TEST(Jahr, PflegeImJuli2023) {
   const Jahresuebersicht j = BerechneJahr(eingaben("2023", 1, "3000"));

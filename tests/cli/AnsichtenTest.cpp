@@ -36,6 +36,20 @@ TEST(Ansichten, JahrJsonMitPflegeAbJuli) {
   EXPECT_EQ(j["Summe"]["Netto"], 24079.74);
 }
 
+// The year names the changes of July 2005 (special health contribution) and July 2006 (flat rates
+// of marginal employment).
+TEST(Ansichten, JahrNenntDieAenderungenImJuli) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--brutto", "1000", "--jahr", "2005", "--monat", "1", "--json"},
+        {"--brutto", "300", "--beitragsgruppe", "6500", "--jahr", "2006", "--monat", "1",
+         "--json"}}) {
+    const Lauf l = lauf(JahrBefehl, args);
+    ASSERT_EQ(l.code, kErfolg) << l.fehler;
+    const auto j = nlohmann::json::parse(l.aus);
+    EXPECT_FALSE(j["Monate"][6]["Aenderungen"].empty()) << args[3];
+  }
+}
+
 TEST(Ansichten, AusgabenUndFehler) {
   using B = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&, const Datum&);
   struct Fall {

@@ -87,6 +87,34 @@ TEST(Fall, WithoutAMonthTheMonthsRatesApply) {
       fall({"--Jahr", "2025", "--StBrutto", "3000", "--SVBrutto", "3000", "--Monat", "1"}).aus);
 }
 
+// Every value a field of the case defines is taken: multiple employment for health and care
+// only (2), no shares at all (status 9); a status the case does not define is refused.
+TEST(Fall, TakesEveryValueTheCaseDefines) {
+  struct Fall {
+    std::vector<std::string> args;
+    int code;
+    const char* ausgabe;  // in the output (0) or the error (2)
+  };
+  const std::vector<std::string> basis = {"--Jahr", "2024", "--StBrutto", "3000", "--SVBrutto",
+                                          "3000"};
+  for (const Fall& f : {
+           Fall{{"--Mehrfachbesch", "2", "--BruttoAndere", "3000"}, 0, "\"BemKV\": \"2587.5000\""},
+           {{"--Mehrfachbesch", "2", "--BruttoAndere", "3000"}, 0, "\"BemRV\": \"3000.0000\""},
+           {{"--KVStatus", "9", "--PVStatus", "9"}, 0, "\"KVAG\": \"0.0000\""},
+           {{"--KVStatus", "2"}, 0, "\"KVAN\""},
+           {{"--KVStatus", "7"}, 2, "--KVStatus: '7' ist keiner der Werte 0, 2, 3, 4, 5, 9"},
+           {{"--PVStatus", "1"}, 2, "--PVStatus: '1' ist keiner der Werte 0, 2, 3, 4, 5, 9"},
+           {{"--Mehrfachbesch", "3"}, 2, "--Mehrfachbesch: '3' liegt nicht zwischen 0 und 2"},
+       }) {
+    std::vector<std::string> args = basis;
+    args.insert(args.end(), f.args.begin(), f.args.end());
+    const Lauf l = fall(args);
+    EXPECT_EQ(l.code, f.code) << f.ausgabe << l.fehler;
+    EXPECT_NE((f.code == 0 ? l.aus : l.fehler).find(f.ausgabe), std::string::npos)
+        << l.aus << l.fehler;
+  }
+}
+
 TEST(Fall, RefusesWhatItCannotRead) {
   struct Fall {
     std::vector<std::string> args;

@@ -643,5 +643,106 @@ TEST(Stapel, AgeColumnsOnlyWithTheirInput) {
   EXPECT_NE(z[3].back().find("geburtsmonat"), std::string::npos);
 }
 
+// Severance and pay for several years' work each by its rule, the pension opt-in by the pension
+// digit, no church-tax minimum without wage tax: the JSON keys as rechne writes them.
+TEST(Rechne, JsonOfSeveranceOptInAndChurchTax) {
+  struct Fall {
+    std::vector<std::string> args;
+    std::vector<std::pair<const char*, double>> werte;
+  };
+  for (const Fall& f : {
+           Fall{{"--brutto", "5000", "--jahr", "2025", "--monat", "6", "--kv-zusatz", "2.5",
+                 "--einmalzahlung", "2000", "--abfindung", "20000"},
+                {{"LohnsteuerAbfindung", -7685.0}}},
+           {{"--brutto", "2500", "--jahr", "2023", "--monat", "10", "--steuerklasse", "3",
+             "--abfindung", "15000"},
+            {{"LohnsteuerAbfindung", -2480.0}, {"LohnsteuerMehrjaehrigeVerguetung", 0.0}}},
+           {{"--brutto", "2500", "--jahr", "2023", "--monat", "10", "--steuerklasse", "3",
+             "--mehrjaehrige-verguetung", "15000"},
+            {{"LohnsteuerMehrjaehrigeVerguetung", -702.0}, {"LohnsteuerAbfindung", 0.0}}},
+           {{"--brutto", "500", "--jahr", "2024", "--monat", "11", "--beitragsgruppe", "6100"},
+            {{"Rentenversicherung", -18.0}, {"ArbeitgeberRV", 75.0}}},
+           {{"--brutto", "759", "--jahr", "2024", "--monat", "12", "--steuerklasse", "4",
+             "--kirchensteuer", "Hamburg", "--einmalzahlung", "300"},
+            {{"Kirchensteuer", 0.0}, {"KirchensteuerEinmalzahlung", 0.0}}},
+       }) {
+    std::vector<std::string> args = f.args;
+    args.push_back("--json");
+    const Lauf l = rechne(args);
+    ASSERT_EQ(l.code, 0) << l.fehler;
+    const auto j = nlohmann::json::parse(l.aus);
+    for (const auto& [key, wert] : f.werte) EXPECT_EQ(j[key], wert) << key;
+    // The lines add up to the total.
+    double summe = 0;
+    for (const char* key : {"Lohnsteuer", "Kirchensteuer", "Solidaritaetszuschlag",
+                            "Krankenversicherung", "Rentenversicherung",
+                            "Arbeitslosenversicherung", "Pflegeversicherung"})
+      summe += j[key].get<double>();
+    EXPECT_NEAR(summe, j["SummeGesetzlicheAbzuege"].get<double>(), 0.001);
+  }
+}
+
+// What the window does not let one enter is refused with exit code 2: from 2009 a general health
+// rate other than the legal one (the field is locked), a gross of earlier months in January. A
+// rate before 2009 is taken and applied.
+TEST(Rechne, InputsTheWindowDoesNotTake) {
+  struct Fall {
+    std::vector<std::string> args;
+    int code;
+    const char* meldung;  // in the error output; nullptr: none
+    double kvSatz, kv;    // the rate shown and the health share (code 0)
+  };
+  for (const Fall& f : {
+           Fall{{"--jahr", "2009", "--monat", "7", "--kv-satz", "5.28"}, 2,
+                "--kv-satz: '5,28%' ist nicht möglich", 0, 0},
+           {{"--jahr", "2009", "--monat", "7", "--kv-satz", "14"}, 0, nullptr, 14.0, -290.33},
+           {{"--jahr", "2009", "--monat", "1", "--kv-satz", "14.6"}, 0, nullptr, 14.6, -301.35},
+           {{"--jahr", "2026", "--monat", "3", "--kv-satz", "15"}, 2, "--kv-satz", 0, 0},
+           {{"--jahr", "2008", "--monat", "7", "--kv-satz", "5.28"}, 0, nullptr, 5.28, -127.44},
+           {{"--jahr", "2024", "--monat", "1", "--einmalzahlung", "500", "--jahresbrutto-bisher",
+             "5000"},
+            2, "--jahresbrutto-bisher: im Januar gibt es keine früheren Monate", 0, 0},
+           {{"--jahr", "2024", "--monat", "2", "--einmalzahlung", "500", "--jahresbrutto-bisher",
+             "5000"},
+            0, nullptr, 14.6, -376.92},
+       }) {
+    std::vector<std::string> args = f.args;
+    args.insert(args.end(), {"--brutto", "4624.76", "--json"});
+    const Lauf l = rechne(args);
+    EXPECT_EQ(l.code, f.code) << l.fehler;
+    if (f.meldung) {
+      EXPECT_NE(l.fehler.find(f.meldung), std::string::npos) << l.fehler;
+      continue;
+    }
+    const auto j = nlohmann::json::parse(l.aus);
+    EXPECT_EQ(j["KVSatz"], f.kvSatz);
+    EXPECT_EQ(j["Krankenversicherung"], f.kv) << f.args[1] << "/" << f.args[3];
+  }
+}
+
+// Several years' pay has columns of its own, written only when the input has its column; a file
+// with the other payment columns keeps its thirteen.
+TEST(Stapel, SeveralYearsPayColumnsOnlyWithTheirInput) {
+  const auto kopf = [](const std::string& text) {
+    std::istringstream ein(text);
+    std::ostringstream aus, fehler;
+    Stapel(ein, aus, fehler, kHeute, false);
+    std::istringstream zeilen(aus.str());
+    std::vector<std::vector<std::string>> z;
+    for (std::string l; std::getline(zeilen, l);) z.push_back(TeileCsv(l, ','));
+    return z;
+  };
+  const auto mit = kopf("brutto,jahr,monat,mehrjaehrige-verguetung\n4000,2023,11,10000\n4000,x,11,1\n");
+  ASSERT_EQ(mit.size(), 3u);
+  EXPECT_EQ(mit[0].size(), 4u + 12 + 18);
+  EXPECT_EQ(mit[1].size(), mit[0].size());
+  EXPECT_EQ(mit[2].size(), mit[0].size());
+  const auto spalte = std::find(mit[0].begin(), mit[0].end(), "LohnsteuerMehrjaehrigeVerguetung");
+  ASSERT_NE(spalte, mit[0].end());
+  EXPECT_NE(mit[1][spalte - mit[0].begin()], "0.00");
+  const auto ohne = kopf("brutto,jahr,monat,abfindung\n4000,2023,11,10000\n");
+  EXPECT_EQ(ohne[0].size(), 4u + 12 + 13);
+}
+
 }  // namespace
 }  // namespace salvaro

@@ -197,6 +197,49 @@ TEST(Minijob, PensionOptIn) {
   EXPECT_EQ(regulaer.RVAG, 279_m);
 }
 
+// Pension digit 1 in marginal employment is the opt-in whatever the window's switch says: before
+// 2013 the employee's waiver, from 2013 the rule. The employer pays 15 % (12 % until June 2006),
+// the employee the rest, at least up to the contribution on the minimum base (155.00, from 2013
+// 175.00); a month without pay owes nothing.
+TEST(Minijob, PensionDigitOneIsTheOptInWithOrWithoutTheSwitch) {
+  struct Fall {
+    int jahr, monat;
+    Money brutto, rvan, rvag;
+  };
+  for (const Fall& f : {
+           Fall{2024, 11, 500_m, 18_m, 75_m},
+           {2024, 11, 100_m, 17.55_m, 15_m},
+           {2012, 5, 300_m, 13.80_m, 45_m},     // 19.6 % - 15 %
+           {2012, 5, 100_m, 15.38_m, 15_m},     // 30.38 on the minimum base 155.00 - 15.00
+           {2006, 3, 300_m, 22.50_m, 36_m},     // 19.5 % - 12 %
+           {2024, 11, 0_m, 0_m, 0_m},
+       }) {
+    for (int schalter : {0, 1}) {
+      const TLohnGehalt lg = Rechne(f.jahr, f.monat, "6100", f.brutto, [&](TLohnGehalt& lg) {
+        lg.SetVerzichtRVFreiheit(schalter);
+      });
+      const std::string wo = std::to_string(f.jahr) + "/" + std::to_string(f.monat) + " " +
+                             f.brutto.text4() + " switch " + std::to_string(schalter);
+      EXPECT_EQ(lg.RVAN, f.rvan) << wo;
+      EXPECT_EQ(lg.RVAG, f.rvag) << wo;
+    }
+  }
+}
+
+// The employee's share in the transition zone is never negative, even where the cents of the two
+// shares it is made of would make it so (1.00 in 2013 with the half care rate).
+TEST(Uebergangsbereich, NoNegativeEmployeeShareAtTheSmallestPay) {
+  for (int jahr : {2013, 2018, 2021}) {
+    for (const char* bgr : {"1122", "1111", "3112"}) {
+      for (Money brutto = 0.01_m; brutto <= 5_m; brutto += 0.01_m) {
+        const TLohnGehalt lg = Rechne(jahr, 5, bgr, brutto);
+        for (const Money an : {lg.KVAN, lg.RVAN, lg.AVAN, lg.PVAN})
+          ASSERT_GE(an, 0_m) << jahr << " " << bgr << " " << brutto.text4();
+      }
+    }
+  }
+}
+
 TEST(Minijob, LimitShownByTheMainWindow) {
   EXPECT_FALSE(Geringfuegigkeitsgrenze(2007, 12).has_value());
   EXPECT_EQ(Geringfuegigkeitsgrenze(2008, 1), 400_m);

@@ -99,15 +99,17 @@ TEST(Engine2023, ChurchTaxRatesMinimumsAndSplits) {
   // A special rate replaces the state's rate.
   EXPECT_EQ(e->KirchensteuerLfd(1, 12, 1, 0, 0_m, 4_m), 13.76_m);
 
-  // No wage tax: the always-applying minimums still apply, monthly or annual.
-  e->LohnsteuerLfd(monat(1000_m));
+  // The minimums apply where wage tax is withheld, monthly or annual, and only there.
+  ASSERT_GT(e->LohnsteuerLfd(monat(1300_m)), 0_m);
   EXPECT_EQ(e->KirchensteuerLfd(1, 7, 1, 0, 0_m, 99_m), 0.30_m);   // Hamburg
   EXPECT_EQ(e->KirchensteuerLfd(1, 8, 1, 0, 0_m, 99_m), 0.15_m);   // Hessen
-  EXPECT_EQ(e->KirchensteuerLfd(1, 15, 1, 0, 0_m, 99_m), 0_m);     // Sachsen: split minimum only
-  LohnsteuerEingabe jahr = monat(12000_m);
+  EXPECT_EQ(e->KirchensteuerLfd(1, 15, 1, 0, 0_m, 99_m), 0.10_m);  // Sachsen: split minimum only
+  LohnsteuerEingabe jahr = monat(15600_m);
   jahr.LZZ = 1;
-  e->LohnsteuerLfd(jahr);
+  ASSERT_GT(e->LohnsteuerLfd(jahr), 0_m);
   EXPECT_EQ(e->KirchensteuerLfd(1, 17, 1, 0, 0_m, 99_m), 3.60_m);  // Schleswig-Holstein
+  EXPECT_EQ(e->LohnsteuerLfd(monat(1000_m)), 0_m);
+  for (int land : {7, 8, 9, 17}) EXPECT_EQ(e->KirchensteuerLfd(1, land, 1, 0, 0_m, 99_m), 0_m);
 }
 
 TEST(Kirchensteuer, SplitMinimumNeedsWageTaxDue) {
@@ -133,7 +135,13 @@ TEST(Engine2023, OneTimePaymentWithoutExtraTaxCarriesNoSurcharge) {
   EXPECT_EQ(e->LohnsteuerEB(100_m, 6000_m, 0_m, 0_m), 0_m);
   EXPECT_EQ(e->SolzEB(), 0_m);
   EXPECT_EQ(e->KirchensteuerEB(1, 12, 1, 0, 0, 0_m, 0_m), 0_m);
-  // Hamburg: the annual minimum, as the pay period is a year after the one-time payment.
+  // Hamburg: no minimum without wage tax on the payment; with a little, the annual minimum, as
+  // the pay period is a year after the one-time payment.
+  EXPECT_EQ(e->KirchensteuerEB(1, 7, 1, 0, 0, 0_m, 0_m), 0_m);
+  e->LohnsteuerLfd(monat(1300_m));
+  const Money sts = e->LohnsteuerEB(100_m, 15600_m, 0_m, 0_m);
+  ASSERT_GT(sts, 0_m);
+  ASSERT_LT(sts, 40_m);
   EXPECT_EQ(e->KirchensteuerEB(1, 7, 1, 0, 0, 0_m, 0_m), 3.60_m);
 }
 

@@ -286,7 +286,13 @@ TEST(EnginesBis2013, OneTimePayment2005) {
 TEST(EnginesBis2013, ChurchTaxMinimumInBadenWuerttembergUntil2009) {
   for (int jahr : {2004, 2007, 2009, 2010}) {
     auto e = engine(jahr);
+    // No wage tax, no minimum.
     EXPECT_EQ(e->LohnsteuerLfd(lohn(500_m, 1)), 0_m);
+    EXPECT_EQ(e->KirchensteuerLfd(1, 1, 1, 0, 0_m, 99_m), 0_m) << jahr;
+    EXPECT_EQ(e->KirchensteuerLfd(1, 10, 1, 0, 0_m, 99_m), 0_m) << jahr;
+    // The first pay with wage tax: 8 % or 9 % of it is less than the minimum.
+    Money brutto = 500_m;
+    while (e->LohnsteuerLfd(lohn(brutto, 1)) == 0_m) brutto += 1_m;
     EXPECT_EQ(e->KirchensteuerLfd(1, 1, 1, 0, 0_m, 99_m), jahr < 2010 ? 0.30_m : 0_m) << jahr;
     EXPECT_EQ(e->KirchensteuerLfd(1, 10, 1, 0, 0_m, 99_m), jahr < 2010 ? 0.30_m : 0_m) << jahr;
   }

@@ -397,7 +397,8 @@ class FensterTest : public QObject {
     w->MenPVSachsen->trigger();
     w->ChkPKV->setChecked(true);
     w->LEdiEinmalzahlung->setText(QStringLiteral("500"));
-    w->LEdiJahresbruttoBisher->setText(QStringLiteral("6000"));
+    // January has no earlier months: only 0 is a gross paid before it.
+    w->LEdiJahresbruttoBisher->setText(QStringLiteral("0"));
     w->ChkImVorjahr->setChecked(false);
     w->LEdiU1Satz->setText(QStringLiteral("1,6"));
     Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
