@@ -110,7 +110,7 @@ const std::vector<Befehl>& befehle() {
        "dem Vormonat ändert (Engine, Beitragssatz, Grenze), ist mit * markiert; die Änderungen\n"
        "stehen unter der Tabelle. Abzüge stehen in Tabelle und CSV positiv, im JSON negativ wie\n"
        "bei rechne. --netto rechnet mit dem Brutto, das dieses Netto im gewählten Monat ergibt.",
-       {{"OPTION", "die Optionen von rechne (salvaro-cli rechne --help) außer den unten genannten"},
+       {{"OPTION", "die Optionen von rechne (salvaro-cli rechne --help) außer den oben genannten"},
         {"--csv", "die Tabelle als CSV (UTF-8 mit Byte-Order-Mark, \";\", deutsche Beträge)"},
         {"--json", "die Tabelle als JSON"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
@@ -126,7 +126,7 @@ const std::vector<Befehl>& befehle() {
        "Höchstens 100.001 Punkte.",
        {{"--bis BETRAG", "das höchste Brutto (Vorgabe 10.000,00)"},
         {"--schritt BETRAG", "die Schrittweite (Vorgabe 10,00)"},
-        {"OPTION", "die Optionen von rechne außer den unten genannten"},
+        {"OPTION", "die Optionen von rechne außer den oben genannten"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli verlauf --bis 10000 --schritt 10 --jahr 2026 --monat 1"}},
       {"steuerklassen",
@@ -141,7 +141,7 @@ const std::vector<Befehl>& befehle() {
        "Jahres setzt die Steuer des Jahres fest.",
        {{"--brutto-1 BETRAG", "Bruttolohn des ersten Ehegatten"},
         {"--brutto-2 BETRAG", "Bruttolohn des zweiten Ehegatten"},
-        {"OPTION[-1|-2]", "die Optionen von rechne außer den unten genannten"},
+        {"OPTION[-1|-2]", "die Optionen von rechne außer den oben genannten"},
         {"--json", "das Ergebnis als JSON"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli steuerklassen --brutto-1 5000 --brutto-2 2000 --jahr 2026 --monat 1"}},
