@@ -48,7 +48,11 @@ add_custom_command(OUTPUT ${_salvaro_paket}/changelog.gz
 set(_salvaro_paketdateien ${_salvaro_paket}/changelog.gz)
 
 # The manual pages come from each program's --help. The version string is given, so that the
-# pages do not depend on how a program answers --version.
+# pages do not depend on how a program answers --version. help2man takes the text of --name as
+# bytes and encodes it once more ("fÃ¼r"), but reads an include file as UTF-8: the NAME line comes
+# from one. Its section headings are English in the C locale (a German locale need not exist
+# where the package is built); they are put into German afterwards, and the page carries the
+# release date instead of the day it was built.
 find_program(SALVARO_HELP2MAN help2man)
 set(_salvaro_seiten)
 if(SALVARO_HELP2MAN)
@@ -56,15 +60,32 @@ if(SALVARO_HELP2MAN)
   if(TARGET salvaro)
     list(APPEND _salvaro_programme salvaro "Brutto-Netto-Rechner mit Programmfenster")
   endif()
+  set(_salvaro_deutsch ${_salvaro_paket}/handbuch-deutsch.sed)
+  file(WRITE ${_salvaro_deutsch}
+       "s/^\\.SH NAME$/.SH BEZEICHNUNG/\n"
+       "s/^\\.SH SYNOPSIS$/.SH ÜBERSICHT/\n"
+       "s/^\\.SH DESCRIPTION$/.SH BESCHREIBUNG/\n"
+       "s/^\\.SH OPTIONS$/.SH OPTIONEN/\n"
+       "s/^\\.SH EXAMPLES$/.SH BEISPIELE/\n"
+       "s/^\\.SH \"EXIT STATUS\"$/.SH EXIT-STATUS/\n"
+       "s/^\\.SH ENVIRONMENT$/.SH UMGEBUNGSVARIABLEN/\n"
+       "s/^\\.SH FILES$/.SH DATEIEN/\n"
+       "s/^\\.SH AUTHOR$/.SH AUTOR/\n"
+       "s/^\\.SH \"REPORTING BUGS\"$/.SH \"FEHLER MELDEN\"/\n"
+       "s/^\\.SH \"SEE ALSO\"$/.SH \"SIEHE AUCH\"/\n"
+       "s/^\\(\\.TH [^ ]* \"1\" \\)\"[^\"]*\"/\\1\"${SALVARO_RELEASE_DATUM}\"/\n")
   while(_salvaro_programme)
     list(POP_FRONT _salvaro_programme _programm _name)
     set(_seite ${_salvaro_paket}/${_programm}.1)
+    file(WRITE ${_salvaro_paket}/${_programm}.h2m "[NAME]\n${_programm} \\- ${_name}\n")
     add_custom_command(OUTPUT ${_seite}.gz
-      COMMAND ${SALVARO_HELP2MAN} --locale=C.UTF-8 --no-info --section=1 "--name=${_name}"
+      COMMAND ${SALVARO_HELP2MAN} --locale=C.UTF-8 --no-info --section=1
+              --manual=Benutzerbefehle --include=${_salvaro_paket}/${_programm}.h2m
               "--version-string=${_programm} ${PROJECT_VERSION}" --output=${_seite}
               $<TARGET_FILE:${_programm}>
+      COMMAND sed -i -f ${_salvaro_deutsch} ${_seite}
       COMMAND gzip -9nf ${_seite}
-      DEPENDS ${_programm}
+      DEPENDS ${_programm} ${_salvaro_deutsch} ${_salvaro_paket}/${_programm}.h2m
       COMMENT "Handbuchseite ${_programm}.1 aus --help")
     list(APPEND _salvaro_seiten ${_seite}.gz)
   endwhile()

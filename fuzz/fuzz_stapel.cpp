@@ -1,7 +1,11 @@
 // "salvaro-cli stapel": any CSV is calculated row by row; a bad row gets its message. A row that
-// is calculated gives the same results as "rechne" with the same options.
+// is calculated gives the same results as "rechne" with the same options, in every result column
+// the file has (those of the one-time payment, the severance and the employer included); the
+// payment's net is the payment less its deductions, and the employer's total cost is the sum of
+// its lines.
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -19,12 +23,18 @@ salvaro::Money betrag(const std::string& text) {
   return salvaro::LiesZahlentext(text, 2);
 }
 
-salvaro::Money ausJson(const nlohmann::json& j, const char* name) {
+salvaro::Money ausJson(const nlohmann::json& j, const std::string& name) {
   return salvaro::Money::cent(std::llround(j.at(name).get<double>() * 100));
 }
 
-// The row's results against rechne --json with its fields as options.
-void vergleiche(const std::vector<std::string>& kopf, const std::vector<std::string>& felder) {
+// The result columns of the output and their JSON keys where the names differ.
+const std::map<std::string, std::string> kJsonName = {
+    {"Abzuege", "SummeGesetzlicheAbzuege"}};
+
+// The row's results against rechne --json with its fields as options; ergebnisse are the result
+// columns of the header (after the input columns, without "Meldung").
+void vergleiche(const std::vector<std::string>& kopf, const std::vector<std::string>& ergebnisse,
+                const std::vector<std::string>& felder) {
   std::vector<std::string> args = {"--json"};
   for (std::size_t i = 0; i < kopf.size(); ++i)
     if (!felder[i].empty()) args.push_back("--" + kopf[i] + "=" + felder[i]);
@@ -32,17 +42,45 @@ void vergleiche(const std::vector<std::string>& kopf, const std::vector<std::str
   const int code = salvaro::RechneBefehl(args, aus, fehler, kHeute);
   if (code != salvaro::kErfolg && code != salvaro::kUngeloest) std::abort();
   const nlohmann::json j = nlohmann::json::parse(aus.str());
-  const char* const namen[] = {
-      "Lohnsteuer",          "Kirchensteuer",      "Solidaritaetszuschlag",
-      "Krankenversicherung", "Rentenversicherung", "Arbeitslosenversicherung",
-      "Pflegeversicherung"};
-  const std::size_t n = kopf.size();
-  for (std::size_t k = 0; k < 7; ++k)
-    if (betrag(felder[n + k]) != ausJson(j, namen[k])) std::abort();
-  if (betrag(felder[n + 7]) != -ausJson(j, "SummeGesetzlicheAbzuege")) std::abort();
-  if (betrag(felder[n + 8]) != ausJson(j, "Netto")) std::abort();
-  if (betrag(felder[n + 9]) != ausJson(j, "Brutto")) std::abort();
-  if (felder[n + 10] != std::to_string(j.at("Berechnungsschritte").get<int>())) std::abort();
+  std::map<std::string, salvaro::Money> wert;
+  for (std::size_t k = 0; k < ergebnisse.size(); ++k) {
+    const std::string& name = ergebnisse[k];
+    const std::string& feld = felder[kopf.size() + k];
+    if (name == "Berechnungsschritte") {
+      if (feld != std::to_string(j.at(name).get<int>())) std::abort();
+      continue;
+    }
+    const auto umbenannt = kJsonName.find(name);
+    const salvaro::Money erwartet = umbenannt == kJsonName.end()
+                                        ? ausJson(j, name)
+                                        : -ausJson(j, umbenannt->second);
+    wert[name] = betrag(feld);
+    if (wert[name] != erwartet) std::abort();
+  }
+  if (!wert.count("ArbeitgeberGesamtkosten")) return;
+  // The inputs of the row as rechne read them (an empty field is 0).
+  const auto eingabe = [&](const char* spalte) {
+    for (std::size_t i = 0; i < kopf.size(); ++i)
+      if (kopf[i] == spalte && !felder[i].empty()) return salvaro::LiesZahlentext(felder[i], 2);
+    return salvaro::Money();
+  };
+  const salvaro::Money zahlung = eingabe("einmalzahlung"), abfindung = eingabe("abfindung");
+  // The payment less its taxes and contributions (deductions negative). A payment the year's
+  // engine cannot tax refuses the row, so a calculated row always has them.
+  if (wert["NettoEinmalzahlung"] != zahlung + wert["LohnsteuerEinmalzahlung"] +
+                                        wert["SolidaritaetszuschlagEinmalzahlung"] +
+                                        wert["KirchensteuerEinmalzahlung"] +
+                                        wert["SVEinmalzahlung"])
+    std::abort();
+  // The employer's total: gross, payment, severance and every line of the employer; with the
+  // flat tax of marginal employment (not a column of its own) at most 2 % of pay and payment.
+  const salvaro::Money zeilen = wert["Brutto"] + zahlung + abfindung + wert["ArbeitgeberKV"] +
+                                wert["ArbeitgeberRV"] + wert["ArbeitgeberAV"] +
+                                wert["ArbeitgeberPV"] + wert["Umlagen"];
+  const salvaro::Money rest = wert["ArbeitgeberGesamtkosten"] - zeilen;
+  if (rest < salvaro::Money() ||
+      rest > salvaro::Money::runde((wert["Brutto"] + zahlung) * 2 / 100) + salvaro::Money::cent(1))
+    std::abort();
 }
 
 }  // namespace
@@ -58,15 +96,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
   std::getline(zeilen, zeile);
   const char trenner = zeile.find(';') != std::string::npos ? ';' : ',';
   std::vector<std::string> kopf = salvaro::TeileCsv(zeile, trenner);
-  if (kopf.size() < 12) std::abort();
-  kopf.resize(kopf.size() - 12);
+  // The result columns follow the input columns, "Lohnsteuer" first and "Meldung" last.
+  std::size_t eingaben = 0;
+  while (eingaben < kopf.size() && kopf[eingaben] != "Lohnsteuer") ++eingaben;
+  if (eingaben == kopf.size() || kopf.back() != "Meldung") std::abort();
+  const std::vector<std::string> ergebnisse(kopf.begin() + static_cast<long>(eingaben),
+                                            kopf.end() - 1);
+  if (ergebnisse.size() != 11 && ergebnisse.size() != 24) std::abort();
+  const std::size_t spalten = kopf.size();
+  kopf.resize(eingaben);
   std::size_t gerechnet = 0;
   while (std::getline(zeilen, zeile)) {
     const std::vector<std::string> felder = salvaro::TeileCsv(zeile, trenner);
-    if (felder.size() != kopf.size() + 12) std::abort();
-    if (felder[kopf.size()].empty()) continue;  // not calculated: its message says why
+    if (felder.size() != spalten) std::abort();
+    if (felder[eingaben].empty()) continue;  // not calculated: its message says why
     // Each calculated row may take up to 200 calculations twice over; a few suffice.
-    if (++gerechnet <= 8) vergleiche(kopf, felder);
+    if (++gerechnet <= 8) vergleiche(kopf, ergebnisse, felder);
   }
   return 0;
 }

@@ -7,6 +7,7 @@
 #include "abrechnung/Altersangaben.h"
 #include "abrechnung/Bezugsfall.h"
 #include "abrechnung/Detailabrechnung.h"
+#include "abrechnung/Fensterregeln.h"
 #include "abrechnung/Hochrechnung.h"
 #include "abrechnung/Zahlentext.h"
 #include "engine/Beitragsjahre.h"
@@ -297,10 +298,14 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAb
       bezuege = RechneMitBezuegen(fall, e, g, g);
       return NettoFormel(fall, g + bezuege.StBruttoZusatz);
     };
-    const Hochrechnung h = NettoZuBrutto(ziel, netto, e.StKl == "6", nettoFuer);
+    // The search stays within what the gross field takes.
+    const Money hoechst = Money::euro(kGrenzenBetrag.max);
+    const Hochrechnung h = NettoZuBrutto(ziel, netto, e.StKl == "6", nettoFuer, hoechst);
     r.schritte = h.schritte;
-    if (h.unerreichbar) {
-      r.meldungen.push_back(fehler("Dieses Netto ergibt sich aus keinem Brutto ab 0,00"));
+    if (h.unerreichbar || h.zuHoch) {
+      r.meldungen.push_back(fehler(h.zuHoch ? "Dieses Netto ergibt sich aus keinem Brutto bis " +
+                                                  FormatDE(hoechst)
+                                            : "Dieses Netto ergibt sich aus keinem Brutto ab 0,00"));
       e.BruttoMarke = e.NettoMarke = 0;
       return r;
     }

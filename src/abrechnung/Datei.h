@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+struct stat;
+
 namespace salvaro {
 
 // The reason for a failed file operation in German ("keine Berechtigung", "der Datenträger ist
@@ -31,6 +33,9 @@ class DateiPuffer : public std::streambuf {
   // asked every few MiB to start putting what was written on disk, so that a closing fsync of a
   // large file has little left to wait for.
   void Beginne(int fd, bool vorausschreiben = false);
+  // Writes to a pipe or socket whose reader has gone fail with EPIPE instead of ending the
+  // program with SIGPIPE (until the next Beginne).
+  void OhneSigpipe() { ohneSigpipe_ = true; }
   int Fehlernummer() const { return fehlernummer_; }
 
  protected:
@@ -44,13 +49,20 @@ class DateiPuffer : public std::streambuf {
   int fd_;
   int fehlernummer_ = 0;
   bool vorausschreiben_ = false;
+  bool ohneSigpipe_ = false;
   std::size_t geschrieben_ = 0;  // bytes written to fd_
   std::size_t angestossen_ = 0;  // of which the disk write was started
   std::array<char, 65536> puffer_;
 };
 
-// Whether an existing file is marked read-only for this user (for root: no write bit at all).
+// Whether an existing regular file is marked read-only for this user (for root: no write bit at
+// all). A device, a FIFO or a socket never is: opening it says whether it may be written.
 bool IstSchreibgeschuetzt(const std::string& pfad);
+
+// Whether opening a FIFO that nobody reads yet waits for its reader, as a shell's redirection
+// does (the command line), or is refused at once (the window, which must not freeze). Off by
+// default.
+void WarteAufFifoLeser(bool warten);
 
 // What happens to an existing file that the user may not write.
 enum class Schreibschutz { Verweigern, Ersetzen };
@@ -59,7 +71,11 @@ enum class Schreibschutz { Verweigern, Ersetzen };
 // Uebernimm (fsync and rename) or Verwirf (or destroy it) to leave the old file as it was.
 // A symbolic link is written through: the temporary file lies beside the link's target, which
 // is replaced. An existing file keeps its permissions. The temporary files are named
-// ".NAME.salvaro-XXXXXX"; one left by an interrupted earlier save of the same file is removed.
+// ".NAME.salvaro-XXXXXX"; one left by an interrupted earlier save of the same file is removed,
+// one that a running save holds is not (it stays locked from its creation to its rename).
+// A target (or a link's target) that is a character device, a FIFO or a socket is no file to
+// replace: it is written into directly, and Verwirf can take back nothing already written. A
+// block device and a loop of symbolic links are refused.
 class AtomareDatei {
  public:
   AtomareDatei();
@@ -76,11 +92,13 @@ class AtomareDatei {
   void Verwirf();
 
  private:
+  std::string oeffneDirekt(const struct stat& alt, const std::string& kannNicht);
   std::string pfad_;  // as the caller named it, for the messages
   std::string ziel_;  // the file the rename replaces (a link's target)
   std::string temp_;  // the temporary file
   int fd_ = -1;
-  bool neu_ = true;  // no file at ziel_ when opened
+  bool neu_ = true;     // no file at ziel_ when opened
+  bool direkt_ = false;  // written into ziel_ itself (a device, a FIFO, a socket)
   DateiPuffer puffer_;
   std::ostream strom_;
 };

@@ -1,5 +1,6 @@
 #include "abrechnung/Einstellungen.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -197,18 +198,48 @@ std::filesystem::path benutzerVerzeichnis() {
 }
 }  // namespace
 
-std::string EinstellungsdateiZumLesen(const std::string& programmVerzeichnis) {
-  const std::filesystem::path neben = std::filesystem::path(programmVerzeichnis) / kEinstellungsdatei;
+namespace {
+
+// Where the system keeps installed programs: a package owns these folders, root writes into them
+// too, and a file left there outlives the removal of the package.
+constexpr std::string_view kSystemverzeichnisse[] = {"/usr", "/bin",  "/sbin", "/lib", "/lib32",
+                                                    "/lib64", "/libx32", "/opt", "/snap", "/app",
+                                                    "/nix", "/gnu", "/etc", "/var"};
+
+bool imSystemverzeichnis(const std::string& verzeichnis) {
   std::error_code ec;
-  if (std::filesystem::exists(neben, ec)) return neben.string();
-  return (benutzerVerzeichnis() / kEinstellungsdatei).string();
+  std::string p = std::filesystem::weakly_canonical(verzeichnis, ec).string();
+  if (ec) p = verzeichnis;
+  while (p.size() > 1 && p.back() == '/') p.pop_back();
+  for (const std::string_view s : kSystemverzeichnisse)
+    if (p == s || (p.size() > s.size() && p.compare(0, s.size(), s) == 0 && p[s.size()] == '/'))
+      return true;
+  return false;
+}
+
+}  // namespace
+
+bool EinstellungenBeimProgramm(const std::string& programmVerzeichnis) {
+  struct stat st {};
+  return ::stat(programmVerzeichnis.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+         st.st_uid == ::geteuid() && ::access(programmVerzeichnis.c_str(), W_OK) == 0 &&
+         !imSystemverzeichnis(programmVerzeichnis);
+}
+
+std::string EinstellungsdateiZumLesen(const std::string& programmVerzeichnis) {
+  const std::string hier = EinstellungsdateiZumSchreiben(programmVerzeichnis);
+  const std::filesystem::path neben = std::filesystem::path(programmVerzeichnis) / kEinstellungsdatei;
+  const std::filesystem::path benutzer = benutzerVerzeichnis() / kEinstellungsdatei;
+  // Where the file is written; else the other place, where an older version may have kept it.
+  std::error_code ec;
+  if (std::filesystem::exists(hier, ec)) return hier;
+  const std::filesystem::path anderer = hier == neben.string() ? benutzer : neben;
+  return std::filesystem::exists(anderer, ec) ? anderer.string() : hier;
 }
 
 std::string EinstellungsdateiZumSchreiben(const std::string& programmVerzeichnis) {
   const std::filesystem::path neben = std::filesystem::path(programmVerzeichnis) / kEinstellungsdatei;
-  std::error_code ec;
-  if (std::filesystem::exists(neben, ec) || ::access(programmVerzeichnis.c_str(), W_OK) == 0)
-    return neben.string();
+  if (EinstellungenBeimProgramm(programmVerzeichnis)) return neben.string();
   return (benutzerVerzeichnis() / kEinstellungsdatei).string();
 }
 

@@ -33,9 +33,12 @@ std::optional<std::string> ErsetzteEinstellungenMeldung(const GeladeneEinstellun
 // Writes every key in the tables' order into the file, keeping its other lines.
 void SpeichereEinstellungen(IniDatei& datei, const Eingaben& e);
 
-// Where the file lives: beside the program when that directory can be written, else in the
-// user's configuration directory ($XDG_CONFIG_HOME/Salvaro or ~/.config/Salvaro). For loading,
-// the file beside the program wins when it exists.
+// Where the file lives: beside the program when it was started from a folder of the user's own
+// (owned by the user, writable, and no folder of the system such as /usr/bin or /opt, also for
+// root), else in the user's configuration directory ($XDG_CONFIG_HOME/Salvaro or
+// ~/.config/Salvaro). Loading reads the file where it is written, or, while there is none, the
+// one at the other place (kept there by an earlier version).
+bool EinstellungenBeimProgramm(const std::string& programmVerzeichnis);
 std::string EinstellungsdateiZumLesen(const std::string& programmVerzeichnis);
 std::string EinstellungsdateiZumSchreiben(const std::string& programmVerzeichnis);
 

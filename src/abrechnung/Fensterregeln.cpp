@@ -74,4 +74,10 @@ int NeuesRechenjahr(int kalenderjahr) {
   return std::clamp(kalenderjahr, ErstesRechenjahr(), LetztesRechenjahr());
 }
 
+Zeitraum Vorgabezeitraum(const Datum& heute) {
+  if (heute.jahr > LetztesRechenjahr()) return {LetztesRechenjahr(), 12};
+  if (heute.jahr < ErstesRechenjahr()) return {ErstesRechenjahr(), 1};
+  return {heute.jahr, heute.monat};
+}
+
 }  // namespace salvaro

@@ -67,5 +67,11 @@ int StartMonat(const Datum& heute);
 // The year "Neue Abrechnung" shows: the calendar year when the program can calculate it,
 // otherwise the nearest year it can.
 int NeuesRechenjahr(int kalenderjahr);
+// The period of a calculation that names none (the command line): today's month, or the nearest
+// month the program can calculate when today lies outside them (December of its last year).
+struct Zeitraum {
+  int jahr, monat;
+};
+Zeitraum Vorgabezeitraum(const Datum& heute);
 
 }  // namespace salvaro

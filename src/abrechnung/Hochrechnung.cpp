@@ -6,12 +6,13 @@ namespace salvaro {
 
 namespace {
 
-Money naeherung(Money brutto, Money netto, Money ziel) {
+Money naeherung(Money brutto, Money netto, Money ziel, std::optional<Money> hoechst) {
   Money neu = brutto;
   if (ziel < netto) neu = RundeCent(Money::runde(brutto - (netto - ziel) / 2));
   if (netto < ziel) neu = RundeCent(Money::runde(brutto + (ziel - netto) / 2));
   // Half a cent rounds half up: a gross one cent too high would never move down again.
   if (neu == brutto && netto != ziel) neu = netto > ziel ? brutto - Money::cent(1) : brutto + Money::cent(1);
+  if (hoechst && neu > *hoechst) return *hoechst;
   return neu < Money() ? Money() : neu;
 }
 
@@ -22,7 +23,8 @@ Money abstand(Money a, Money b) {
 }  // namespace
 
 Hochrechnung NettoZuBrutto(Money zielNetto, Money ersteRechnung, bool steuerklasse6,
-                           const std::function<Money(Money)>& nettoFuer) {
+                           const std::function<Money(Money)>& nettoFuer,
+                           std::optional<Money> hoechstBrutto) {
   Hochrechnung h{zielNetto, ersteRechnung, 1};
   Hochrechnung naechste = h;  // the trial closest to the target so far
   const auto merke = [&] {
@@ -36,7 +38,7 @@ Hochrechnung NettoZuBrutto(Money zielNetto, Money ersteRechnung, bool steuerklas
     h.geloest = true;
     return h;
   }
-  h.brutto = naeherung(h.brutto, h.netto, zielNetto);
+  h.brutto = naeherung(h.brutto, h.netto, zielNetto, hoechstBrutto);
   while (true) {
     h.netto = nettoFuer(h.brutto);
     ++h.schritte;
@@ -49,14 +51,19 @@ Hochrechnung NettoZuBrutto(Money zielNetto, Money ersteRechnung, bool steuerklas
       h.unerreichbar = true;
       break;
     }
+    if (hoechstBrutto && h.brutto == *hoechstBrutto && h.netto < zielNetto) {
+      h.zuHoch = true;
+      break;
+    }
     if (h.schritte == kMaxBerechnungsschritte) break;
     if (steuerklasse6 && h.schritte >= 101 && h.schritte <= 119)
       h.brutto += Money::cent(1);
     else
-      h.brutto = naeherung(h.brutto, h.netto, zielNetto);
+      h.brutto = naeherung(h.brutto, h.netto, zielNetto, hoechstBrutto);
   }
   naechste.schritte = h.schritte;
   naechste.unerreichbar = h.unerreichbar;
+  naechste.zuHoch = h.zuHoch;
   return naechste;
 }
 

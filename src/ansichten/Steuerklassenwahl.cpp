@@ -59,8 +59,15 @@ Steuerklassenvergleich VergleicheSteuerklassen(const Eingaben& e1, const Eingabe
     v.summeLStIV = engine->Tarifsteuer(v.zvE1, 1) + engine->Tarifsteuer(v.zvE2, 1);
     if (mitFaktor) v.faktor = FaktorVerfahren(v.splittingsteuer, v.summeLStIV);
   }
+  // A factor of 0 would be taken by the payroll case as none: no choice to show.
+  const bool faktorNull = v.faktor && *v.faktor == Money();
+  if (faktorNull) v.faktor.reset();
   if (!mitFaktor)
     v.hinweis = "Das Faktorverfahren gibt es erst ab 2010.";
+  else if (faktorNull)
+    v.hinweis =
+        "Nach dem Splittingtarif fällt keine Einkommensteuer an; einen Faktor von 0,000 rechnet "
+        "das Programm nicht: IV/IV mit Faktor entfällt.";
   else if (v.summeLStIV <= Money())
     v.hinweis =
         "Ohne Lohnsteuer in Steuerklasse IV gibt es keinen Faktor: IV/IV mit Faktor ist wie IV/IV.";
@@ -85,7 +92,7 @@ Steuerklassenvergleich VergleicheSteuerklassen(const Eingaben& e1, const Eingabe
   wahl("III/V", 3, 5, Money(), true);
   wahl("V/III", 5, 3, Money(), true);
   wahl("IV/IV", 4, 4, Money(), true);
-  wahl("IV/IV mit Faktor", 4, 4, v.faktor.value_or(Money()), mitFaktor);
+  wahl("IV/IV mit Faktor", 4, 4, v.faktor.value_or(Money()), mitFaktor && !faktorNull);
 
   for (std::size_t i = 1; i < v.wahlen.size(); ++i)
     if (v.wahlen[i].moeglich && v.wahlen[i].nettoGemeinsam > v.wahlen[v.beste].nettoGemeinsam)

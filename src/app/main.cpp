@@ -1,11 +1,10 @@
-// salvaro: the desktop program. Without a display it prints the sample calculation of the
-// command line instead of failing to open its window.
+// salvaro: the desktop program. Without a display it says so and points to salvaro-cli instead of
+// failing to open its window.
 #include <QApplication>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 
-#include "abrechnung/Beispiel.h"
 #include "abrechnung/Version.h"
 #include "ui/Hilfe.h"
 #include "ui/MainUnit.h"
@@ -30,8 +29,13 @@ constexpr char kAufruf[] =
     "  --version       zeigt die Version und endet\n"
     "\n"
     "Ohne grafische Anzeige (weder DISPLAY noch WAYLAND_DISPLAY noch QT_QPA_PLATFORM gesetzt)\n"
-    "rechnet salvaro das Beispiel von \"salvaro-cli beispiel\" und endet. Die Berechnung ohne\n"
-    "Fenster bietet salvaro-cli.\n";
+    "sagt salvaro das und endet mit dem Status 1. Die Berechnung ohne Fenster bietet\n"
+    "salvaro-cli (\"salvaro-cli --help\").\n";
+
+constexpr char kOhneAnzeige[] =
+    "salvaro: keine grafische Anzeige gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt),\n"
+    "das Programmfenster kann nicht geöffnet werden. Ohne Fenster rechnet salvaro-cli,\n"
+    "zum Beispiel: salvaro-cli rechne --brutto 3000 (mehr mit salvaro-cli --help)\n";
 
 bool gesetzt(const char* name) {
   const char* wert = std::getenv(name);
@@ -58,8 +62,8 @@ int main(int argc, char** argv) {
     }
   }
   if (!anzeigeVorhanden()) {
-    salvaro::Beispielrechnung(std::cout);
-    return 0;
+    std::cerr << kOhneAnzeige;
+    return 1;
   }
   for (int i = 1; i < argc; ++i)
     if (salvaro::IstDebugArgument(argv[i])) salvaro::HilfeProtokollEinschalten(true);

@@ -11,6 +11,7 @@
 #include "ansichten/Steuerklassenwahl.h"
 #include "ansichten/Verlauf.h"
 #include "cli/Aufruf.h"
+#include "cli/Optionen.h"
 #include "cli/Rechnen.h"
 
 namespace salvaro {
@@ -95,9 +96,7 @@ int JahrBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ost
   a.heute = heute;
   bool json = false, csv = false, betrag = false;
   try {
-    for (const auto& [name, wert] : TeileOptionen(args, [](std::string_view n) {
-           return n == "json" || n == "csv" || IstSchalter(n);
-         })) {
+    for (const auto& [name, wert] : TeileAufruf(args, "jahr").optionen) {
       if (name == "json") {
         json = true;
       } else if (name == "csv") {
@@ -109,6 +108,7 @@ int JahrBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ost
     }
     if (!betrag) throw OptionsFehler("--brutto oder --netto fehlt");
     if (json && csv) throw OptionsFehler("--json und --csv schließen sich aus");
+    PruefeAuftrag(a);
   } catch (const OptionsFehler& f) {
     return falsch(fehler, "jahr", f);
   }
@@ -136,15 +136,11 @@ int VerlaufBefehl(const std::vector<std::string>& args, std::ostream& aus, std::
   a.eingaben.Brutto = "0";
   Money bis = Money::euro(10000), schritt = Money::euro(10);
   try {
-    for (const auto& [name, wert] : TeileOptionen(args, IstSchalter)) {
+    for (const auto& [name, wert] : TeileAufruf(args, "verlauf").optionen) {
       if (name == "bis") {
         bis = LiesBetragOption(name, wert);
       } else if (name == "schritt") {
         schritt = LiesBetragOption(name, wert);
-      } else if (name == "brutto" || name == "netto" || name == "steuerbrutto" ||
-                 name == "sv-brutto") {
-        throw OptionsFehler(
-            "--" + name + " gibt es hier nicht: der Verlauf rechnet jedes Brutto von 0 bis --bis");
       } else {
         SetzeOption(a, name, wert);
       }
@@ -154,6 +150,7 @@ int VerlaufBefehl(const std::vector<std::string>& args, std::ostream& aus, std::
     if (bis < Money() || bis > Money::euro(1000000))
       throw OptionsFehler("--bis: '" + FormatDE(bis) +
                           "' liegt nicht zwischen 0,00 und 1.000.000,00");
+    PruefeAuftrag(a);
   } catch (const OptionsFehler& f) {
     return falsch(fehler, "verlauf", f);
   }
@@ -177,11 +174,7 @@ int SteuerklassenBefehl(const std::vector<std::string>& args, std::ostream& aus,
   a[0].heute = a[1].heute = heute;
   bool json = false, brutto[2] = {false, false};
   try {
-    for (const auto& [name, wert] : TeileOptionen(args, [](std::string_view n) {
-           if (n == "json") return true;
-           if (n.size() > 2 && (n.ends_with("-1") || n.ends_with("-2"))) n.remove_suffix(2);
-           return IstSchalter(n);
-         })) {
+    for (const auto& [name, wert] : TeileAufruf(args, "steuerklassen").optionen) {
       if (name == "json") {
         json = true;
         continue;
@@ -193,10 +186,6 @@ int SteuerklassenBefehl(const std::vector<std::string>& args, std::ostream& aus,
         wer = option.back() - '1';
         option.remove_suffix(2);
       }
-      if (option == "steuerklasse" || option == "faktor" || option == "netto" ||
-          option == "steuerbrutto" || option == "sv-brutto" || (option == "brutto" && wer < 0))
-        throw OptionsFehler(
-            "--" + name + " gibt es hier nicht (--brutto-1 und --brutto-2 geben die Bruttolöhne)");
       for (int i = 0; i < 2; ++i) {
         if (wer >= 0 && wer != i) continue;
         SetzeOption(a[i], option, wert);
@@ -204,6 +193,7 @@ int SteuerklassenBefehl(const std::vector<std::string>& args, std::ostream& aus,
       }
     }
     if (!brutto[0] || !brutto[1]) throw OptionsFehler("--brutto-1 und --brutto-2 werden gebraucht");
+    for (Auftrag& x : a) PruefeAuftrag(x);
     if (a[0].eingaben.Jahr != a[1].eingaben.Jahr || a[0].eingaben.MonatNr != a[1].eingaben.MonatNr)
       throw OptionsFehler(
           "beide Ehegatten werden im selben Monat gerechnet (--jahr und --monat ohne -1/-2)");

@@ -6,6 +6,7 @@
 
 #include "abrechnung/Version.h"
 #include "cli/Bezugsoptionen.h"
+#include "cli/Optionen.h"
 #include "tax/EngineWahl.h"
 
 namespace salvaro {
@@ -53,10 +54,13 @@ const std::vector<Befehl>& befehle() {
        "beginnt.",
        {{"--brutto BETRAG", "Bruttolohn des Monats (Brutto zu Netto)"},
         {"--netto BETRAG", "gewünschtes Netto (Netto zu Brutto)"},
-        {"--jahr JJJJ", "Abrechnungsjahr (Vorgabe 2023)"},
-        {"--monat NAME|NR", "Abrechnungsmonat, Name oder Nummer (Vorgabe: der laufende Monat)"},
+        {"--jahr JJJJ", "Abrechnungsjahr (Vorgabe: das laufende; danach das letzte berechenbare)"},
+        {"--monat NAME|NR",
+         "Abrechnungsmonat, Name oder Nummer (Vorgabe: der laufende; nach dem letzten\n"
+         "berechenbaren Jahr Dezember)"},
         {"--steuerklasse N", "Steuerklasse 1 bis 6 (Vorgabe 1)"},
-        {"--faktor F", "Faktor bei Steuerklasse 4, bis zu drei Nachkommastellen (0.875)"},
+        {"--faktor F",
+         "Faktor bei Steuerklasse 4 ab 2010, über 0 bis 1, bis zu drei Nachkommastellen (0.875)"},
         {"--kinderfreibetrag N", "Zahl der Kinderfreibeträge (0,5 je Elternteil)"},
         {"--kinder-unter-25 N", "Kinder unter 25 Jahren (Pflegeversicherung ab Juli 2023)"},
         {"--freibetrag BETRAG", "monatlicher Freibetrag; negativ: Hinzurechnungsbetrag"},
@@ -99,7 +103,8 @@ const std::vector<Befehl>& befehle() {
         {"--json", "die Ergebnisse als JSON statt der Abrechnung (Schlüssel: siehe README)"},
         {"--speichern DATEI", "die Abrechnung in DATEI speichern (ohne Endung: .txt)"},
         {"--pdf DATEI", "die Abrechnung gedruckt als PDF-Datei schreiben"},
-        {"--papier A4|Letter", "Papierformat der PDF-Datei (Vorgabe: nach LC_PAPER, sonst A4)"},
+        {"--papier A4|Letter",
+         "Papierformat der PDF-Datei zu --pdf (Vorgabe: nach LC_PAPER, sonst A4)"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli rechne --brutto 4500 --jahr 2026 --monat 1 --json",
         "salvaro-cli rechne --netto 2.000,00 --jahr 2025 --monat Mai --steuerklasse 3"}},
@@ -126,9 +131,8 @@ const std::vector<Befehl>& befehle() {
        "des Arbeitgebers, dazu die Summe. Ein Monat, in dem sich eine Rechengrundlage gegenüber\n"
        "dem Vormonat ändert (Engine, Beitragssatz, Grenze), ist mit * markiert; die Änderungen\n"
        "stehen unter der Tabelle. Abzüge stehen in Tabelle und CSV positiv, im JSON negativ wie\n"
-       "bei rechne. --netto rechnet mit dem Brutto, das dieses Netto im gewählten Monat ergibt.\n"
-       "Alle Optionen von rechne außer --speichern, --pdf und --papier.",
-       {{"OPTION", "die Optionen von rechne (salvaro-cli rechne --help)"},
+       "bei rechne. --netto rechnet mit dem Brutto, das dieses Netto im gewählten Monat ergibt.",
+       {{"OPTION", "die Optionen von rechne (salvaro-cli rechne --help) außer den oben genannten"},
         {"--csv", "die Tabelle als CSV (UTF-8 mit Byte-Order-Mark, \";\", deutsche Beträge)"},
         {"--json", "die Tabelle als JSON"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
@@ -144,7 +148,7 @@ const std::vector<Befehl>& befehle() {
        "Höchstens 100.001 Punkte.",
        {{"--bis BETRAG", "das höchste Brutto (Vorgabe 10.000,00)"},
         {"--schritt BETRAG", "die Schrittweite (Vorgabe 10,00)"},
-        {"OPTION", "die Optionen von rechne außer den Bruttobeträgen und --netto"},
+        {"OPTION", "die Optionen von rechne außer den oben genannten"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli verlauf --bis 10000 --schritt 10 --jahr 2026 --monat 1"}},
       {"steuerklassen",
@@ -159,7 +163,7 @@ const std::vector<Befehl>& befehle() {
        "Jahres setzt die Steuer des Jahres fest.",
        {{"--brutto-1 BETRAG", "Bruttolohn des ersten Ehegatten"},
         {"--brutto-2 BETRAG", "Bruttolohn des zweiten Ehegatten"},
-        {"OPTION[-1|-2]", "die Optionen von rechne außer Steuerklasse, Faktor, Netto, Steuer- und SV-Brutto"},
+        {"OPTION[-1|-2]", "die Optionen von rechne außer den oben genannten"},
         {"--json", "das Ergebnis als JSON"},
         {"-h, --help", "diese Hilfe anzeigen und beenden"}},
        {"salvaro-cli steuerklassen --brutto-1 5000 --brutto-2 2000 --jahr 2026 --monat 1"}},
@@ -203,18 +207,23 @@ void optionen(std::ostream& aus, const std::vector<Option>& liste) {
     aus << "  " << o.name << std::string(breite - o.name.size() + 2, ' ') << o.text << '\n';
 }
 
-void engines(std::ostream& aus) {
-  aus << "Engines:\n ";
-  int spalte = 1;
-  for (const std::string& n : EngineNamen()) {
-    if (spalte + n.size() + 1 > 96) {
+// Words after a blank each, in lines of at most 96 characters that go on indented by one;
+// spalte is where the first word starts.
+void umbrochen(std::ostream& aus, const std::vector<std::string>& woerter, std::size_t spalte) {
+  for (const std::string& w : woerter) {
+    if (spalte + w.size() + 1 > 96) {
       aus << "\n ";
       spalte = 1;
     }
-    aus << ' ' << n;
-    spalte += static_cast<int>(n.size()) + 1;
+    aus << ' ' << w;
+    spalte += w.size() + 1;
   }
   aus << '\n';
+}
+
+void engines(std::ostream& aus) {
+  aus << "Engines:\n ";
+  umbrochen(aus, EngineNamen(), 1);
 }
 
 void ausgangUndBeispiele(std::ostream& aus, const std::vector<std::string_view>& beispiele) {
@@ -239,6 +248,14 @@ void befehlsteil(std::ostream& aus, const Befehl& b) {
   aus << b.beschreibung << "\n\n";
   if (b.name == "pap") {
     engines(aus);
+    aus << '\n';
+  }
+  // The options of rechne a view refuses, from the table the refusal uses.
+  if (std::vector<std::string> ohne = UngenutzteOptionen(b.name); !ohne.empty()) {
+    const std::string_view titel = "Nicht verwendet (von rechne):";
+    for (std::size_t i = 0; i + 1 < ohne.size(); ++i) ohne[i] += ',';
+    aus << titel;
+    umbrochen(aus, ohne, titel.size());
     aus << '\n';
   }
 }

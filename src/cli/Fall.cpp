@@ -237,19 +237,24 @@ int FallBefehl(const std::vector<std::string>& args, std::ostream& aus, std::ost
   try {
     for (std::size_t i = 0; i < args.size(); ++i) {
       std::string name = args[i], text;
+      if (name.size() > 1 && name[0] == '-' && name.rfind("--", 0) != 0)
+        throw std::invalid_argument("unbekannte Option " + name);
       if (name.rfind("--", 0) != 0) throw std::invalid_argument("unerwartetes Argument '" + name + "'");
       name.erase(0, 2);
-      if (const std::size_t gleich = name.find('='); gleich != std::string::npos) {
+      const std::size_t gleich = name.find('=');
+      if (gleich != std::string::npos) {
         text = name.substr(gleich + 1);
         name.erase(gleich);
-      } else {
-        if (i + 1 >= args.size()) throw std::invalid_argument("--" + name + " braucht einen Wert");
-        text = args[++i];
       }
+      // The name first: an unknown one is said as such wherever it stands.
       const Option* option = nullptr;
       for (const Option& o : optionen())
         if (o.name == name) option = &o;
       if (!option) throw std::invalid_argument("unbekannte Option --" + name);
+      if (gleich == std::string::npos) {
+        if (i + 1 >= args.size()) throw std::invalid_argument("--" + name + " braucht einen Wert");
+        text = args[++i];
+      }
       const Wert wert = lies(*option, text);
       pruefeBereich(*option, wert, text);
       werte[option->name] = wert;

@@ -15,7 +15,9 @@
 
 #include "abrechnung/Datei.h"
 #include "cli/Aufruf.h"
+#include "cli/Optionen.h"
 #include "cli/Parallel.h"
+#include "cli/Rechnen.h"
 #include "tax/EngineWahl.h"
 
 namespace salvaro {
@@ -83,15 +85,24 @@ std::string centText(Money cent) {
   return t;
 }
 
+// A line is held in memory only up to this length; a longer one ends the run.
+constexpr std::size_t kMaxZeile = 64 * 1024;
+
+std::string zuLangeZeile(int nummer) {
+  return "Zeile " + std::to_string(nummer) + ": die Zeile ist länger als 64 KiB";
+}
+
 // The input in blocks of whole lines, about 128 KiB each: read straight into the block, only the
 // start of its last, unfinished line carried over to the next. The last block may lack its "\n".
+// An unfinished line longer than kMaxZeile stops the reading, so that no input decides the
+// memory: the block before it is still returned, and then ZuLang() is true.
 class Blockleser {
  public:
   explicit Blockleser(std::istream& ein) : quelle_(*ein.rdbuf()) {}
   bool Naechster(std::string& block) {
     block = std::move(rest_);
     rest_.clear();
-    while (!dateiende_) {
+    while (!dateiende_ && !zuLang_) {
       const std::size_t alt = block.size();
       constexpr std::size_t kBlock = 1 << 17;
       block.resize(alt + kBlock);
@@ -106,16 +117,26 @@ class Blockleser {
       if (letzte != std::string_view::npos) {
         rest_.assign(block, alt + letzte + 1);
         block.resize(alt + letzte + 1);
+        zuLang_ = rest_.size() > kMaxZeile;
         break;
       }
+      // The whole block is one unfinished line.
+      if (block.size() > kMaxZeile) {
+        block.clear();
+        zuLang_ = true;
+      }
     }
+    if (zuLang_) rest_ = std::string();
     return !block.empty();
   }
+  // Whether the reading stopped at a line longer than kMaxZeile.
+  bool ZuLang() const { return zuLang_; }
 
  private:
   std::streambuf& quelle_;
   std::string rest_;
   bool dateiende_ = false;
+  bool zuLang_ = false;
 };
 
 constexpr std::size_t kAnzahlEingaben = std::size(kEingaben);
@@ -272,14 +293,33 @@ class Zeile {
       }
     }
     if (wert_[e] >= b.min && wert_[e] <= b.max) return;
-    const std::string ort = "Zeile " + std::to_string(nummer_) + ", Spalte " +
-                            std::string(kEingaben[e]) + ": '" + std::string(text) + "' ";
-    if (b.max == kGross) throw PapFehler(ort + "darf nicht negativ sein");
-    throw PapFehler(ort + "liegt nicht zwischen " + centText(b.min) + " und " + centText(b.max));
+    if (b.max == kGross) {
+      if (wert_[e] < b.min) throw PapFehler(ort(e) + "darf nicht negativ sein");
+      throw PapFehler(ort(e) + "ist zu groß (höchstens " + centText(b.max) + ")");
+    }
+    throw PapFehler(ort(e) + "liegt nicht zwischen " + centText(b.min) + " und " + centText(b.max));
   }
-  PapFehler fehler(std::size_t e) const {
-    return PapFehler("Zeile " + std::to_string(nummer_) + ", Spalte " + std::string(kEingaben[e]) +
-                     ": '" + std::string(text(e)) + "' ist keine Zahl");
+  std::string ort(std::size_t e) const {
+    return "Zeile " + std::to_string(nummer_) + ", Spalte " + std::string(kEingaben[e]) + ": '" +
+           std::string(text(e)) + "' ";
+  }
+  // A text that is a number but none that can be held: too large, negative, too many decimals.
+  [[gnu::cold]] PapFehler fehler(std::size_t e) const {
+    std::string_view t = text(e);
+    const bool negativ = !t.empty() && t.front() == '-';
+    if (!t.empty() && (t.front() == '-' || t.front() == '+')) t.remove_prefix(1);
+    const std::size_t punkt = t.find('.');
+    const std::string_view ganz = t.substr(0, punkt);
+    const std::string_view dezimalen = punkt == t.npos ? std::string_view() : t.substr(punkt + 1);
+    const auto ziffern = [](std::string_view z) {
+      return z.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!ganz.empty() && ziffern(ganz) && ziffern(dezimalen) && (punkt == t.npos || !dezimalen.empty())) {
+      if (negativ) return PapFehler(ort(e) + "darf nicht negativ sein");
+      if (dezimalen.size() > 4) return PapFehler(ort(e) + "hat mehr als vier Nachkommastellen");
+      return PapFehler(ort(e) + "ist zu groß");
+    }
+    return PapFehler(ort(e) + "ist keine Zahl");
   }
   std::string_view text(std::size_t e) const {
     return plan_.spalte[e] < 0 ? std::string_view()
@@ -401,6 +441,7 @@ void schreibeAusgaben(std::string& aus, const Ausgaben& ausgaben) {
 struct Stueck {
   std::string text;
   int ersteZeile = 0;
+  bool zuLang = false;  // no lines: the line ersteZeile is longer than kMaxZeile
 };
 
 // What a chunk gave: its output up to the first bad row, and that row's message.
@@ -417,15 +458,18 @@ StueckErgebnis rechneStueck(const Plan& plan, OruSteuern& engine, const Stueck& 
   std::vector<std::string> fremd;
   const std::string_view block(stueck.text);
   int nummer = stueck.ersteZeile - 1;
+  if (stueck.zuLang) r.fehler = zuLangeZeile(stueck.ersteZeile);
   for (std::size_t anfang = 0; anfang < block.size();) {
     std::size_t ende = block.find('\n', anfang);
     if (ende == std::string_view::npos) ende = block.size();
     const std::string_view text = ohneZeilenende(block.substr(anfang, ende - anfang));
+    const std::size_t laenge = ende - anfang;
     anfang = ende + 1;
     ++nummer;
     if (text.empty()) continue;
     const std::size_t anzahl = felder.Teile(text);
     try {
+      if (laenge > kMaxZeile) throw PapFehler(zuLangeZeile(nummer));
       if (anzahl != plan.spalten)
         throw PapFehler("Zeile " + std::to_string(nummer) + ": " + std::to_string(anzahl) +
                         " Spalten statt " + std::to_string(plan.spalten));
@@ -469,6 +513,56 @@ StueckErgebnis rechneStueck(const Plan& plan, OruSteuern& engine, const Stueck& 
   return r;
 }
 
+// The inputs without which no row means anything: the pay period, the tax class, the wage.
+constexpr std::string_view kPflichtEingaben[] = {"LZZ", "STKL", "RE4"};
+
+bool nimmt(const OruSteuern& engine, std::string_view name) {
+  return istEingabe(name) &&
+         (engine.NimmtEingabe(std::string(name)) ||
+          ((name == "WFUNDF" || name == "HINZUR") && engine.NimmtEingabe("LZZFREIB")));
+}
+
+// A column name as it may have been meant: without quotes and blanks, in capitals.
+std::string gemeint(std::string_view name) {
+  std::string g;
+  for (const char c : name)
+    if (c != '"' && c != '\'' && c != ' ' && c != '\t')
+      g += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  return g;
+}
+
+std::string aufzaehlung(const std::vector<std::string>& namen) {
+  std::string t;
+  for (std::size_t i = 0; i < namen.size(); ++i)
+    t += (i == 0 ? "" : i + 1 == namen.size() ? " und " : ", ") + namen[i];
+  return t;
+}
+
+// Refuses a header without an input every row needs, naming it (and a column that was probably
+// meant as it); notes the columns that are no input of the engine.
+void pruefeKopf(const std::vector<std::string_view>& spalten, const OruSteuern& engine,
+                PapZusammenfassung& summe) {
+  std::vector<std::string> fehlend, verschrieben;
+  for (const std::string_view p : kPflichtEingaben)
+    if (std::find(spalten.begin(), spalten.end(), p) == spalten.end()) fehlend.emplace_back(p);
+  for (const std::string_view s : spalten) {
+    if (!istEingabe(s) && istEingabe(gemeint(s))) verschrieben.push_back("'" + std::string(s) + "'");
+    if (!nimmt(engine, s) &&
+        std::find(summe.fremdeSpalten.begin(), summe.fremdeSpalten.end(), s) ==
+            summe.fremdeSpalten.end())
+      summe.fremdeSpalten.emplace_back(s);
+  }
+  if (fehlend.empty()) return;
+  std::string t = "Zeile 1: " + std::string(fehlend.size() == 1 ? "die Spalte " : "die Spalten ") +
+                  aufzaehlung(fehlend) + (fehlend.size() == 1 ? " fehlt" : " fehlen");
+  if (!verschrieben.empty())
+    t += " (" + aufzaehlung(verschrieben) +
+         (verschrieben.size() == 1 ? " wird" : " werden") +
+         " nicht gelesen: die Spalten heißen wie die Eingaben des Programmablaufplans, in "
+         "Großbuchstaben und ohne Anführungszeichen)";
+  throw PapFehler(t);
+}
+
 }  // namespace
 
 PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view engineName,
@@ -480,7 +574,8 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
   Blockleser leser(ein);
   // The first block: the header, and the first rows after it.
   std::optional<std::string> erster(std::in_place);
-  if (!leser.Naechster(*erster)) throw PapFehler("Zeile 1: die Kopfzeile fehlt");
+  if (!leser.Naechster(*erster))
+    throw PapFehler(leser.ZuLang() ? zuLangeZeile(1) : "Zeile 1: die Kopfzeile fehlt");
   const std::size_t kopfEnde = std::min(erster->find('\n'), erster->size());
   const std::string kopfText(ohneZeilenende(std::string_view(*erster).substr(0, kopfEnde)));
   erster->erase(0, std::min(kopfEnde + 1, erster->size()));
@@ -494,6 +589,8 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
   // A spreadsheet's ";" list would be one column of which nothing is read.
   if (spalten.size() == 1 && kopfText.find(';') != std::string::npos)
     throw PapFehler("Zeile 1: die Spalten der Kopfzeile sind nicht durch Kommas getrennt");
+  if (kopfText.size() > kMaxZeile) throw PapFehler(zuLangeZeile(1));
+  pruefeKopf(spalten, *EngineNachName(engineName), summe);
   aus << kopfText;
   for (std::string_view a : kPapAusgaben) aus << ",our_" << a;
   aus << '\n';
@@ -526,6 +623,8 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
       erster.reset();
     } else {
       weiter = leser.Naechster(stueck->text);
+      // The line after the last block is too long: its message comes after the rows before it.
+      if (!weiter && leser.ZuLang()) weiter = stueck->zuLang = true;
     }
     if (weiter) {
       stueck->ersteZeile = naechsteZeile;
@@ -537,6 +636,7 @@ PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view en
       arbeit.Gib([&plan, &engines, stueck](unsigned i) {
         return rechneStueck(plan, *engines[i], *stueck);
       });
+      if (stueck->zuLang) weiter = false;
     }
     while (arbeit.Voll() || (!weiter && !arbeit.Leer())) {
       if (!schreibeNaechstes()) {
@@ -557,21 +657,19 @@ int PapBefehl(const std::vector<std::string>& args, std::istream& ein, std::ostr
   std::string engine, eingabe, ausgabe;
   bool mitAusgabe = false;
   unsigned threads = AlleKerne();
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if ((a == "--engine" || a == "--input" || a == "--output") && i + 1 < args.size()) {
-      (a == "--engine" ? engine : a == "--input" ? eingabe : ausgabe) = args[++i];
-      mitAusgabe = mitAusgabe || a == "--output";
-    } else if (a == "--threads" && i + 1 < args.size()) {
-      if (const std::string f = LiesThreads(args[++i], threads); !f.empty()) {
-        fehler << "salvaro-cli pap: " << f << '\n';
-        return kFalscheEingabe;
+  try {
+    for (const auto& [name, wert] : TeileAufruf(args, "pap").optionen) {
+      if (name == "threads") {
+        if (const std::string f = LiesThreads(wert, threads); !f.empty()) throw OptionsFehler(f);
+      } else {
+        (name == "engine" ? engine : name == "input" ? eingabe : ausgabe) = wert;
+        mitAusgabe = mitAusgabe || name == "output";
       }
-    } else {
-      fehler << "salvaro-cli pap: unbekannte oder unvollständige Option '" << a << "'\n";
-      BefehlsHilfe(fehler, "pap");
-      return kFalscheEingabe;
     }
+  } catch (const OptionsFehler& f) {
+    fehler << "salvaro-cli pap: " << f.what() << '\n';
+    BefehlsHilfe(fehler, "pap");
+    return kFalscheEingabe;
   }
   if (engine.empty()) {
     fehler << "salvaro-cli pap: --engine fehlt\n";
@@ -610,6 +708,12 @@ int PapBefehl(const std::vector<std::string>& args, std::istream& ein, std::ostr
     fehler << ')';
   }
   fehler << '\n';
+  if (!summe.fremdeSpalten.empty()) {
+    fehler << "Spalten ohne Eingabe von " << engine << " (unverändert ausgegeben):";
+    for (std::size_t i = 0; i < summe.fremdeSpalten.size(); ++i)
+      fehler << (i ? ", " : " ") << summe.fremdeSpalten[i];
+    fehler << '\n';
+  }
   return kErfolg;
 }
 

@@ -21,13 +21,15 @@ struct PapZusammenfassung {
   int zeilen = 0;
   int uebersprungen = 0;
   std::set<std::string> fremdeEingaben;  // non-zero inputs the engine does not take
+  std::vector<std::string> fremdeSpalten;  // header columns that are no input of the engine
 };
 
 // The output columns, in order, each prefixed with "our_".
 inline constexpr std::string_view kPapAusgaben[] = {"LSTLZZ", "SOLZLZZ", "BK",    "STS", "SOLZS",
                                                     "BKS",    "STV",     "SOLZV", "BKV"};
 
-// Throws PapFehler for an unknown engine or a malformed row (the rows before it are written).
+// Throws PapFehler for an unknown engine, a header without LZZ, STKL or RE4, or a malformed row
+// (the rows before it are written), a line longer than 64 KiB among them.
 // Stops at a row when aus has turned bad. The rows are shared out over the threads in chunks;
 // the output is the same for any number of them.
 PapZusammenfassung Pap(std::istream& ein, std::ostream& aus, std::string_view engineName,

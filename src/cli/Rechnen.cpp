@@ -20,6 +20,7 @@
 #include "abrechnung/Zahlentext.h"
 #include "cli/Aufruf.h"
 #include "cli/Bezugsoptionen.h"
+#include "cli/Optionen.h"
 #include "cli/Parallel.h"
 #include "cli/Pdf.h"
 #include "engine/Gehalt.h"
@@ -206,14 +207,16 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     if (name == "nicht-im-vorjahr") e.ImVorjahrBeschaeftigt = !an;
     if (name == "pauschsteuer-ag") e.PauschsteuerAG = an;
     if (name == "arbeitgeber") e.Arbeitgeberseite = an;
-  } else if (name == "brutto") {
-    e.Brutto = amount(Money(), kMax);
-    a.feld = Feld::Brutto;
-  } else if (name == "netto") {
-    e.Netto = amount(Money(), kMax);
-    a.feld = Feld::Netto;
+  } else if (name == "brutto" || name == "netto") {
+    // Gross to net or net to gross: the one the last option named would be taken silently.
+    if (name == "brutto" ? a.nettoGesetzt : a.bruttoGesetzt)
+      throw OptionsFehler("--brutto und --netto schließen sich aus");
+    (name == "brutto" ? e.Brutto : e.Netto) = amount(Money(), kMax);
+    (name == "brutto" ? a.bruttoGesetzt : a.nettoGesetzt) = true;
+    a.feld = name == "brutto" ? Feld::Brutto : Feld::Netto;
   } else if (name == "jahr") {
     e.Jahr = std::to_string(ganzzahlIm(name, wert, ErstesRechenjahr(), LetztesRechenjahr()));
+    a.jahrGesetzt = true;
   } else if (name == "monat") {
     int nr = 0;
     for (std::size_t i = 0; i < kMonatsnamen.size(); ++i)
@@ -225,8 +228,12 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   } else if (name == "steuerklasse") {
     e.StKl = std::to_string(ganzzahlIm(name, wert, 1, 6));
   } else if (name == "faktor") {
-    // The factor of tax class IV has three decimals.
-    e.Faktor = SchlichterText(betragIm(name, wert, Money(), Money::euro(1), 3));
+    // The factor of tax class IV has three decimals; 0 would mean none.
+    const Money faktor = betragIm(name, wert, Money(), Money::euro(1), 3);
+    if (faktor == Money())
+      throw fehlerIn(name, "'" + std::string(wert) + "' ist kein Faktor; ohne Faktor entfällt --faktor");
+    e.Faktor = SchlichterText(faktor);
+    a.faktorGesetzt = true;
   } else if (name == "kinderfreibetrag") {
     e.KiFB = amount(Money(), Money::euro(20));
   } else if (name == "kinder-unter-25") {
@@ -285,34 +292,27 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   }
 }
 
-std::vector<std::pair<std::string, std::string>> TeileOptionen(
-    const std::vector<std::string>& args, const std::function<bool(std::string_view)>& ohneWert) {
-  std::vector<std::pair<std::string, std::string>> optionen;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string_view arg = args[i];
-    if (arg.substr(0, 2) != "--") throw OptionsFehler("unerwartetes Argument '" + std::string(arg) + "'");
-    arg.remove_prefix(2);
-    std::string wert;
-    if (const std::size_t gleich = arg.find('='); gleich != std::string_view::npos) {
-      wert = std::string(arg.substr(gleich + 1));
-      arg = arg.substr(0, gleich);
-    } else if (!ohneWert(arg)) {
-      if (i + 1 >= args.size()) throw OptionsFehler("--" + std::string(arg) + " braucht einen Wert");
-      wert = args[++i];
-    }
-    optionen.emplace_back(std::string(arg), std::move(wert));
+void SetzeZeitraum(Auftrag& a) {
+  Eingaben& e = a.eingaben;
+  // As the window opens: the current month, when the program covers it.
+  const Zeitraum z = Vorgabezeitraum(a.heute);
+  if (!a.jahrGesetzt) e.Jahr = std::to_string(z.jahr);
+  if (!a.monatGesetzt) {
+    e.MonatNr = z.monat;
+    e.Monat = std::string(kMonatsnamen[z.monat - 1]);
   }
-  return optionen;
+}
+
+void PruefeAuftrag(Auftrag& a) {
+  SetzeZeitraum(a);
+  if (a.faktorGesetzt && !FaktorSichtbar(LiesGanzzahl(a.eingaben.Jahr), a.eingaben.StKl))
+    throw OptionsFehler("--faktor gilt nur in Steuerklasse 4, ab 2010");
 }
 
 void Vervollstaendige(Auftrag& a) {
   Eingaben& e = a.eingaben;
+  SetzeZeitraum(a);
   const int jahr = LiesGanzzahl(e.Jahr);
-  if (!a.monatGesetzt) {
-    // The window opens on the current month.
-    e.MonatNr = a.heute.monat;
-    e.Monat = std::string(kMonatsnamen[a.heute.monat - 1]);
-  }
   if (!a.kvSatzGesetzt) {
     if (auto satz = KVSatzNachGruppe(jahr, e.MonatNr, e.BGR[0] - '0')) e.KV = *satz + "%";
   }
@@ -512,17 +512,13 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
   bool json = false, betrag = false;
   std::string speichern, pdf, papier;
   try {
-    for (const auto& [name, wert] :
-         TeileOptionen(args, [](std::string_view n) { return n == "json" || IstSchalter(n); })) {
+    for (const auto& [name, wert] : TeileAufruf(args, "rechne").optionen) {
       const std::string_view arg = name;
       if (arg == "json") {
         json = true;
-      } else if (arg == "speichern") {
-        if (wert.empty()) throw OptionsFehler("--speichern braucht einen Dateinamen");
-        speichern = wert;
-      } else if (arg == "pdf") {
-        if (wert.empty()) throw OptionsFehler("--pdf braucht einen Dateinamen");
-        pdf = wert;
+      } else if (arg == "speichern" || arg == "pdf") {
+        PruefeDateiname(arg, wert);
+        (arg == "pdf" ? pdf : speichern) = wert;
       } else if (arg == "papier") {
         const std::string w = kleingeschrieben(wert);
         if (w != "a4" && w != "letter")
@@ -534,6 +530,8 @@ int RechneBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
       }
     }
     if (!betrag) throw OptionsFehler("--brutto oder --netto fehlt");
+    if (!papier.empty() && pdf.empty()) throw OptionsFehler("--papier gilt nur mit --pdf");
+    PruefeAuftrag(a);
   } catch (const OptionsFehler& f) {
     fehler << "salvaro-cli rechne: " << f.what() << '\n';
     return kFalscheEingabe;
@@ -762,6 +760,14 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s,
     ok = false;
   }
   if (ok) {
+    try {
+      PruefeAuftrag(a);
+    } catch (const OptionsFehler& f) {
+      meldung = ort + ": " + f.what();
+      ok = false;
+    }
+  }
+  if (ok) {
     meldungen.str({});
     meldungen.clear();
     // No output of a batch shows the statement.
@@ -879,32 +885,22 @@ int StapelBefehl(const std::vector<std::string>& args, std::ostream& aus, std::o
     return kErfolg;
   }
   std::string eingabe, ausgabe;
-  bool mitAusgabe = false;
   unsigned threads = AlleKerne();
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if ((a == "--threads" && i + 1 < args.size()) || a.rfind("--threads=", 0) == 0) {
-      if (const std::string f = LiesThreads(a == "--threads" ? args[++i] : a.substr(10), threads);
-          !f.empty()) {
-        fehler << "salvaro-cli stapel: " << f << '\n';
-        return kFalscheEingabe;
+  try {
+    const Aufrufteile t = TeileAufruf(args, "stapel", 1);
+    for (const auto& [name, wert] : t.optionen) {
+      if (name == "threads") {
+        if (const std::string f = LiesThreads(wert, threads); !f.empty()) throw OptionsFehler(f);
+      } else {
+        if (wert.empty()) throw OptionsFehler("--ausgabe braucht einen Dateinamen");
+        ausgabe = wert;
       }
-    } else if (a == "--ausgabe" && i + 1 < args.size()) {
-      ausgabe = args[++i];
-      mitAusgabe = true;
-    } else if (a.rfind("--ausgabe=", 0) == 0) {
-      ausgabe = a.substr(10);
-      mitAusgabe = true;
-    } else if (a.rfind("--", 0) != 0 && eingabe.empty()) {
-      eingabe = a;
-    } else {
-      fehler << "salvaro-cli stapel: unbekannte oder unvollständige Option '" << a << "'\n";
-      eingabe.clear();
-      break;
     }
-  }
-  if (eingabe.empty() || (mitAusgabe && ausgabe.empty())) {
-    fehler << "salvaro-cli stapel: Aufruf: salvaro-cli stapel EINGABE.csv [--ausgabe DATEI] [--threads N]\n";
+    if (t.argumente.empty()) throw OptionsFehler("die Eingabedatei fehlt");
+    eingabe = t.argumente.front();
+  } catch (const OptionsFehler& f) {
+    fehler << "salvaro-cli stapel: " << f.what() << '\n'
+           << "Aufruf: salvaro-cli stapel EINGABE.csv [--ausgabe DATEI] [--threads N]\n";
     return kFalscheEingabe;
   }
   std::ifstream datei;

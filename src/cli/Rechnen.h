@@ -33,15 +33,18 @@ struct Auftrag {
   Feld feld = Feld::Brutto;
   Datum heute;
   bool monatGesetzt = false, kvSatzGesetzt = false, kvZusatzGesetzt = false;
+  bool jahrGesetzt = false, bruttoGesetzt = false, nettoGesetzt = false, faktorGesetzt = false;
 };
 
 // Applies one option (name without "--") to the calculation; throws OptionsFehler.
 void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert);
-// The arguments "--name wert", "--name=wert" and, for the names ohneWert accepts, "--name" as
-// pairs of name (without "--") and value; throws OptionsFehler for anything else.
-std::vector<std::pair<std::string, std::string>> TeileOptionen(
-    const std::vector<std::string>& args, const std::function<bool(std::string_view)>& ohneWert);
-// Completes what the window derives from the period (the month from today's date, the preset
+// The period where the options left it open: the current month (of a.heute), or the nearest month
+// the program can calculate.
+void SetzeZeitraum(Auftrag& a);
+// The checks across options once all are read (the period completed first): a factor is one of
+// tax class IV from 2010. Throws OptionsFehler.
+void PruefeAuftrag(Auftrag& a);
+// Completes what the window derives from the period (the period from today's date, the preset
 // health rate, the additional-rate field) where the options left it open.
 void Vervollstaendige(Auftrag& a);
 

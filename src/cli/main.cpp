@@ -16,6 +16,7 @@
 #include "cli/Ansichten.h"
 #include "cli/Aufruf.h"
 #include "cli/Fall.h"
+#include "cli/Optionen.h"
 #include "cli/Pap.h"
 #include "cli/Rechnen.h"
 
@@ -36,8 +37,10 @@ int befehl(const std::string& name, const std::vector<std::string>& args, std::o
       BefehlsHilfe(aus, "beispiel");
       return kErfolg;
     }
-    if (!args.empty()) {
-      std::cerr << "salvaro-cli beispiel: unerwartetes Argument '" << args[0] << "'\n";
+    try {
+      TeileAufruf(args, "beispiel");
+    } catch (const OptionsFehler& f) {
+      std::cerr << "salvaro-cli beispiel: " << f.what() << '\n';
       return kFalscheEingabe;
     }
     Beispielrechnung(aus);
@@ -49,7 +52,10 @@ int befehl(const std::string& name, const std::vector<std::string>& args, std::o
   if (name == "jahr") return JahrBefehl(args, aus, std::cerr, heute());
   if (name == "verlauf") return VerlaufBefehl(args, aus, std::cerr, heute());
   if (name == "steuerklassen") return SteuerklassenBefehl(args, aus, std::cerr, heute());
-  std::cerr << "salvaro-cli: unbekannter Befehl '" << name << "'\n";
+  if (name.size() > 1 && name[0] == '-')
+    std::cerr << "salvaro-cli: unbekannte Option " << name << '\n';
+  else
+    std::cerr << "salvaro-cli: unbekannter Befehl '" << name << "'\n";
   Hilfe(std::cerr);
   return kFalscheEingabe;
 }
@@ -68,6 +74,8 @@ int main(int argc, char** argv) {
   // Standard output goes through a buffer of ours, so that a full disk or a closed output is
   // noticed with its reason instead of being lost at exit.
   DateiPuffer ausgabe(geschlossen[STDOUT_FILENO] ? -1 : STDOUT_FILENO);
+  // An output FIFO whose reader starts later is waited for, as the shell's "> fifo" does.
+  WarteAufFifoLeser(true);
   std::ostream aus(&ausgabe);
   std::vector<std::string> args(argv + 1, argv + argc);
   int code = kErfolg;

@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -91,6 +91,7 @@ Art artDerAuswertung(UpdateAuswertung::Art a) {
     case UpdateAuswertung::Art::KeinEintrag:
       return Art::KeinEintrag;
     case UpdateAuswertung::Art::Fehler:
+    case UpdateAuswertung::Art::Unvollstaendig:
       break;
   }
   return Art::UngueltigeDatei;
@@ -99,15 +100,18 @@ Art artDerAuswertung(UpdateAuswertung::Art a) {
 // The failures Qt reports, as the user is told them; nothing for a transfer that succeeded.
 std::optional<UpdateErgebnis> uebertragungsfehler(const QNetworkReply& antwort) {
   const QNetworkReply::NetworkError fehler = antwort.error();
+  const QVariant status = antwort.attribute(QNetworkRequest::HttpStatusCodeAttribute);
   switch (fehler) {
     case QNetworkReply::TooManyRedirectsError:
     case QNetworkReply::InsecureRedirectError:
       return ergebnis(Art::Weiterleitung);
     default:
+      // A redirect that was not followed (to "ftp:" or "file:", or one too many) ends with its
+      // own status: no error of the server.
+      if (status.toInt() >= 300 && status.toInt() <= 399) return ergebnis(Art::Weiterleitung);
       break;
   }
   // The server's own answer says more than Qt's reading of it (404 is ContentNotFoundError).
-  const QVariant status = antwort.attribute(QNetworkRequest::HttpStatusCodeAttribute);
   if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
     return ergebnis(Art::HttpFehler, status.toInt());
   switch (fehler) {
@@ -137,12 +141,6 @@ std::optional<UpdateErgebnis> uebertragungsfehler(const QNetworkReply& antwort) 
   return ergebnis(Art::Netzwerkfehler, 0, static_cast<int>(fehler));
 }
 
-// The temporary copy goes, whatever ended the check.
-struct Entferner {
-  QString pfad;
-  ~Entferner() { QFile::remove(pfad); }
-};
-
 }  // namespace
 
 QUrl UpdateServer() {
@@ -168,16 +166,16 @@ UpdateErgebnis PruefeAufUpdate(const QUrl& server, std::chrono::milliseconds ver
 
   // Else the file would land in the root directory.
   if (QDir::tempPath().isEmpty()) return ergebnis(Art::Dateifehler);
-  const Entferner entferner{QDir::tempPath() + u'/' + QLatin1String(kUpdateDatei)};
-  // The name is fixed and the directory may be shared: whatever lies there (a stale copy, or a
-  // link planted to make us overwrite another file) is removed and the file created anew, never
-  // opened through a link.
-  QFile::remove(entferner.pfad);
-  QFile datei(entferner.pfad);
-  if (!datei.open(QIODevice::NewOnly)) return ergebnis(Art::Dateifehler);
+  // The temporary directory may be shared: the copy gets a name of its own, created exclusively
+  // (never through a link another user planted) and readable by this user only; it is removed
+  // when the check ends, however it ends.
+  QTemporaryFile datei(QDir::tempPath() + QStringLiteral("/OruUpdateInformationen-XXXXXX.txt"));
+  if (!datei.open()) return ergebnis(Art::Dateifehler);
 
   QNetworkAccessManager netz;
   netz.setProxy(QNetworkProxy::NoProxy);
+  // Qt follows http and https only, never from https down to http; a redirect to any other
+  // scheme ends the transfer with the redirect's status (see uebertragungsfehler).
   netz.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
   QNetworkRequest anfrage(adresse);
   anfrage.setRawHeader("Accept", "text/html, */*");
@@ -243,11 +241,9 @@ UpdateErgebnis PruefeAufUpdate(const QUrl& server, std::chrono::milliseconds ver
   if (std::optional<UpdateErgebnis> f = uebertragungsfehler(*antwort)) return *f;
   // Qt takes a connection closed early for the end of the answer.
   if (empfangen < angekuendigteLaenge(*antwort).value_or(0)) return ergebnis(Art::Unterbrochen);
-  if (!datei.flush()) return ergebnis(Art::Dateifehler);
-  datei.close();
-
-  if (!datei.open(QIODevice::ReadOnly)) return ergebnis(Art::Dateifehler);
+  if (!datei.flush() || !datei.seek(0)) return ergebnis(Art::Dateifehler);
   const QByteArray inhalt = datei.read(kUpdateHoechstgroesse);
+  datei.remove();
   const UpdateAuswertung a = WerteUpdateInformationenAus(
       std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())), kVersion);
   return {artDerAuswertung(a.art), QText(a.Meldung())};

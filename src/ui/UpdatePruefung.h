@@ -15,7 +15,7 @@ namespace salvaro {
 inline constexpr char kSalvaroWebseite[] = "https://www.salvaro.de";
 // Lets an administrator (or a test) point the check at another server.
 inline constexpr char kUpdateServerVariable[] = "SALVARO_UPDATE_SERVER";
-// The file on the server, and its name while it is being read in the temporary directory.
+// The file on the server (its copy in the temporary directory gets a name of its own).
 inline constexpr char kUpdateDatei[] = "OruUpdateInformationen.txt";
 // The real file has fewer than 256 short lines; anything larger is not an update information.
 inline constexpr qint64 kUpdateHoechstgroesse = 64 * 1024;
@@ -25,7 +25,7 @@ struct UpdateErgebnis {
     Aktuell,              // our own version is offered
     Update,               // another version is offered
     KeinEintrag,          // the file has no line for this program
-    UngueltigeDatei,      // the file is empty
+    UngueltigeDatei,      // the file is empty, or its line of this program has no version
     NichtErreichbar,      // refused, host unknown, no network
     Zeitueberschreitung,  // no connection or no complete answer in time
     HttpFehler,           // the server answered with an error status

@@ -247,6 +247,50 @@ TEST(Einstellungen, WhereTheFileLives) {
   std::filesystem::remove_all(dir);
 }
 
+// An installed program keeps the file in the user's configuration directory, root's included; only
+// a program started from a folder of the user's own keeps it beside itself. An older file at the
+// other place is read until one is written where it belongs.
+TEST(Einstellungen, BesideTheProgramOnlyInAFolderOfTheUsersOwn) {
+  const auto basis = std::filesystem::temp_directory_path() / ("salvaro-ort-" + std::to_string(::getpid()));
+  const auto eigen = basis / "eigen", fremd = basis / "fremd", konfig = basis / "konfig";
+  std::filesystem::create_directories(eigen);
+  std::filesystem::create_directories(fremd);
+  const char* alt = std::getenv("XDG_CONFIG_HOME");
+  const std::string vorher = alt ? alt : "";
+  ::setenv("XDG_CONFIG_HOME", konfig.c_str(), 1);
+  const std::string imKonfig = (konfig / "Salvaro" / "SalvaroOpt.ini").string();
+  // A folder that belongs to someone else (only root can make one here).
+  const bool fremdGemacht = ::chown(fremd.c_str(), 65534, 65534) == 0;
+  struct Fall {
+    std::string ordner;
+    bool beimProgramm;
+  };
+  for (const Fall& f : {Fall{eigen.string(), true}, {eigen.string() + "/", true}, {"/usr/bin", false},
+                        {"/usr/bin/", false}, {"/usr/local/bin", false}, {"/bin", false},
+                        {"/opt/salvaro/bin", false}, {(basis / "fehlt").string(), false},
+                        {fremd.string(), !fremdGemacht}}) {
+    SCOPED_TRACE(f.ordner);
+    EXPECT_EQ(EinstellungenBeimProgramm(f.ordner), f.beimProgramm);
+    const std::string neben = (std::filesystem::path(f.ordner) / "SalvaroOpt.ini").string();
+    EXPECT_EQ(EinstellungsdateiZumSchreiben(f.ordner), f.beimProgramm ? neben : imKonfig);
+  }
+  // Reading: the place of writing first, the other one while the first has no file.
+  IniDatei d;
+  SpeichereEinstellungen(d, Eingaben{});
+  const std::string neben = (eigen / "SalvaroOpt.ini").string();
+  EXPECT_EQ(EinstellungsdateiZumLesen(eigen.string()), neben);
+  ASSERT_EQ(SchreibeEinstellungsdatei(imKonfig, d), "");
+  EXPECT_EQ(EinstellungsdateiZumLesen(eigen.string()), imKonfig);
+  ASSERT_EQ(SchreibeEinstellungsdatei(neben, d), "");
+  EXPECT_EQ(EinstellungsdateiZumLesen(eigen.string()), neben);
+  EXPECT_EQ(EinstellungsdateiZumLesen("/usr/bin"), imKonfig);
+  if (vorher.empty())
+    ::unsetenv("XDG_CONFIG_HOME");
+  else
+    ::setenv("XDG_CONFIG_HOME", vorher.c_str(), 1);
+  std::filesystem::remove_all(basis);
+}
+
 }  // namespace
 }  // namespace salvaro
 

@@ -74,6 +74,30 @@ TEST(Hochrechnung, NoTrialBelowZeroAndANetNoGrossGivesIsRefused) {
   EXPECT_EQ(n.brutto, Money());
 }
 
+// The search stays within the gross the field takes: a net only a higher gross gives is refused,
+// one the highest gross gives is found.
+TEST(Hochrechnung, NoTrialAboveTheHighestGross) {
+  const Money hoechst = 1000000_m;
+  struct Fall {
+    Money ziel;
+    bool zuHoch;
+  };
+  for (const Fall& f : {Fall{flach(hoechst) + 0.01_m, true}, {1000000_m, true}, {flach(hoechst), false},
+                        {flach(hoechst) - 0.01_m, false}}) {
+    std::vector<Money> versuche;
+    const Hochrechnung h = NettoZuBrutto(f.ziel, flach(f.ziel), false, [&](Money b) {
+      versuche.push_back(b);
+      return flach(b);
+    }, hoechst);
+    EXPECT_EQ(h.zuHoch, f.zuHoch) << f.ziel.text4();
+    EXPECT_EQ(h.geloest, !f.zuHoch) << f.ziel.text4();
+    for (const Money v : versuche) EXPECT_LE(v, hoechst);
+    if (f.zuHoch) {
+      EXPECT_EQ(versuche.back(), hoechst);
+    }
+  }
+}
+
 TEST(Hochrechnung, AnUnsolvedSearchGivesTheClosestTrialTheSmallerOnATie) {
   // Only even cents are reachable.
   const auto netz = [](Money b) { return Money::cent(b.raw() / 200 * 2); };

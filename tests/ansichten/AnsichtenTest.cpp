@@ -270,6 +270,18 @@ TEST(Steuerklassen, WahlenSindEinzelrechnungen) {
       VergleicheSteuerklassen(eingaben("2008", 1, "5000"), eingaben("2008", 1, "2000"));
   EXPECT_FALSE(alt.wahlen[3].moeglich);
   EXPECT_FALSE(alt.faktor);
+  // No joint income tax: a factor of 0 is no choice (the payroll case would take it as none).
+  const Steuerklassenvergleich null =
+      VergleicheSteuerklassen(eingaben("2026", 1, "1800"), eingaben("2026", 1, "0"));
+  ASSERT_EQ(null.splittingsteuer, Money());
+  ASSERT_GT(null.summeLStIV, Money());
+  EXPECT_FALSE(null.faktor);
+  EXPECT_FALSE(null.wahlen[3].moeglich);
+  EXPECT_NE(null.wahlen[null.beste].name, "IV/IV mit Faktor");
+  for (const std::string& z : SteuerklassenTabelle(null, "t")) {
+    EXPECT_EQ(z.find("Faktor 0,000"), std::string::npos) << z;
+    EXPECT_EQ(z.find("höchstes"), z.rfind("IV/IV mit Faktor", 0) == 0 ? std::string::npos : z.find("höchstes"));
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSslSocket>
@@ -43,6 +44,9 @@ enum class Fall {
   KeinServer,      // nothing listens on the port
   KeinTls,         // answers a TLS handshake with plain HTTP
   FtpAdresse,      // the configured server is no http(s) address
+  NachFtp,         // redirects to an ftp: address
+  NachDatei,       // redirects to a file: address
+  Html,            // a web page that names the program
 };
 
 const QByteArray kAktuell = "Update-Informationen\r\nSalvaro 1.0.5.2\r\n";
@@ -155,6 +159,16 @@ class Testserver : public QObject {
       case Fall::Schleife:
         s->write(antwort(302, {}, "Location: /OruUpdateInformationen.txt\r\n"));
         break;
+      case Fall::NachFtp:
+        s->write(antwort(302, {}, "Location: ftp://127.0.0.1/OruUpdateInformationen.txt\r\n"));
+        break;
+      case Fall::NachDatei:
+        s->write(antwort(301, {}, "Location: file:///etc/passwd\r\n"));
+        break;
+      case Fall::Html:
+        s->write(antwort(200, "<!DOCTYPE html>\n<html><head><title>Salvaro Downloads</title>\n"
+                              "</head><body>Salvaro</body></html>\n"));
+        break;
       case Fall::KeinServer:
       case Fall::KeinTls:
       case Fall::FtpAdresse:
@@ -243,6 +257,11 @@ class UpdateTest : public QObject {
     QTest::newRow("Weiterleitung im Kreis")
         << Fall::Schleife << QString() << Art::Weiterleitung
         << QStringLiteral("Der Update-Server leitet die Anfrage zu oft oder unsicher weiter.");
+    for (const Fall f : {Fall::NachFtp, Fall::NachDatei})
+      QTest::newRow(f == Fall::NachFtp ? "nach ftp:" : "nach file:")
+          << f << QString() << Art::Weiterleitung
+          << QStringLiteral("Der Update-Server leitet die Anfrage zu oft oder unsicher weiter.");
+    QTest::newRow("HTML") << Fall::Html << QString() << Art::KeinEintrag << keinEintrag;
     QTest::newRow("kein Server") << Fall::KeinServer << QString() << Art::NichtErreichbar
                                  << QStringLiteral("Der Update-Server ist nicht erreichbar.");
     QTest::newRow("ftp") << Fall::FtpAdresse << QString() << Art::UngueltigeAdresse
@@ -306,8 +325,9 @@ class UpdateTest : public QObject {
              QStringLiteral("Die sichere Verbindung zum Update-Server ist fehlgeschlagen (TLS)."));
   }
 
-  // The name in the temporary directory is fixed and foreseeable: whatever lies there is
-  // replaced, never written through, and gone afterwards.
+  // The copy gets a name of its own: a file or a link that another user left under the file's
+  // name in the shared temporary directory neither blocks the check nor is written through, and
+  // stays as it was.
   void vorhandeneDatei() {
     // Outside the temporary directory of the check.
     QTemporaryDir anderswo(temp_.path() + QStringLiteral("-anderswo-XXXXXX"));
@@ -322,10 +342,16 @@ class UpdateTest : public QObject {
       QVERIFY(verweis ? QFile::link(fremd, pfad) : QFile::copy(fremd, pfad));
       const UpdateErgebnis e = PruefeAufUpdate(server.adresse(), 1s, 2s);
       QCOMPARE(e.art, Art::Update);
-      QCOMPARE(tempInhalt(), QStringList());
+      QCOMPARE(tempInhalt(), QStringList{QStringLiteral("OruUpdateInformationen.txt")});
+      QCOMPARE(QFileInfo(pfad).isSymLink(), verweis);
       QVERIFY(f.open(QIODevice::ReadOnly));
       QCOMPARE(f.readAll(), QByteArray("nicht überschreiben"));
       f.close();
+      QFile hier(pfad);
+      QVERIFY(hier.open(QIODevice::ReadOnly));
+      QCOMPARE(hier.readAll(), QByteArray("nicht überschreiben"));
+      hier.close();
+      QVERIFY(QFile::remove(pfad));
     }
   }
 
