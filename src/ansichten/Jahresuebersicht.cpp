@@ -24,18 +24,38 @@ std::string betrag(Money m) {
   return FormatDE(m);
 }
 
+// A rate as the windows show it: "18,60 %".
+std::string satz(std::string s) {
+  if (!s.empty() && s.back() == '%') s.insert(s.size() - 1, " ");
+  return s;
+}
+
+// The flowchart of a period in words, not by the engine's name: "Programmablaufplan 2023", and
+// for an engine of its own within a year (OruSteuern0723, OruSteuern1211) "geänderter
+// Programmablaufplan ab Juli 2023".
+std::string plan(const TLohnGehalt& f) {
+  const std::string name = EngineName(f.Jahr, f.Monat);
+  const std::string ziffern = name.size() >= 4 ? name.substr(name.size() - 4) : name;
+  const int monat = (ziffern[0] - '0') * 10 + (ziffern[1] - '0');
+  if (ziffern.rfind("20", 0) == 0 || monat < 1 || monat > 12)
+    return "Programmablaufplan " + ziffern;
+  return "geänderter Programmablaufplan ab " + std::string(kMonatsnamen[monat - 1]) + " 20" +
+         ziffern.substr(2);
+}
+
 const Regel kRegeln[] = {
-    {"Lohnsteuer", [](const TLohnGehalt& f) { return EngineName(f.Jahr, f.Monat); }},
+    {"Lohnsteuer", plan},
     {"Krankenversicherung",
      [](const TLohnGehalt& f) {
-       return FormatBild(f.KVSatz, 2, false) + "% + " + FormatBild(f.KVZusBeitrag, 2, false) + "%";
+       return FormatBild(f.KVSatz, 2, false) + " % + " + FormatBild(f.KVZusBeitrag, 2, false) +
+              " %";
      }},
-    {"Rentenversicherung", [](const TLohnGehalt& f) { return SatzanzeigeFuer(f).RV; }},
-    {"Arbeitslosenversicherung", [](const TLohnGehalt& f) { return SatzanzeigeFuer(f).AV; }},
+    {"Rentenversicherung", [](const TLohnGehalt& f) { return satz(SatzanzeigeFuer(f).RV); }},
+    {"Arbeitslosenversicherung", [](const TLohnGehalt& f) { return satz(SatzanzeigeFuer(f).AV); }},
     {"Pflegeversicherung",
      [](const TLohnGehalt& f) {
        const Satzanzeige s = SatzanzeigeFuer(f);
-       return s.PVKinder.empty() ? s.PV : s.PV + " " + s.PVKinder;
+       return s.PVKinder.empty() ? satz(s.PV) : satz(s.PV) + " " + s.PVKinder;
      }},
     {"Beitragsbemessungsgrenze KV/PV", [](const TLohnGehalt& f) { return betrag(f.BBGKV); }},
     {"Beitragsbemessungsgrenze RV/AV", [](const TLohnGehalt& f) { return betrag(f.BBGRV); }},

@@ -58,7 +58,13 @@ class TFrmJahr : public QDialog {
  signals:
   void hilfeAngefordert(int kontext);
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  // The columns take the width the table has; their heads name them in full where that fits,
+  // on one line or broken after a word part, and by their short names otherwise.
+  void SpaltenAnpassen();
   Plattform& plattform_;
   Jahresuebersicht jahr_;
   std::string titel_;

@@ -47,6 +47,8 @@ void TForm1::AnsichtenVerbinden() {
   ansichtenTimer_->setInterval(300);
   connect(ansichtenTimer_, &QTimer::timeout, this, [this] {
     if (!FrmJahr->isVisible() && !FrmVerlauf->isVisible()) return;
+    // Once there is a direction, every calculation after a change brings the views along.
+    if (richtung_) return;
     // Inputs that cannot be calculated yet (a year being typed) leave the views as they are.
     if (!AnsichtsPruefung(AnsichtsEingaben(), plattform_.Heute()).empty()) return;
     AnsichtenAktualisieren();

@@ -109,6 +109,15 @@ TEST(Jahr, PflegeImJuli2023) {
   EXPECT_TRUE(pflege);
 }
 
+// The changes name the flowchart in words and rates as the window shows them, never an engine.
+TEST(Jahr, AenderungenInWorten) {
+  const Jahresuebersicht j = BerechneJahr(eingaben("2023", 1, "3000"));
+  const std::vector<std::string>& juli = j.monate[6].aenderungen;
+  ASSERT_EQ(juli.size(), 2u);
+  EXPECT_EQ(juli[0], "Lohnsteuer Programmablaufplan 2023 → geänderter Programmablaufplan ab Juli 2023");
+  EXPECT_EQ(juli[1], "Pflegeversicherung 3,05 % + 0,35 → 3,40 % + 0,60");
+}
+
 // A one-time payment stands in its own month with the month's total net and the employer's total
 // of the single calculation; the other months stay without it.
 TEST(Jahr, EinmalzahlungInIhremMonat) {

@@ -16,6 +16,7 @@
 #include "controls/OruAdvEdit.h"
 #include "controls/OruValueEdit.h"
 #include "controls/OruValueLabEdit.h"
+#include "abrechnung/Zahlentext.h"
 #include "engine/Gehalt.h"
 #include "ui/MainUnit.h"
 #include "ui/UAbrechnung.h"
@@ -69,6 +70,12 @@ struct Fenster {
     feld->clear();
     QTest::keyClicks(feld, text);
     QTest::keyClick(feld, Qt::Key_Return);
+  }
+  // A shown amount, "-344,00 €", as Money.
+  static Money betrag(const QLabel* l) {
+    QString text = l->text();
+    if (text.endsWith(QStringLiteral(" €"))) text.chop(2);
+    return LiesFeld(text.toStdString());
   }
   QStringList werte() const {
     QStringList w;
