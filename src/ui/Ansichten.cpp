@@ -15,6 +15,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QSvgGenerator>
@@ -59,11 +60,11 @@ QString umbrochen(const QString& name) {
   return name;
 }
 
-// A step for the ticks of an axis: 1, 2, 2.5 or 5 times a power of ten, at least roh.
-qreal schoeneSchrittweite(qreal roh) {
+// A step for the ticks of an axis: one of the factors times a power of ten, at least roh.
+qreal schoeneSchrittweite(qreal roh, std::initializer_list<qreal> faktoren = {1, 2, 2.5, 5}) {
   if (roh <= 0) return 1;
   const qreal zehner = std::pow(10.0, std::floor(std::log10(roh)));
-  for (const qreal m : {1.0, 2.0, 2.5, 5.0})
+  for (const qreal m : faktoren)
     if (m * zehner >= roh) return m * zehner;
   return 10 * zehner;
 }
@@ -123,6 +124,8 @@ TFrmJahr::TFrmJahr(Plattform& plattform, QWidget* parent) : QDialog(parent), pla
   }
   Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   Tabelle->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  Tabelle->setFocusPolicy(Qt::NoFocus);
+  Tabelle->viewport()->installEventFilter(this);
   LabAenderungen = new QLabel(this);
   LabAenderungen->setObjectName(QStringLiteral("LabAenderungen"));
   LabAenderungen->setWordWrap(true);
@@ -143,7 +146,7 @@ TFrmJahr::TFrmJahr(Plattform& plattform, QWidget* parent) : QDialog(parent), pla
   connect(BtnDrucken, &QPushButton::clicked, this, &TFrmJahr::BtnDruckenClick);
   connect(BtnPdf, &QPushButton::clicked, this, &TFrmJahr::BtnPdfClick);
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
-  resize(1180, 520);
+  resize(1180, 580);
 }
 
 void TFrmJahr::Zeige(const Eingaben& e) {
@@ -195,9 +198,9 @@ void TFrmJahr::Zeige(const Eingaben& e) {
   activateWindow();
 }
 
-void TFrmJahr::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  SpaltenAnpassen();
+bool TFrmJahr::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == Tabelle->viewport() && ereignis->type() == QEvent::Resize) SpaltenAnpassen();
+  return QDialog::eventFilter(objekt, ereignis);
 }
 
 void TFrmJahr::SpaltenAnpassen() {
@@ -230,7 +233,11 @@ void TFrmJahr::SpaltenAnpassen() {
       [](int s) { return kopf(QText(JahrSpalten()[static_cast<std::size_t>(s)])); },
       [](int s) { return kopf(umbrochen(QText(JahrSpalten()[static_cast<std::size_t>(s)]))); },
       [](int s) { return kopf(QString::fromUtf8(kurz[s])); }};
-  const int platz = Tabelle->viewport()->width();
+  // The room of the table without a vertical scroll bar, also while one is shown, so that heads
+  // on two lines do not turn the choice over.
+  int platz = Tabelle->viewport()->width();
+  if (Tabelle->verticalScrollBar()->isVisible()) platz += Tabelle->verticalScrollBar()->width();
+  platz -= Tabelle->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   for (const auto& name : fassungen) {
     const std::vector<int> b = breiten(name);
     const int summe = std::accumulate(b.begin(), b.end(), 0);
@@ -453,13 +460,20 @@ void TFrmVerlauf::Uebernimm() {
   const qreal oben = std::max<qreal>(koordinate(hoechst) * 1.05, 1);
   achseX_->setRange(0, bis);
   achseX_->setTickInterval(schoeneSchrittweite(bis / 8));
-  achseY_->setRange(0, oben);
-  achseY_->applyNiceNumbers();
-  // The rate on the right has as many ticks as the amounts on the left, so that both sit on the
-  // same grid lines.
-  const int abschnitte = std::max(1, achseY_->tickCount() - 1);
-  const qreal prozent = schoeneSchrittweite(100.0 / abschnitte);
-  achseGrenz_->setRange(0, prozent * abschnitte);
+  // The amounts in four or five round steps, whichever ends lower; the rate on the right from 0
+  // to 100 % in as many, so that the ticks of both axes sit on the same grid lines.
+  int abschnitte = 4;
+  qreal hoehe = 0;
+  for (const int n : {4, 5}) {
+    const qreal h = n * schoeneSchrittweite(oben / n, {1, 1.2, 1.5, 2, 2.5, 3, 4, 5, 6, 8});
+    if (hoehe == 0 || h < hoehe) {
+      hoehe = h;
+      abschnitte = n;
+    }
+  }
+  achseY_->setRange(0, hoehe);
+  achseY_->setTickCount(abschnitte + 1);
+  achseGrenz_->setRange(0, 100);
   achseGrenz_->setTickCount(abschnitte + 1);
   for (QLineSeries* m : marken_) {
     chart_->removeSeries(m);
@@ -600,6 +614,12 @@ TFrmSteuerklassen::TFrmSteuerklassen(Plattform& plattform, QWidget* parent)
        kopf(QStringLiteral("Lohnsteuer 2")), kopf(QStringLiteral("Netto 2")),
        kopf(QStringLiteral("Netto zusammen"))});
   Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // No head cut off: the columns are at least as wide as the widest head.
+  int kopfBreite = 0;
+  for (int s = 0; s < Tabelle->columnCount(); ++s)
+    kopfBreite = std::max(kopfBreite, Tabelle->horizontalHeader()->fontMetrics().horizontalAdvance(
+                                          Tabelle->horizontalHeaderItem(s)->text()));
+  Tabelle->horizontalHeader()->setMinimumSectionSize(kopfBreite + 16);
   LabFaktor = new QLabel(this);
   LabFaktor->setObjectName(QStringLiteral("LabFaktor"));
   LabFaktor->setWordWrap(true);
@@ -618,7 +638,7 @@ TFrmSteuerklassen::TFrmSteuerklassen(Plattform& plattform, QWidget* parent)
   layout->addWidget(LabHinweis);
   connect(BtnBerechnen, &QPushButton::clicked, this, &TFrmSteuerklassen::BtnBerechnenClick);
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
-  resize(760, 560);
+  resize(880, 560);
 }
 
 void TFrmSteuerklassen::Vorbelegen(const Eingaben& e) {
@@ -664,6 +684,9 @@ void TFrmSteuerklassen::BtnBerechnenClick() {
       plattform_.Nachricht(this, Meldung::Art::Fehler, QText(f.what()) + wer);
       return;
     }
+    // The amounts as the window shows them, once read.
+    g.Brutto->setText(QText(FormatDE(LiesFeld(e[i].Brutto))));
+    g.KiFB->setText(QText(FormatBild(LiesFeld(e[i].KiFB), 1, false)));
     e[i].KiLand = g.KiLand->currentText().toStdString();
     e[i].BGR = g.BGR->text().toStdString();
     e[i].GebJahr = g.GebJahr->text().toStdString();

@@ -59,7 +59,8 @@ class TFrmJahr : public QDialog {
   void hilfeAngefordert(int kontext);
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  // The table's width changed: the columns follow.
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
   // The columns take the width the table has; their heads name them in full where that fits,

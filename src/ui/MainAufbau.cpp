@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -300,7 +301,7 @@ void TForm1::Aufbauen() {
   gross.setPointSize(10);
   PnlMain->setFont(gross);
   const int rechterRand = kBreiteRechts - 10;  // values and amount fields end here
-  constexpr int kBetragBreite = 110, kTextX = 130, kZeilenY = 52, kZeilenAbstand = 32;
+  constexpr int kBetragBreite = 110, kTextX = 138, kZeilenY = 52, kZeilenAbstand = 32;
   LEdiBrutto =
       zahlfeld(PnlMain, "LEdiBrutto", QStringLiteral("&Brutto:"), rechterRand - kBetragBreite, 12,
                kBetragBreite, kGrenzenBetrag, true, QStringLiteral("0,00"), 4012);
@@ -453,6 +454,9 @@ void TForm1::InDenBildschirm(QSize wunsch) {
   // Never larger than the free area of the screen, and never above or left of it, so that the
   // menu bar can always be reached; the form scrolls within.
   const QRect platz = schirm->availableGeometry();
+  // A form that scrolls up and down takes the width of the scroll bar beside it.
+  if (wunsch.height() > platz.height())
+    wunsch.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   resize(wunsch.boundedTo(platz.size()));
   QRect lage(QPoint(), size());
   lage.moveCenter(platz.center());

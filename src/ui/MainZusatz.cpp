@@ -89,19 +89,19 @@ void TForm1::ZusatzAufbauen() {
     const char* caption;
     int x, y, wertX, wertBreite;
   } zeilen[] = {
-      {&LabEinmalLSt, "LabEinmalLSt", "Lohnsteuer:", 8, 28, 110, 78},
-      {&LabEinmalSolZ, "LabEinmalSolZ", "Solidaritätszuschlag:", 8, 52, 110, 78},
-      {&LabEinmalKiSt, "LabEinmalKiSt", "Kirchensteuer:", 8, 76, 110, 78},
-      {&LabEinmalSV, "LabEinmalSV", "Sozialversicherung:", 204, 28, 306, 76},
-      {&LabEinmalNetto, "LabEinmalNetto", "Netto Einmalzahlung:", 204, 52, 306, 76},
-      {&LabNettoGesamt, "LabNettoGesamt", "Netto gesamt:", 204, 88, 306, 76},
+      {&LabEinmalLSt, "LabEinmalLSt", "Lohnsteuer:", 8, 28, 104, 82},
+      {&LabEinmalSolZ, "LabEinmalSolZ", "Solidaritätszuschlag:", 8, 52, 104, 82},
+      {&LabEinmalKiSt, "LabEinmalKiSt", "Kirchensteuer:", 8, 76, 104, 82},
+      {&LabEinmalSV, "LabEinmalSV", "Sozialversicherung:", 196, 28, 300, 82},
+      {&LabEinmalNetto, "LabEinmalNetto", "Netto Einmalzahlung:", 196, 52, 300, 82},
+      {&LabNettoGesamt, "LabNettoGesamt", "Netto gesamt:", 196, 88, 300, 82},
   };
   for (const auto& z : zeilen) {
     const QByteArray textName = QByteArray("LabText") + (z.name + 3);
     beschriftung(PnlEinmalErgebnis, textName.constData(), QString::fromUtf8(z.caption), z.x, z.y);
     *z.wert = wertfeld(PnlEinmalErgebnis, z.name, z.wertX, z.y, z.wertBreite);
   }
-  trennlinie(PnlEinmalErgebnis, 204, 80, 178);
+  trennlinie(PnlEinmalErgebnis, 196, 80, 186);
   for (QLabel* l : {PnlEinmalErgebnis->findChild<QLabel*>(QStringLiteral("LabTextNettoGesamt")),
                     LabNettoGesamt}) {
     QFont fett = l->font();
