@@ -149,7 +149,7 @@ TFrmJahr::TFrmJahr(Plattform& plattform, QWidget* parent) : QDialog(parent), pla
   resize(1180, 580);
 }
 
-void TFrmJahr::Zeige(const Eingaben& e) {
+void TFrmJahr::Zeige(const Eingaben& e, bool vorholen) {
   if (!pruefe(plattform_, parentWidget(), e)) return;
   try {
     jahr_ = BerechneJahr(e);
@@ -194,6 +194,7 @@ void TFrmJahr::Zeige(const Eingaben& e) {
           ? QStringLiteral("Die Rechengrundlagen bleiben das ganze Jahr gleich.")
           : QStringLiteral("Änderungen gegenüber dem Vormonat:\n") + aenderungen.trimmed());
   show();
+  if (!vorholen) return;
   raise();
   activateWindow();
 }
@@ -390,12 +391,12 @@ bool TFrmVerlauf::Rechnet() const {
   return waechter_->isRunning() || nochmal_;
 }
 
-void TFrmVerlauf::Aktualisiere(const Eingaben& e) {
+void TFrmVerlauf::Aktualisiere(const Eingaben& e, bool vorholen) {
   if (!pruefe(plattform_, parentWidget(), e)) return;
   eingaben_ = e;
   Starte();
   show();
-  raise();
+  if (vorholen) raise();
 }
 
 void TFrmVerlauf::Starte() {

@@ -36,9 +36,10 @@ void TForm1::MenSteuerklassenClick() {
   FrmSteuerklassen->Vorbelegen(AnsichtsEingaben());
 }
 
+// The open views follow without coming to the front: the user may be typing in the main window.
 void TForm1::AnsichtenAktualisieren() {
-  if (FrmJahr->isVisible()) FrmJahr->Zeige(AnsichtsEingaben());
-  if (FrmVerlauf->isVisible()) FrmVerlauf->Aktualisiere(AnsichtsEingaben());
+  if (FrmJahr->isVisible()) FrmJahr->Zeige(AnsichtsEingaben(), false);
+  if (FrmVerlauf->isVisible()) FrmVerlauf->Aktualisiere(AnsichtsEingaben(), false);
 }
 
 void TForm1::AnsichtenVerbinden() {

@@ -134,6 +134,22 @@ class BedienungTest : public QObject {
     }
   }
 
+  // The open year follows every keystroke without taking the keyboard from the main window.
+  void jahrFolgtBeimTippen() {
+    Fenster w;
+    QVERIFY(w.zeigen());
+    w.januar2023();
+    Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
+    w->MenJahr->trigger();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.f.get()));
+    tippe(w->LEdiBrutto, QStringLiteral("3100"));
+    warten();
+    QCOMPARE(QApplication::focusWidget(), w->LEdiBrutto);
+    QCOMPARE(QApplication::activeWindow(), w.f.get());
+    QCOMPARE(w->FrmJahr->Uebersicht().summe.brutto, Money::euro(12 * 3100));
+  }
+
   // An input that is incomplete or refused leaves the results of the last calculation marked,
   // with the reason in the status bar; once it is right again, the window calculates.
   void verweigerteEingabeMarkiert() {
