@@ -115,7 +115,8 @@ void TForm1::ErgebnisseMarkieren(const QString& grund) {
   // The amount the last calculation wrote into gross or net is a result as well.
   QLineEdit* ausgabe = richtung_ == Feld::Netto ? LEdiBrutto : LEdiNetto;
   QPalette grau = ausgabe->palette();
-  grau.setColor(QPalette::Text, grau.color(QPalette::Disabled, QPalette::Text));
+  // The grey of the results, as the labels show it disabled.
+  grau.setColor(QPalette::Text, LabLSt->palette().color(QPalette::Disabled, QPalette::WindowText));
   ausgabe->setPalette(grau);
   LabVeraltet->show();
   StatusHinweis->setText(QStringLiteral(" ") + grund.section(u'\n', 0, 0));

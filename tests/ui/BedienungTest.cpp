@@ -28,11 +28,6 @@ using namespace salvaro;
 
 namespace {
 
-#define GLEICH(ist, soll, fall)                                 \
-  QVERIFY2((ist) == (soll),                                     \
-           qPrintable(QStringLiteral("%1: \"%2\" statt \"%3\"") \
-                          .arg(fall, QVariant(ist).toString(), QVariant(soll).toString())))
-
 // Types into a field over its whole text, as the user does.
 void tippe(QLineEdit* feld, const QString& text) {
   feld->setFocus();

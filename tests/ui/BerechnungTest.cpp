@@ -13,12 +13,6 @@ using namespace salvaro;
 
 namespace {
 
-// Compares inside a loop over cases and names the case that failed.
-#define GLEICH(ist, soll, fall)                                 \
-  QVERIFY2((ist) == (soll),                                     \
-           qPrintable(QStringLiteral("%1: \"%2\" statt \"%3\"") \
-                          .arg(fall, QVariant(ist).toString(), QVariant(soll).toString())))
-
 // The first line of the statement with the label in the left or the right column.
 QString zeileMit(const std::vector<std::string>& zeilen, const QString& label) {
   for (const std::string& z : zeilen) {

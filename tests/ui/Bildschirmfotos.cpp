@@ -1,7 +1,8 @@
 // Takes the README's pictures. Not a test; scripts/bildschirmfotos runs it both ways:
-//   ui_bildschirmfotos ZIEL                 without a display (offscreen): the main window, the
-//                                           statement window, a Christmas bonus, the employer's
-//                                           side and the three views, each as its own window
+//   ui_bildschirmfotos ZIEL                 without a display (offscreen): the main window, its
+//                                           results marked after a change, the statement window,
+//                                           a Christmas bonus, the employer's side and the three
+//                                           views, each as its own window
 //   ui_bildschirmfotos --bildschirm DATEI   under a real X server: the whole screen with the
 //                                           window as it opens there (DATEI), and once more with
 //                                           its form scrolled to the end (DATEI with "-unten")
@@ -86,6 +87,13 @@ int main(int argc, char** argv) {
     w->FrmAbrechnung->showNormal();
     gut = foto(w->FrmAbrechnung, "abrechnung.png") && gut;
     w->FrmAbrechnung->hide();
+    // A group not yet complete: the results of 3.500,00 stay, marked.
+    w->activateWindow();
+    QTest::qWaitForWindowActive(w.f.get());
+    w->OruEdiBGR->setFocus();
+    w->OruEdiBGR->setText(QStringLiteral("111"));
+    QApplication::processEvents();
+    gut = foto(w.f.get(), "eingaben-geaendert.png") && gut;
   }
   {
     Fenster w(true);

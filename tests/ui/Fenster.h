@@ -21,6 +21,12 @@
 #include "ui/MainUnit.h"
 #include "ui/UAbrechnung.h"
 
+// Compares inside a loop over cases and names the case that failed.
+#define GLEICH(ist, soll, fall)                                 \
+  QVERIFY2((ist) == (soll),                                     \
+           qPrintable(QStringLiteral("%1: \"%2\" statt \"%3\"") \
+                          .arg(fall, QVariant(ist).toString(), QVariant(soll).toString())))
+
 namespace salvaro {
 
 struct Fenster {
