@@ -15,6 +15,8 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScreen>
+#include <QGuiApplication>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
@@ -72,6 +74,13 @@ qreal schoeneSchrittweite(qreal roh, std::initializer_list<qreal> faktoren = {1,
 // A chart coordinate: the amount in euros for drawing only; the values shown are the amounts.
 qreal koordinate(Money m) {
   return static_cast<qreal>(m.raw()) / Money::kScale;
+}
+
+// A view's start size, never larger than the screen (a small screen, a large scale factor).
+void startgroesse(QWidget* fenster, QSize groesse) {
+  if (const QScreen* schirm = QGuiApplication::primaryScreen())
+    groesse = groesse.boundedTo(schirm->availableGeometry().size());
+  fenster->resize(groesse);
 }
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text) {
@@ -146,7 +155,7 @@ TFrmJahr::TFrmJahr(Plattform& plattform, QWidget* parent) : QDialog(parent), pla
   connect(BtnDrucken, &QPushButton::clicked, this, &TFrmJahr::BtnDruckenClick);
   connect(BtnPdf, &QPushButton::clicked, this, &TFrmJahr::BtnPdfClick);
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
-  resize(1180, 580);
+  startgroesse(this, QSize(1180, 580));
 }
 
 void TFrmJahr::Zeige(const Eingaben& e, bool vorholen) {
@@ -340,7 +349,7 @@ TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
   Diagramm = new QChartView(chart_, this);
   Diagramm->setObjectName(QStringLiteral("Diagramm"));
   Diagramm->setRenderHint(QPainter::Antialiasing);
-  Diagramm->setMinimumSize(720, 420);
+  Diagramm->setMinimumSize(480, 300);
   LabMarken = new QLabel(this);
   LabMarken->setObjectName(QStringLiteral("LabMarken"));
   LabMarken->setWordWrap(true);
@@ -379,7 +388,7 @@ TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
   connect(BtnPng, &QPushButton::clicked, this, &TFrmVerlauf::BtnPngClick);
   connect(BtnSvg, &QPushButton::clicked, this, &TFrmVerlauf::BtnSvgClick);
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
-  resize(900, 620);
+  startgroesse(this, QSize(900, 620));
 }
 
 TFrmVerlauf::~TFrmVerlauf() {
@@ -639,7 +648,7 @@ TFrmSteuerklassen::TFrmSteuerklassen(Plattform& plattform, QWidget* parent)
   layout->addWidget(LabHinweis);
   connect(BtnBerechnen, &QPushButton::clicked, this, &TFrmSteuerklassen::BtnBerechnenClick);
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
-  resize(880, 560);
+  startgroesse(this, QSize(880, 560));
 }
 
 void TFrmSteuerklassen::Vorbelegen(const Eingaben& e) {

@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 
 #include "Fenster.h"
 #include "ui/Ansichten.h"
@@ -63,7 +64,16 @@ int bildschirm(const QString& datei) {
 
 int main(int argc, char** argv) {
   const bool x11 = argc > 2 && QByteArray(argv[1]) == "--bildschirm";
-  if (!x11) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen, a screen of 1920 × 1080, so that every window has the size it opens with on a
+  // large screen.
+  QTemporaryFile schirm;
+  if (!x11) {
+    if (!schirm.open()) return 1;
+    schirm.write(R"({"screens": [{"name": "Bild", "x": 0, "y": 0, "width": 1920,
+                         "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    schirm.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(schirm.fileName()));
+  }
   QApplication app(argc, argv);
   if (x11) return bildschirm(QString::fromLocal8Bit(argv[2]));
   const QDir ziel(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
@@ -71,8 +81,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     return fenster->grab().save(ziel.filePath(QLatin1String(name)), "PNG");
   };
-  // The offscreen screen is small; the pictures show the window at the size that needs no
-  // scrolling, as on a screen of 1366 × 768.
+  // The window at the size that needs no scrolling, as on a screen of 1366 × 768.
   const auto ganz = [](Fenster& w) { w->resize(w->Wunschgroesse()); };
   bool gut = true;
   {
