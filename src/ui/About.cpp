@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
