@@ -42,7 +42,7 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QString& text) {
 TAboutBox::TAboutBox(Plattform& plattform, QWidget* parent)
     : QDialog(parent), plattform_(plattform) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("Über Salvaro"));
+  setWindowTitle(QStringLiteral("Info"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
 

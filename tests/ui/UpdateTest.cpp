@@ -360,7 +360,7 @@ class UpdateTest : public QObject {
     TAboutBox* box = w->AboutBox;
     QCOMPARE(w.plattform.modal, QList<QDialog*>{box});
     QVERIFY(box->isVisible());
-    QCOMPARE(box->windowTitle(), QStringLiteral("Über Salvaro"));
+    QCOMPARE(box->windowTitle(), QStringLiteral("Info"));
     QCOMPARE(box->ProductName->text(), QStringLiteral("Salvaro    Version 1.0.5.2"));
     QCOMPARE(box->Version->text(), QStringLiteral("© 2004-2026 Salvaro"));
     QCOMPARE(box->Copyright->text(), QStringLiteral("https://www.salvaro.de"));
