@@ -30,11 +30,22 @@ void befehlszeile(std::string_view text) {
   }
 }
 
+// The window's fields and the options with their bounds: an amount within them, or refused.
+void imBereich(std::string_view text) {
+  const salvaro::Money min = -salvaro::Money::euro(1000000), max = salvaro::Money::euro(1000000);
+  try {
+    const salvaro::Money m = salvaro::LiesImBereich(text, 2, min, max);
+    if (m < min || m > max || salvaro::LiesZahlentext(text, 2) != m) std::abort();
+  } catch (const salvaro::KonvertierungsFehler&) {
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t laenge) {
   const std::string_view text(reinterpret_cast<const char*>(daten), laenge);
   befehlszeile(text);
+  imBereich(text);
   salvaro::Money m;
   try {
     m = salvaro::LiesFeld(text);

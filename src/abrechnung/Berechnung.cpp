@@ -377,7 +377,8 @@ Ergebnis Berechne(Eingaben& e, TLohnGehalt& fall, const Datum& heute, bool mitAb
       text +=
           "\nDas Netto steigt hier nicht gleichmäßig mit dem Brutto; dieses Netto ist "
           "möglicherweise nicht genau erreichbar.";
-    r.meldungen.push_back({Meldung::Art::Fehler, text, 2001});
+    // The closest gross is shown: an information, not an error.
+    r.meldungen.push_back({Meldung::Art::Information, text, 2001});
   }
   if (auto m = Geringfuegigkeitspruefung(e, fall)) r.meldungen.push_back(*m);
   r.vorschlag = VorschlagNachAltersgrenze(fall);

@@ -88,11 +88,11 @@ bool zusatzsatz(const std::string& w) {
 
 const char* alsText(bool b) { return b ? "1" : "0"; }
 
-// A levy rate of 0 to 10 percent, "1,60".
+// A levy rate within the field's bounds, "1,60".
 std::optional<std::string> umlagesatz(const std::string& w) {
   try {
     const Money m = UmlagesatzAus(w);
-    return wennGueltig(w, m >= Money() && m <= Money::euro(10));
+    return wennGueltig(w, m >= Money() && m <= Money::euro(kGrenzenUmlagesatz.max));
   } catch (const KonvertierungsFehler&) {
     return std::nullopt;
   }

@@ -30,20 +30,19 @@ std::string BeitragsgruppeVervollstaendigt(std::string_view bgr) {
   return bgr == "0" ? std::string("0000") : std::string(bgr);
 }
 
+Money LiesZahlfeld(std::string_view text, Zahlfeldgrenzen grenzen) {
+  return LiesImBereich(text, grenzen.kommastellen, Money::euro(grenzen.min),
+                       Money::euro(grenzen.max));
+}
+
 bool ZahlfeldHaelt(std::string_view text, Zahlfeldgrenzen grenzen) {
   if (text.empty()) return true;
-  Money wert;
   try {
-    wert = LiesFeld(text);
+    LiesZahlfeld(text, grenzen);
   } catch (const KonvertierungsFehler&) {
     return false;
   }
-  const std::size_t komma = text.find(',');
-  const std::string_view nachkomma = komma == std::string_view::npos ? "" : text.substr(komma + 1);
-  const auto stellen = std::count_if(nachkomma.begin(), nachkomma.end(),
-                                     [](char c) { return c >= '0' && c <= '9'; });
-  return stellen <= grenzen.kommastellen && wert >= Money::euro(grenzen.min) &&
-         wert <= Money::euro(grenzen.max);
+  return true;
 }
 
 std::string SteuerklasseBegrenzt(std::string_view stkl) {

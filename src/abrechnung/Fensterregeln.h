@@ -46,6 +46,14 @@ inline constexpr Zahlfeldgrenzen kGrenzenSteuerfreibetrag{2, -1000000, 1000000};
 inline constexpr Zahlfeldgrenzen kGrenzenPKV{2, 0, 9999};
 inline constexpr Zahlfeldgrenzen kGrenzenPPV{2, 0, 1000000};
 inline constexpr Zahlfeldgrenzen kGrenzenKinderUnter25{0, 0, 9};
+// The regular gross of the earlier months of a year, a severance, and the employer's levy rates
+// (percent).
+inline constexpr Zahlfeldgrenzen kGrenzenJahresbruttoBisher{2, 0, 12000000};
+inline constexpr Zahlfeldgrenzen kGrenzenAbfindung{2, 0, 10000000};
+inline constexpr Zahlfeldgrenzen kGrenzenUmlagesatz{2, 0, 10};
+// A field's text, or an option's value on the command line, read by the one rule for number
+// texts (LiesImBereich) within the field's decimals and bounds.
+Money LiesZahlfeld(std::string_view text, Zahlfeldgrenzen grenzen);
 // Whether a numeric field holds the text as it stands: a number as the calculation reads it,
 // within the bounds and with no more decimals than the field has. An empty text counts as held.
 bool ZahlfeldHaelt(std::string_view text, Zahlfeldgrenzen grenzen);

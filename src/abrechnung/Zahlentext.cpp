@@ -11,6 +11,10 @@ KonvertierungsFehler::KonvertierungsFehler(std::string_view text, bool ganzzahl)
     : std::runtime_error("'" + std::string(text) + "' ist kein gültiger " +
                          (ganzzahl ? "ganzzahliger Wert" : "Gleitkommawert")) {}
 
+BereichsFehler::BereichsFehler(std::string_view text, Money min, Money max)
+    : KonvertierungsFehler(Meldungstext{"'" + std::string(text) + "' liegt nicht zwischen " +
+                                        FormatDE(min) + " und " + FormatDE(max)}) {}
+
 namespace {
 const char* const kStellenwoerter[] = {"keine", "eine", "zwei", "drei", "vier"};
 }  // namespace
@@ -52,11 +56,14 @@ Money LiesBetrag(std::string_view text) {
     s.remove_prefix(1);
   }
   const std::size_t komma = s.find(',');
-  const std::string_view ganz = s.substr(0, komma);
+  std::string_view ganz = s.substr(0, komma);
   const std::string_view bruch = komma == std::string_view::npos ? "" : s.substr(komma + 1);
   if ((ganz.empty() && bruch.empty()) || !alleZiffern(ganz) || !alleZiffern(bruch) ||
-      bruch.size() > 4 || ganz.size() > 14)
+      bruch.size() > 4)
     throw KonvertierungsFehler(text);
+  // Leading zeros say nothing; more digits than Money holds are a number too large.
+  while (ganz.size() > 1 && ganz.front() == '0') ganz.remove_prefix(1);
+  if (ganz.size() > 14) throw ZuGrosseZahl(text);
   std::int64_t units = 0;
   for (char c : ganz) units = units * 10 + (c - '0');
   for (std::size_t i = 0; i < 4; ++i) units = units * 10 + (i < bruch.size() ? bruch[i] - '0' : 0);
@@ -64,9 +71,9 @@ Money LiesBetrag(std::string_view text) {
 }
 
 Money LiesFeld(std::string_view text) {
-  // Most texts have no point: then without a copy.
+  // Most texts have no point: the plain reading is the same then.
   if (text.find('.') == std::string_view::npos) return LiesBetrag(text);
-  return LiesBetrag(OhneTausenderPunkt(text));
+  return LiesZahlentext(text, 4);
 }
 
 namespace {
@@ -129,9 +136,31 @@ Money LiesZahlentext(std::string_view text, int nachkommastellen) {
   if (mitBruch && !bruch.empty() && !nurZiffern(bruch)) throw KonvertierungsFehler(text);
   try {
     return LiesBetrag(vorzeichen + ziffern + (mitBruch ? "," + std::string(bruch) : ""));
+  } catch (const ZuGrosseZahl&) {
+    throw ZuGrosseZahl(text);
   } catch (const KonvertierungsFehler&) {
     throw KonvertierungsFehler(text);
   }
+}
+
+Money LiesImBereich(std::string_view text, int nachkommastellen, Money min, Money max) {
+  Money m;
+  try {
+    m = LiesZahlentext(text, nachkommastellen);
+  } catch (const ZuGrosseZahl&) {
+    throw BereichsFehler(text, min, max);
+  }
+  if (m < min || m > max) throw BereichsFehler(text, min, max);
+  return m;
+}
+
+bool PunkteSindTausender(std::string_view text) {
+  std::string_view s = text;
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  if (!s.empty() && (s.front() == '-' || s.front() == '+')) s.remove_prefix(1);
+  if (s.find(',') != std::string_view::npos) return true;
+  return s.find('.') == std::string_view::npos || ohneTausenderGruppen(s).has_value();
 }
 
 int LiesGanzzahl(std::string_view text) {

@@ -28,13 +28,28 @@ class NachkommaFehler : public KonvertierungsFehler {
   NachkommaFehler(std::string_view text, int nachkommastellen);
 };
 
+// A number whose digits are right but too many for an amount of the program (more than 14
+// before the decimal sign).
+class ZuGrosseZahl : public KonvertierungsFehler {
+ public:
+  explicit ZuGrosseZahl(std::string_view text) : KonvertierungsFehler(text) {}
+};
+
+// A number outside the range of its field or option: "'2000000' liegt nicht zwischen 0,00 und
+// 1.000.000,00".
+class BereichsFehler : public KonvertierungsFehler {
+ public:
+  BereichsFehler(std::string_view text, Money min, Money max);
+};
+
 // Deletes the first "." up to maxPunkte times (thousands points of a typed amount).
 std::string OhneTausenderPunkt(std::string_view text, int maxPunkte = 2);
 
 // Reads "[-]digits[,digits]" with at most four decimals (blanks around are allowed) as Money.
-// Throws KonvertierungsFehler for anything else.
+// Throws KonvertierungsFehler for anything else (ZuGrosseZahl for too many digits).
 Money LiesBetrag(std::string_view text);
-// A field text as the program reads amounts: thousands points removed, then LiesBetrag.
+// A field text as the program reads amounts, by the rule of LiesZahlentext with up to four
+// decimals: "1.234,56", "1234,56" and "1234.56" are the same amount.
 Money LiesFeld(std::string_view text);
 // An amount as typed on the command line or in a CSV file, German ("3.000,50") or plain
 // ("3000.50"). A point is a thousands point only after a first group of one to three digits that
@@ -43,6 +58,14 @@ Money LiesFeld(std::string_view text);
 // be thousands points. More decimals than nachkommastellen throw NachkommaFehler; anything else
 // that is not a number throws KonvertierungsFehler.
 Money LiesZahlentext(std::string_view text, int nachkommastellen);
+// The one rule for the number texts of the window's fields and of the command line's options:
+// LiesZahlentext, and the amount within min and max. Throws NachkommaFehler for too many
+// decimals, BereichsFehler for an amount outside (a number too long to be held included) and
+// KonvertierungsFehler for anything else.
+Money LiesImBereich(std::string_view text, int nachkommastellen, Money min, Money max);
+// Whether the points of a number text are thousands points ("1.234,5", "1.234", "12.345.678");
+// otherwise a single point is the decimal point ("1234.5", "1.5").
+bool PunkteSindTausender(std::string_view text);
 // A whole number ("2023"); throws KonvertierungsFehler for anything else.
 int LiesGanzzahl(std::string_view text);
 

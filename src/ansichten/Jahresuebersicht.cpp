@@ -26,8 +26,13 @@ std::string betrag(Money m) {
   return FormatDE(m);
 }
 
+// A rate as the windows show it: "18,60 %".
 std::string satz(Money m) {
-  return FormatBild(m, 2, false) + "%";
+  return FormatBild(m, 2, false) + " %";
+}
+std::string satz(std::string s) {
+  if (!s.empty() && s.back() == '%') s.insert(s.size() - 1, " ");
+  return s;
 }
 
 const Regel kRegeln[] = {
@@ -46,13 +51,14 @@ const Regel kRegeln[] = {
        return KVZusSichtbar(f.Jahr, f.Monat) ? satz(f.KVSatz) + " + " + satz(f.KVZusBeitrag)
                                              : satz(f.KVSatz);
      }},
-    {"Rentenversicherung", [](const TLohnGehalt& f) { return SatzanzeigeFuer(f).RV; }},
-    {"Arbeitslosenversicherung", [](const TLohnGehalt& f) { return SatzanzeigeFuer(f).AV; }},
+    {"Rentenversicherung", [](const TLohnGehalt& f) { return satz(SatzanzeigeFuer(f).RV); }},
+    {"Arbeitslosenversicherung", [](const TLohnGehalt& f) { return satz(SatzanzeigeFuer(f).AV); }},
     {"Pflegeversicherung",
      [](const TLohnGehalt& f) {
        // The surcharge for the childless from 2005.
        const Satzanzeige s = SatzanzeigeFuer(f);
-       return s.PVKinder.empty() || !PVZuschlagMoeglich(f.Jahr) ? s.PV : s.PV + " " + s.PVKinder;
+       return s.PVKinder.empty() || !PVZuschlagMoeglich(f.Jahr) ? satz(s.PV)
+                                                                 : satz(s.PV) + " " + s.PVKinder;
      }},
     {"Beitragsbemessungsgrenze KV/PV", [](const TLohnGehalt& f) { return betrag(f.BBGKV); }},
     {"Beitragsbemessungsgrenze RV/AV", [](const TLohnGehalt& f) { return betrag(f.BBGRV); }},

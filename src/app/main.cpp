@@ -68,8 +68,9 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i)
     if (salvaro::IstDebugArgument(argv[i])) salvaro::HilfeProtokollEinschalten(true);
   QApplication app(argc, argv);
+  // No display name: the desktop would append it to every window title ("Salvaro 1.0.5.2 —
+  // Salvaro"); message boxes take the application's name.
   QApplication::setApplicationName(QStringLiteral("Salvaro"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Salvaro"));
   QApplication::setDesktopFileName(QStringLiteral("salvaro"));
   QApplication::setWindowIcon(salvaro::SymbolProgramm());
   salvaro::DeutschEinrichten();

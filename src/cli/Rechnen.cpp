@@ -43,11 +43,17 @@ OptionsFehler fehlerIn(std::string_view name, const std::string& text) {
 
 Money betragIm(std::string_view name, std::string_view wert, Money min, Money max,
                int nachkommastellen = 2) {
-  const Money m = LiesBetragOption(name, wert, nachkommastellen);
-  if (m < min || m > max)
-    throw fehlerIn(name, "'" + std::string(wert) + "' liegt nicht zwischen " + FormatDE(min) +
-                             " und " + FormatDE(max));
-  return m;
+  try {
+    return LiesImBereich(wert, nachkommastellen, min, max);
+  } catch (const KonvertierungsFehler& f) {
+    throw fehlerIn(name, f.what());
+  }
+}
+
+// An option whose field in the window has these bounds: the same rule, the same message.
+Money betragWieFeld(std::string_view name, std::string_view wert, Zahlfeldgrenzen grenzen) {
+  return betragIm(name, wert, Money::euro(grenzen.min), Money::euro(grenzen.max),
+                  grenzen.kommastellen);
 }
 
 int ganzzahlIm(std::string_view name, std::string_view wert, int min, int max) {
@@ -189,8 +195,9 @@ Money LiesBetragOption(std::string_view name, std::string_view wert, int nachkom
 
 void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   Eingaben& e = a.eingaben;
-  const Money kMax = Money::euro(1000000);
-  const auto amount = [&](Money min, Money max) { return SchlichterText(betragIm(name, wert, min, max)); };
+  const auto amount = [&](Zahlfeldgrenzen grenzen) {
+    return SchlichterText(betragWieFeld(name, wert, grenzen));
+  };
   if (setzeAltersOption(e, name, wert, [&] { return schalterWert(name, wert); })) return;
   if (const Bezugsoption* b = BezugsoptionFuer(name)) {
     SetzeBezugsoption(e, *b, wert);
@@ -211,7 +218,7 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     // Gross to net or net to gross: the one the last option named would be taken silently.
     if (name == "brutto" ? a.nettoGesetzt : a.bruttoGesetzt)
       throw OptionsFehler("--brutto und --netto schließen sich aus");
-    (name == "brutto" ? e.Brutto : e.Netto) = amount(Money(), kMax);
+    (name == "brutto" ? e.Brutto : e.Netto) = amount(kGrenzenBetrag);
     (name == "brutto" ? a.bruttoGesetzt : a.nettoGesetzt) = true;
     a.feld = name == "brutto" ? Feld::Brutto : Feld::Netto;
   } else if (name == "jahr") {
@@ -229,17 +236,17 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     e.StKl = std::to_string(ganzzahlIm(name, wert, 1, 6));
   } else if (name == "faktor") {
     // The factor of tax class IV has three decimals; 0 would mean none.
-    const Money faktor = betragIm(name, wert, Money(), Money::euro(1), 3);
+    const Money faktor = betragWieFeld(name, wert, kGrenzenFaktor);
     if (faktor == Money())
       throw fehlerIn(name, "'" + std::string(wert) + "' ist kein Faktor; ohne Faktor entfällt --faktor");
     e.Faktor = SchlichterText(faktor);
     a.faktorGesetzt = true;
   } else if (name == "kinderfreibetrag") {
-    e.KiFB = amount(Money(), Money::euro(20));
+    e.KiFB = amount(kGrenzenKinderfreibetrag);
   } else if (name == "kinder-unter-25") {
     e.KinderUnter25 = std::to_string(ganzzahlIm(name, wert, 0, 9));
   } else if (name == "freibetrag") {
-    e.StFB = amount(-kMax, kMax);
+    e.StFB = amount(kGrenzenSteuerfreibetrag);
   } else if (name == "kirchensteuer") {
     const bool keine = GleichOhneGrossschreibung(wert, "keine");
     std::string land;
@@ -262,29 +269,29 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     e.KVZus = "+ " + FormatBild(betragIm(name, wert, Money(), Money::parse("9.99")), 2, false) + "%";
     a.kvZusatzGesetzt = true;
   } else if (name == "pkv") {
-    e.PKV = amount(Money(), Money::euro(9999));
+    e.PKV = amount(kGrenzenPKV);
     e.ChkPKV = true;
   } else if (name == "ppv") {
-    e.PPV = amount(Money(), kMax);
+    e.PPV = amount(kGrenzenPPV);
     e.ChkPPV = true;
   } else if (name == "steuerbrutto") {
-    e.StBrutto = amount(Money(), kMax);
+    e.StBrutto = amount(kGrenzenBetrag);
     e.BruttoUebernahme = false;
   } else if (name == "sv-brutto") {
-    e.SVBrutto = amount(Money(), kMax);
+    e.SVBrutto = amount(kGrenzenBetrag);
     e.BruttoUebernahme = false;
   } else if (name == "einmalzahlung") {
-    e.Einmalzahlung = amount(Money(), kMax);
+    e.Einmalzahlung = amount(kGrenzenBetrag);
   } else if (name == "jahresbrutto-bisher") {
-    e.JahresbruttoBisher = amount(Money(), Money::euro(12000000));
+    e.JahresbruttoBisher = amount(kGrenzenJahresbruttoBisher);
   } else if (name == "abfindung") {
-    e.Abfindung = amount(Money(), Money::euro(10000000));
+    e.Abfindung = amount(kGrenzenAbfindung);
   } else if (name == "mehrjaehrige-verguetung") {
-    e.MehrjaehrigeVerguetung = amount(Money(), Money::euro(10000000));
+    e.MehrjaehrigeVerguetung = amount(kGrenzenAbfindung);
   } else if (name == "u1-satz") {
-    e.U1Satz = amount(Money(), Money::euro(10));
+    e.U1Satz = amount(kGrenzenUmlagesatz);
   } else if (name == "u2-satz") {
-    e.U2Satz = amount(Money(), Money::euro(10));
+    e.U2Satz = amount(kGrenzenUmlagesatz);
   } else if (name == "heute") {
     a.heute = liesDatum(wert);
   } else {

@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QTimer>
+#include <QToolTip>
 
 #include "abrechnung/Zahlentext.h"
 
@@ -73,6 +74,18 @@ QString ohneTausenderPunkte(const QString& text) {
 
 }  // namespace
 
+QString OhneKuerzel(const QString& beschriftung) {
+  QString name;
+  for (qsizetype i = 0; i < beschriftung.size(); ++i) {
+    QChar c = beschriftung[i];
+    if (c == u'&' && i + 1 < beschriftung.size()) c = beschriftung[++i];
+    name += c == u'\n' ? QChar(u' ') : c;
+  }
+  name = name.simplified();
+  if (name.endsWith(u':')) name.chop(1);
+  return name;
+}
+
 QColor clWindow() {
   return QApplication::palette("QLineEdit").color(QPalette::Active, QPalette::Base);
 }
@@ -121,6 +134,8 @@ void TOruEditBasis::keyPressEvent(QKeyEvent* event) {
   }
   QChar c = getippt;
   if (onKeyPress_) onKeyPress_(c);
+  if (c.isNull() && getippt.isPrint() && !abgelehntHinweis_.isEmpty())
+    hinweisen(abgelehntHinweis_);
   if (!c.isNull()) zeichenPruefen(c);
   event->accept();
   if (c.isNull()) return;
@@ -254,6 +269,11 @@ void TOruEditBasis::auswahlEntfernen(bool ohnePunkte) {
   }
   setText(links + rechts);
   setCursorPosition(static_cast<int>(links.size()));
+}
+
+void TOruEditBasis::hinweisen(const QString& hinweis) {
+  QToolTip::showText(mapToGlobal(QPoint(0, height())), hinweis, this, QRect(), 3000);
+  emit zeichenAbgelehnt(hinweis);
 }
 
 void TOruEditBasis::setzeHintergrund(const QColor& farbe) {

@@ -19,6 +19,10 @@ inline constexpr QRgb clInactiveCaption = qRgb(0xBF, 0xCD, 0xDB);
 // The normal background of an input field, taken from the application's palette.
 QColor clWindow();
 
+// A caption as a name: without its mnemonic mark "&", its closing colon and its line breaks
+// ("&Brutto:" is "Brutto").
+QString OhneKuerzel(const QString& beschriftung);
+
 class TOruEditBasis : public QLineEdit {
   Q_OBJECT
   Q_PROPERTY(QColor ActiveColor READ activeColor WRITE setActiveColor)
@@ -40,7 +44,11 @@ class TOruEditBasis : public QLineEdit {
   void setAutoSelect(bool an) { autoSelect_ = an; }
   int helpContext() const { return helpContext_; }
   void setHelpContext(int kontext) { helpContext_ = kontext; }
-  void setOnKeyPress(KeyPressHandler handler) { onKeyPress_ = std::move(handler); }
+  // hinweis: what the field takes, shown when the handler discards a typed character.
+  void setOnKeyPress(KeyPressHandler handler, QString hinweis = {}) {
+    onKeyPress_ = std::move(handler);
+    abgelehntHinweis_ = std::move(hinweis);
+  }
 
   // The background the field had when it was entered; restored when it is left.
   QColor savedColor() const { return savedColor_; }
@@ -56,6 +64,9 @@ class TOruEditBasis : public QLineEdit {
   void enterGedrueckt();
   // The field was left and its text taken (not sent when the text could not be read).
   void verlassen();
+  // A typed character was refused; the hint says what the field takes. It is shown beside the
+  // field as well.
+  void zeichenAbgelehnt(const QString& hinweis);
 
  protected:
   explicit TOruEditBasis(QWidget* parent);
@@ -95,6 +106,8 @@ class TOruEditBasis : public QLineEdit {
     lastCursor_ = cursor;
   }
   int lastCursor() const { return lastCursor_; }
+  // Shows the hint beside the field for a moment and tells the form.
+  void hinweisen(const QString& hinweis);
 
   // A character below the blank, or DEL: produced by Ctrl+letter and Ctrl+Backspace.
   static bool istSteuerzeichen(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
@@ -114,6 +127,7 @@ class TOruEditBasis : public QLineEdit {
   bool autoSelect_ = true;
   int helpContext_ = 0;
   KeyPressHandler onKeyPress_;
+  QString abgelehntHinweis_;
   QString lastText_;
   int lastCursor_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 
 #include "abrechnung/Zahlentext.h"
 
@@ -21,24 +22,19 @@ QString alsText(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-// A field text read as the field reads it: up to four thousands points removed.
-Money liesText(const std::string& text) {
-  return LiesBetrag(OhneTausenderPunkt(text, 4));
+// Words for a number of decimals, for the hints.
+QString stellen(int n) {
+  static const char* const woerter[] = {"keine", "eine", "zwei", "drei"};
+  const QString zahl = n >= 0 && n <= 3 ? QString::fromLatin1(woerter[n]) : QString::number(n);
+  return zahl + (n == 1 ? QStringLiteral(" Nachkommastelle") : QStringLiteral(" Nachkommastellen"));
 }
 
-// "1.234.567,89": every point followed by exactly three digits, the first group of one to
-// three; no point after the comma. A point anywhere else ("1.5" in English notation) would be
-// read as a thousands point and make 15 of it.
-bool punkteGruppieren(const QString& text) {
-  if (!text.contains(u'.')) return true;
-  const QString ganz = text.section(u',', 0, 0);
-  if (text.section(u',', 1).contains(u'.')) return false;
-  const QStringList gruppen = (ganz.startsWith(u'-') ? ganz.mid(1) : ganz).split(u'.');
-  for (qsizetype i = 0; i < gruppen.size(); ++i) {
-    const qsizetype n = gruppen[i].size();
-    if (i == 0 ? n < 1 || n > 3 : n != 3) return false;
-  }
-  return true;
+// The points of a text, which the one rule for number texts reads as thousands points or, a
+// single one, as the decimal point: dropped, or made the decimal comma. ganzerText decides,
+// for a part of it.
+QString punkteGelesen(const QString& text, const QString& ganzerText) {
+  if (PunkteSindTausender(ganzerText.toStdString())) return QString(text).remove(u'.');
+  return QString(text).replace(u'.', u',');
 }
 
 }  // namespace
@@ -57,7 +53,7 @@ void TOruZahlEdit::wertSetzen(double wert, Money betrag) {
   // Always "#,##0.00", whatever the decimals and grouping of the field; the text shown is the
   // plain form until the field is next left.
   const std::string formatiert = FormatDE(betrag);
-  const Money gelesen = liesText(formatiert);
+  const Money gelesen = LiesFeld(formatiert);
   valueDouble_ = wert;
   formattedText_ = alsText(formatiert);
   moneyValue_ = gelesen;
@@ -108,6 +104,16 @@ void TOruZahlEdit::merkeText() {
   keyUpFaellig_ = true;
 }
 
+QString TOruZahlEdit::zeichenHinweis() const {
+  const bool negativ = minBetrag_ < Money();
+  if (kommastellen_ == 0)
+    return negativ ? QStringLiteral("Dieses Feld nimmt nur Ziffern und ein Minuszeichen am Anfang an.")
+                   : QStringLiteral("Dieses Feld nimmt nur Ziffern an.");
+  return negativ ? QStringLiteral("Dieses Feld nimmt nur Ziffern, ein Komma und ein Minuszeichen "
+                                  "am Anfang an.")
+                 : QStringLiteral("Dieses Feld nimmt nur Ziffern und ein Komma an.");
+}
+
 void TOruZahlEdit::zeichenPruefen(QChar& c) {
   if (c == u'\r') {
     c = QChar();
@@ -121,11 +127,13 @@ void TOruZahlEdit::zeichenPruefen(QChar& c) {
     return;
   }
   // A typed-over selection goes even when the character is then rejected.
-  auswahlEntfernen(true);
+  auswahlEntfernen(PunkteSindTausender(text().toStdString()));
   const bool negativ = minBetrag_ < Money();
-  const bool erlaubt = (c >= u'0' && c <= u'9') || c == u'\b' || (c == u',' && kommastellen_ > 0) ||
-                       (c == u'-' && negativ);
+  // A point is read with the whole text, as a thousands point or the decimal point.
+  const bool erlaubt = (c >= u'0' && c <= u'9') || c == u'\b' ||
+                       ((c == u',' || c == u'.') && kommastellen_ > 0) || (c == u'-' && negativ);
   if (!erlaubt) {
+    hinweisen(zeichenHinweis());
     c = QChar();
     return;
   }
@@ -134,7 +142,13 @@ void TOruZahlEdit::zeichenPruefen(QChar& c) {
     return;
   }
   // One decimal comma; a minus sign only as the first character of an empty field.
-  if ((c == u',' && text().contains(u',')) || (c == u'-' && !text().isEmpty())) {
+  if (c == u',' && text().contains(u',')) {
+    hinweisen(QStringLiteral("Das Feld hat schon ein Komma."));
+    c = QChar();
+    return;
+  }
+  if (c == u'-' && !text().isEmpty()) {
+    hinweisen(QStringLiteral("Ein Minuszeichen steht nur am Anfang eines leeren Feldes."));
     c = QChar();
     return;
   }
@@ -147,10 +161,22 @@ void TOruZahlEdit::einfuegenPruefen(Einfuegung& e) {
   const auto ablehnen = [&] {
     e.meldung = QString::fromUtf8(KonvertierungsFehler(gemeldet.toStdString(), ganzzahl).what());
   };
-  if (dezimalTrz_ ? !punkteGruppieren(e.eingefuegt) : e.eingefuegt.contains(u'.'))
-    return ablehnen();
-  // Points of the text already there are formatting only; the reading drops them as well.
-  for (QString* teil : {&e.links, &e.eingefuegt, &e.rechts}) teil->remove(u'.');
+  // The pasted text is read by the program's one rule on its own: its points are thousands
+  // points in a proper grouping, otherwise a single one is the decimal point. The text already
+  // there is read the same way.
+  if (e.eingefuegt.contains(u'.')) {
+    if (ganzzahl) return ablehnen();
+    try {
+      LiesZahlentext(e.eingefuegt.toStdString(), 4);
+    } catch (const NachkommaFehler&) {
+    } catch (const KonvertierungsFehler&) {
+      return ablehnen();
+    }
+    e.eingefuegt = punkteGelesen(e.eingefuegt, e.eingefuegt);
+  }
+  const QString rest = e.links + e.rechts;
+  e.links = punkteGelesen(e.links, rest);
+  e.rechts = punkteGelesen(e.rechts, rest);
   const QString neu = e.links + e.eingefuegt + e.rechts;
   const bool negativ = minBetrag_ < Money();
   for (qsizetype i = 0; i < neu.size(); ++i) {
@@ -185,6 +211,7 @@ void TOruZahlEdit::keyReleaseEvent(QKeyEvent* event) {
   if (zuVieleNachkommastellen(text())) {
     setText(lastText());
     setCursorPosition(lastCursor());
+    hinweisen(QStringLiteral("Höchstens %1.").arg(stellen(kommastellen_)));
   }
 }
 
@@ -196,19 +223,63 @@ void TOruZahlEdit::focusInEvent(QFocusEvent* event) {
 std::optional<QString> TOruZahlEdit::beimVerlassen() {
   if (text().isEmpty() || kommastellen_ == 0) return std::nullopt;
   try {
-    Money betrag = liesText(text().toStdString());
-    if (betrag > maxBetrag_) betrag = maxBetrag_;
-    if (betrag < minBetrag_) betrag = minBetrag_;
-    const std::string formatiert = FormatBild(betrag, kommastellen_, dezimalTrz_);
-    const Money gelesen = liesText(formatiert);
-    valueDouble_ = alsDouble(betrag);
-    formattedText_ = alsText(formatiert);
-    moneyValue_ = gelesen;
-    setText(formattedText_);
+    uebernehmen(*betrag());
   } catch (const KonvertierungsFehler& fehler) {
     return QString::fromUtf8(fehler.what());
   }
   return std::nullopt;
+}
+
+void TOruZahlEdit::uebernehmen(Money betrag) {
+  const std::string formatiert =
+      FormatBild(betrag, kommastellen_, kommastellen_ > 0 && dezimalTrz_);
+  valueDouble_ = alsDouble(betrag);
+  formattedText_ = alsText(formatiert);
+  moneyValue_ = LiesFeld(formatiert);
+  setText(formattedText_);
+}
+
+std::optional<Money> TOruZahlEdit::betrag() const {
+  const std::string t = text().toStdString();
+  if (t.empty()) return std::nullopt;
+  if (kommastellen_ == 0) return Money::euro(LiesGanzzahl(t));
+  return LiesImBereich(t, kommastellen_, minBetrag_, maxBetrag_);
+}
+
+std::optional<QString> TOruZahlEdit::eingabefehler() const {
+  try {
+    betrag();
+  } catch (const KonvertierungsFehler& f) {
+    const QString name = feldname();
+    const QString meldung = QString::fromUtf8(f.what());
+    return name.isEmpty() ? meldung : name + QStringLiteral(": ") + meldung;
+  }
+  return std::nullopt;
+}
+
+void TOruZahlEdit::zeigeBetrag(Money betrag) {
+  uebernehmen(betrag);
+}
+
+void TOruZahlEdit::setzeZahltext(const QString& neu) {
+  if (neu.isEmpty() || kommastellen_ == 0) {
+    if (text() != neu) setText(neu);
+    return;
+  }
+  try {
+    const Money betrag = LiesFeld(neu.toStdString());
+    if (text() != alsText(FormatBild(betrag, kommastellen_, dezimalTrz_))) uebernehmen(betrag);
+  } catch (const KonvertierungsFehler&) {
+    setText(neu);
+  }
+}
+
+QString TOruZahlEdit::feldname() const {
+  if (!accessibleName().isEmpty()) return accessibleName();
+  if (parentWidget())
+    for (const QLabel* l : parentWidget()->findChildren<QLabel*>())
+      if (l->buddy() == this) return OhneKuerzel(l->text());
+  return {};
 }
 
 }  // namespace salvaro

@@ -6,6 +6,7 @@
 // are doubles for the form definition only. Everything shown is made from the Money amount.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "controls/OruEditBasis.h"
@@ -40,13 +41,30 @@ class TOruZahlEdit : public TOruEditBasis {
   void setKommastellen(int n);
   int kommastellen() const { return kommastellen_; }
 
-  // True: the text left behind groups thousands with ".", and a typed "." is rejected.
-  // False: no grouping, and a typed "." goes into the text unchecked.
+  // True: the text left behind groups thousands with "."; False: no grouping. A typed "." goes
+  // into the text either way, read as a thousands point or a decimal point by the program's one
+  // rule for number texts (see betrag).
   void setDezimalTrz(bool an) { dezimalTrz_ = an; }
   bool dezimalTrz() const { return dezimalTrz_; }
 
   QString formattedText() const { return formattedText_; }
   Money moneyValue() const { return moneyValue_; }
+
+  // The text read by the program's one rule for number texts ("1.234,56", "1234,56" and
+  // "1234.56" are the same amount), within the field's decimals and bounds; nothing for an empty
+  // text. Throws KonvertierungsFehler with the message the user reads. A field without decimals
+  // reads a whole number and leaves its bounds to the form.
+  std::optional<Money> betrag() const;
+  // The message of a text betrag() refuses, with the field's name in front; nothing when the
+  // text is taken.
+  std::optional<QString> eingabefehler() const;
+  // Shows an amount as the field shows it once left ("1.234,56"; without grouping "1234,56").
+  void zeigeBetrag(Money betrag);
+  // A number text the form got from elsewhere (the workflow, the settings file): shown as the
+  // field shows it once left when it is a number, as it stands otherwise.
+  void setzeZahltext(const QString& text);
+  // The field's name for messages: its accessible name, or the text of the label bound to it.
+  QString feldname() const;
 
  protected:
   explicit TOruZahlEdit(QWidget* parent);
@@ -65,8 +83,12 @@ class TOruZahlEdit : public TOruEditBasis {
 
  private:
   void wertSetzen(double wert, Money betrag);
+  // The value as the field shows it after leaving, formatted by its decimals and grouping.
+  void uebernehmen(Money betrag);
   bool zuVieleNachkommastellen(const QString& text) const;
   void merkeText();
+  // What the field takes, for a refused character.
+  QString zeichenHinweis() const;
 
   double valueDouble_ = 0;
   double minValue_ = 0;

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,33 +16,13 @@
 #include "abrechnung/Version.h"
 #include "ui/Hilfekontexte.h"
 #include "ui/Plattform.h"
+#include "ui/Symbole.h"
 #include "ui/Text.h"
 #include "ui/UpdatePruefung.h"
 
 namespace salvaro {
 
 namespace {
-
-// The program's picture: a pocket calculator.
-QPixmap programmbild() {
-  QPixmap p(48, 48);
-  p.fill(Qt::transparent);
-  QPainter m(&p);
-  m.setRenderHint(QPainter::Antialiasing);
-  m.setPen(QPen(QColor(0x40, 0x40, 0x48), 1.5));
-  m.setBrush(QColor(0x2F, 0x6F, 0xC0));
-  m.drawRoundedRect(QRectF(8, 2, 32, 44), 4, 4);
-  m.setBrush(QColor(0xD8, 0xF0, 0xD0));
-  m.drawRect(QRectF(12, 6, 24, 10));
-  m.setPen(Qt::NoPen);
-  for (int zeile = 0; zeile < 3; ++zeile)
-    for (int spalte = 0; spalte < 3; ++spalte) {
-      m.setBrush(zeile == 2 && spalte == 2 ? QColor(0xF0, 0xB0, 0x10) : QColor(Qt::white));
-      m.drawRoundedRect(QRectF(12 + spalte * 9, 20 + zeile * 8.5, 6, 6), 1, 1);
-    }
-  m.end();
-  return p;
-}
 
 QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text) {
   auto* l = new QLabel(text, eltern);
@@ -72,7 +51,8 @@ TAboutBox::TAboutBox(Plattform& plattform, QWidget* parent)
   Panel1->setFrameShape(QFrame::StyledPanel);
   Panel1->setFrameShadow(QFrame::Sunken);
   ProgramIcon = beschriftung(Panel1, "ProgramIcon", QString());
-  ProgramIcon->setPixmap(programmbild());
+  // The program's picture, as the menu item and the window show it.
+  ProgramIcon->setPixmap(SymbolProgramm().pixmap(48, 48));
   ProgramIcon->setAlignment(Qt::AlignTop);
   ProductName =
       beschriftung(Panel1, "ProductName", QStringLiteral("Salvaro    Version ") + QText(kVersion));

@@ -15,12 +15,19 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScreen>
+#include <QGuiApplication>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <QtConcurrent/QtConcurrentRun>
+#include <cmath>
+#include <functional>
+#include <numeric>
 
 #include "abrechnung/Zahlentext.h"
 #include "ansichten/Ansichtstexte.h"
@@ -39,9 +46,41 @@ QString betrag(Money m) {
   return QText(FormatDE(m));
 }
 
+// A column head with its unit: "Lohnsteuer (€)".
+QString kopf(const QString& name) {
+  return name + QStringLiteral(" (€)");
+}
+
+// A long name broken after its first word part, for a column head on two lines:
+// "Solidaritäts-" / "zuschlag".
+QString umbrochen(const QString& name) {
+  for (const char* teil : {"versicherung", "zuschlag", "steuer", "zahlung", "kosten"}) {
+    const QString t = QString::fromUtf8(teil);
+    if (name.size() > t.size() && name.endsWith(t))
+      return name.left(name.size() - t.size()) + QStringLiteral("-\n") + t;
+  }
+  return name;
+}
+
+// A step for the ticks of an axis: one of the factors times a power of ten, at least roh.
+qreal schoeneSchrittweite(qreal roh, std::initializer_list<qreal> faktoren = {1, 2, 2.5, 5}) {
+  if (roh <= 0) return 1;
+  const qreal zehner = std::pow(10.0, std::floor(std::log10(roh)));
+  for (const qreal m : faktoren)
+    if (m * zehner >= roh) return m * zehner;
+  return 10 * zehner;
+}
+
 // A chart coordinate: the amount in euros for drawing only; the values shown are the amounts.
 qreal koordinate(Money m) {
   return static_cast<qreal>(m.raw()) / Money::kScale;
+}
+
+// A view's start size, never larger than the screen (a small screen, a large scale factor).
+void startgroesse(QWidget* fenster, QSize groesse) {
+  if (const QScreen* schirm = QGuiApplication::primaryScreen())
+    groesse = groesse.boundedTo(schirm->availableGeometry().size());
+  fenster->resize(groesse);
 }
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text) {
@@ -86,17 +125,16 @@ TFrmJahr::TFrmJahr(Plattform& plattform, QWidget* parent) : QDialog(parent), pla
   Tabelle = new QTableWidget(13, static_cast<int>(JahrSpalten().size()), this);
   Tabelle->setObjectName(QStringLiteral("Tabelle"));
   Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  // Short column names; the full ones as their hints.
-  const QStringList kurz = {
-      QStringLiteral("Brutto"), QStringLiteral("Einmalz."), QStringLiteral("Lohnsteuer"),
-      QStringLiteral("Soli"),   QStringLiteral("KiSt"),     QStringLiteral("KV"),
-      QStringLiteral("RV"),     QStringLiteral("AV"),       QStringLiteral("PV"),
-      QStringLiteral("Netto"),  QStringLiteral("AG-Kosten")};
+  // The heads are named in SpaltenAnpassen; the full names are their hints.
   for (int s = 0; s < Tabelle->columnCount(); ++s) {
-    auto* kopf = new QTableWidgetItem(kurz.value(s));
-    kopf->setToolTip(QText(JahrSpalten()[static_cast<std::size_t>(s)]));
-    Tabelle->setHorizontalHeaderItem(s, kopf);
+    auto* k = new QTableWidgetItem;
+    k->setToolTip(kopf(QText(JahrSpalten()[static_cast<std::size_t>(s)])));
+    Tabelle->setHorizontalHeaderItem(s, k);
   }
+  Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  Tabelle->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  Tabelle->setFocusPolicy(Qt::NoFocus);
+  Tabelle->viewport()->installEventFilter(this);
   LabAenderungen = new QLabel(this);
   LabAenderungen->setObjectName(QStringLiteral("LabAenderungen"));
   LabAenderungen->setWordWrap(true);
@@ -117,10 +155,10 @@ TFrmJahr::TFrmJahr(Plattform& plattform, QWidget* parent) : QDialog(parent), pla
   connect(BtnDrucken, &QPushButton::clicked, this, &TFrmJahr::BtnDruckenClick);
   connect(BtnPdf, &QPushButton::clicked, this, &TFrmJahr::BtnPdfClick);
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
-  resize(1180, 520);
+  startgroesse(this, QSize(1180, 580));
 }
 
-void TFrmJahr::Zeige(const Eingaben& e) {
+void TFrmJahr::Zeige(const Eingaben& e, bool vorholen) {
   if (!pruefe(plattform_, parentWidget(), e)) return;
   try {
     jahr_ = BerechneJahr(e);
@@ -165,14 +203,69 @@ void TFrmJahr::Zeige(const Eingaben& e) {
   zeilen << QStringLiteral("Summe");
   fuelle(12, jahr_.summe, true, QString());
   Tabelle->setVerticalHeaderLabels(zeilen);
-  Tabelle->resizeColumnsToContents();
+  SpaltenAnpassen();
   LabAenderungen->setText(
       aenderungen.isEmpty()
           ? QStringLiteral("Die Rechengrundlagen bleiben das ganze Jahr gleich.")
           : QStringLiteral("Änderungen gegenüber dem Vormonat:\n") + aenderungen.trimmed());
   show();
+  if (!vorholen) return;
   raise();
   activateWindow();
+}
+
+bool TFrmJahr::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == Tabelle->viewport() && ereignis->type() == QEvent::Resize) SpaltenAnpassen();
+  return QDialog::eventFilter(objekt, ereignis);
+}
+
+void TFrmJahr::SpaltenAnpassen() {
+  // The short names, for a table too narrow for the full ones.
+  static const char* const kurz[] = {"Brutto", "Einmalz.", "LSt",   "Soli",  "KiSt",     "KV",
+                                     "RV",     "AV",       "PV",    "Netto", "AG-Kosten"};
+  QHeaderView* koepfe = Tabelle->horizontalHeader();
+  const QFontMetrics kopfMass(koepfe->font());
+  QFont fett = Tabelle->font();
+  fett.setBold(true);
+  const QFontMetrics zellMass(fett);
+  const int rand = 2 * koepfe->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+  std::vector<int> inhalt(static_cast<std::size_t>(Tabelle->columnCount()), 0);
+  for (int s = 0; s < Tabelle->columnCount(); ++s)
+    for (int z = 0; z < Tabelle->rowCount(); ++z)
+      if (const QTableWidgetItem* feld = Tabelle->item(z, s))
+        inhalt[static_cast<std::size_t>(s)] =
+            std::max(inhalt[static_cast<std::size_t>(s)], zellMass.horizontalAdvance(feld->text()) + rand);
+  const auto breiten = [&](const std::function<QString(int)>& name) {
+    std::vector<int> b;
+    for (int s = 0; s < Tabelle->columnCount(); ++s) {
+      int kopfBreite = 0;
+      for (const QString& zeile : name(s).split(u'\n'))
+        kopfBreite = std::max(kopfBreite, kopfMass.horizontalAdvance(zeile) + rand);
+      b.push_back(std::max(inhalt[static_cast<std::size_t>(s)], kopfBreite));
+    }
+    return b;
+  };
+  const std::function<QString(int)> fassungen[] = {
+      [](int s) { return kopf(QText(JahrSpalten()[static_cast<std::size_t>(s)])); },
+      [](int s) { return kopf(umbrochen(QText(JahrSpalten()[static_cast<std::size_t>(s)]))); },
+      [](int s) { return kopf(QString::fromUtf8(kurz[s])); }};
+  // The room of the table without a vertical scroll bar, also while one is shown, so that heads
+  // on two lines do not turn the choice over.
+  int platz = Tabelle->viewport()->width();
+  if (Tabelle->verticalScrollBar()->isVisible()) platz += Tabelle->verticalScrollBar()->width();
+  platz -= Tabelle->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  for (const auto& name : fassungen) {
+    const std::vector<int> b = breiten(name);
+    const int summe = std::accumulate(b.begin(), b.end(), 0);
+    if (summe > platz && &name != &fassungen[2]) continue;
+    // What is left over goes to the columns in equal parts.
+    const int mehr = std::max(0, platz - summe) / std::max(1, Tabelle->columnCount());
+    for (int s = 0; s < Tabelle->columnCount(); ++s) {
+      Tabelle->horizontalHeaderItem(s)->setText(name(s));
+      koepfe->resizeSection(s, b[static_cast<std::size_t>(s)] + mehr);
+    }
+    break;
+  }
 }
 
 std::vector<std::string> TFrmJahr::Zeilen() const {
@@ -184,7 +277,7 @@ void TFrmJahr::BtnCsvClick() {
   speichere(plattform_, this,
             {QStringLiteral("Jahresübersicht als CSV speichern"),
              QStringLiteral("CSV-Dateien (*.csv);;Alle Dateien (*)"), QStringLiteral("csv"),
-             QStringLiteral("Jahresuebersicht%1.csv").arg(jahr_.jahr)},
+             QStringLiteral("Jahresübersicht %1.csv").arg(jahr_.jahr)},
             [&inhalt](const std::string& ziel, Schreibschutz schutz) {
               return SchreibeDateiAtomar(ziel, inhalt, schutz);
             });
@@ -199,7 +292,7 @@ void TFrmJahr::BtnPdfClick() {
   speichere(plattform_, this,
             {QStringLiteral("Jahresübersicht als PDF speichern"),
              QStringLiteral("PDF-Dateien (*.pdf);;Alle Dateien (*)"), QStringLiteral("pdf"),
-             QStringLiteral("Jahresuebersicht%1.pdf").arg(jahr_.jahr)},
+             QStringLiteral("Jahresübersicht %1.pdf").arg(jahr_.jahr)},
             [&zeilen](const std::string& ziel, Schreibschutz schutz) {
               return DruckeAlsPdf(ziel, zeilen, PapierDerUmgebung(), schutz);
             });
@@ -215,11 +308,15 @@ TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
   hilfeTaste(this, kHilfeVerlauf);
   EdiBis = new QLineEdit(QStringLiteral("10.000,00"), this);
   EdiBis->setObjectName(QStringLiteral("EdiBis"));
+  EdiBis->setAlignment(Qt::AlignRight);
   ComboSchritt = new QComboBox(this);
   ComboSchritt->setObjectName(QStringLiteral("ComboSchritt"));
   ComboSchritt->addItems({QStringLiteral("10,00"), QStringLiteral("5,00"), QStringLiteral("1,00")});
 
   chart_ = new QChart;
+  // German numbers on the axes: 10.000.
+  chart_->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  chart_->setLocalizeNumbers(true);
   netto_ = new QLineSeries;
   netto_->setName(QStringLiteral("Netto"));
   abzuege_ = new QLineSeries;
@@ -242,6 +339,10 @@ TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
   achseGrenz_->setTitleText(QStringLiteral("Grenzbelastung %"));
   achseGrenz_->setRange(0, 100);
   achseGrenz_->setLabelFormat(QStringLiteral("%.0f"));
+  // Its ticks lie on the grid of the amounts (see Uebernimm); a grid of its own would cross it.
+  achseGrenz_->setGridLineVisible(false);
+  achseX_->setTickType(QValueAxis::TicksDynamic);
+  achseX_->setTickAnchor(0);
   chart_->addAxis(achseX_, Qt::AlignBottom);
   chart_->addAxis(achseY_, Qt::AlignLeft);
   chart_->addAxis(achseGrenz_, Qt::AlignRight);
@@ -254,7 +355,7 @@ TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
   Diagramm = new QChartView(chart_, this);
   Diagramm->setObjectName(QStringLiteral("Diagramm"));
   Diagramm->setRenderHint(QPainter::Antialiasing);
-  Diagramm->setMinimumSize(720, 420);
+  Diagramm->setMinimumSize(480, 300);
   LabMarken = new QLabel(this);
   LabMarken->setObjectName(QStringLiteral("LabMarken"));
   LabMarken->setWordWrap(true);
@@ -293,7 +394,7 @@ TFrmVerlauf::TFrmVerlauf(Plattform& plattform, QWidget* parent)
   connect(BtnPng, &QPushButton::clicked, this, &TFrmVerlauf::BtnPngClick);
   connect(BtnSvg, &QPushButton::clicked, this, &TFrmVerlauf::BtnSvgClick);
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
-  resize(900, 620);
+  startgroesse(this, QSize(900, 620));
 }
 
 TFrmVerlauf::~TFrmVerlauf() {
@@ -305,12 +406,12 @@ bool TFrmVerlauf::Rechnet() const {
   return waechter_->isRunning() || nochmal_;
 }
 
-void TFrmVerlauf::Aktualisiere(const Eingaben& e) {
+void TFrmVerlauf::Aktualisiere(const Eingaben& e, bool vorholen) {
   if (!pruefe(plattform_, parentWidget(), e)) return;
   eingaben_ = e;
   Starte();
   show();
-  raise();
+  if (vorholen) raise();
 }
 
 void TFrmVerlauf::Starte() {
@@ -374,8 +475,22 @@ void TFrmVerlauf::Uebernimm() {
   const qreal bis = verlauf_.punkte.empty() ? 1 : koordinate(verlauf_.punkte.back().brutto);
   const qreal oben = std::max<qreal>(koordinate(hoechst) * 1.05, 1);
   achseX_->setRange(0, bis);
-  achseY_->setRange(0, oben);
-  achseY_->applyNiceNumbers();
+  achseX_->setTickInterval(schoeneSchrittweite(bis / 8));
+  // The amounts in four or five round steps, whichever ends lower; the rate on the right from 0
+  // to 100 % in as many, so that the ticks of both axes sit on the same grid lines.
+  int abschnitte = 4;
+  qreal hoehe = 0;
+  for (const int n : {4, 5}) {
+    const qreal h = n * schoeneSchrittweite(oben / n, {1, 1.2, 1.5, 2, 2.5, 3, 4, 5, 6, 8});
+    if (hoehe == 0 || h < hoehe) {
+      hoehe = h;
+      abschnitte = n;
+    }
+  }
+  achseY_->setRange(0, hoehe);
+  achseY_->setTickCount(abschnitte + 1);
+  achseGrenz_->setRange(0, 100);
+  achseGrenz_->setTickCount(abschnitte + 1);
   for (QLineSeries* m : marken_) {
     chart_->removeSeries(m);
     delete m;
@@ -478,7 +593,7 @@ TFrmSteuerklassen::TFrmSteuerklassen(Plattform& plattform, QWidget* parent)
   const QString zeilen[] = {
       QStringLiteral("Brutto im Monat"), QStringLiteral("Kirchensteuer"),
       QStringLiteral("Beitragsgruppe"),  QStringLiteral("Kinderfreibeträge"),
-      QStringLiteral("Geburtsjahr"),     QStringLiteral("KV-Zusatzbeitrag %")};
+      QStringLiteral("Geburtsjahr"),     QStringLiteral("KV-Zusatzbeitrag (%)")};
   for (int z = 0; z < 6; ++z) eingaben->addWidget(new QLabel(zeilen[z], this), z + 1, 0);
   for (int i = 0; i < 2; ++i) {
     Ehegatte& g = Ehegatten[i];
@@ -498,6 +613,9 @@ TFrmSteuerklassen::TFrmSteuerklassen(Plattform& plattform, QWidget* parent)
     g.GebJahr = feld("EdiGebJahr");
     g.GebJahr->setMaxLength(4);
     g.KVZus = feld("EdiKVZus");
+    // Amounts right-aligned, the group and the year of birth centred, as in the main window.
+    for (QLineEdit* f : {g.Brutto, g.KiFB, g.KVZus}) f->setAlignment(Qt::AlignRight);
+    for (QLineEdit* f : {g.BGR, g.GebJahr}) f->setAlignment(Qt::AlignCenter);
     QWidget* spalte[] = {g.Brutto, g.KiLand, g.BGR, g.KiFB, g.GebJahr, g.KVZus};
     for (int z = 0; z < 6; ++z) eingaben->addWidget(spalte[z], z + 1, i + 1);
   }
@@ -507,10 +625,17 @@ TFrmSteuerklassen::TFrmSteuerklassen(Plattform& plattform, QWidget* parent)
   Tabelle = new QTableWidget(4, 5, this);
   Tabelle->setObjectName(QStringLiteral("Tabelle"));
   Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Tabelle->setHorizontalHeaderLabels({QStringLiteral("Lohnsteuer 1"), QStringLiteral("Netto 1"),
-                                      QStringLiteral("Lohnsteuer 2"), QStringLiteral("Netto 2"),
-                                      QStringLiteral("Netto zusammen")});
+  Tabelle->setHorizontalHeaderLabels(
+      {kopf(QStringLiteral("Lohnsteuer 1")), kopf(QStringLiteral("Netto 1")),
+       kopf(QStringLiteral("Lohnsteuer 2")), kopf(QStringLiteral("Netto 2")),
+       kopf(QStringLiteral("Netto zusammen"))});
   Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // No head cut off: the columns are at least as wide as the widest head.
+  int kopfBreite = 0;
+  for (int s = 0; s < Tabelle->columnCount(); ++s)
+    kopfBreite = std::max(kopfBreite, Tabelle->horizontalHeader()->fontMetrics().horizontalAdvance(
+                                          Tabelle->horizontalHeaderItem(s)->text()));
+  Tabelle->horizontalHeader()->setMinimumSectionSize(kopfBreite + 16);
   LabFaktor = new QLabel(this);
   LabFaktor->setObjectName(QStringLiteral("LabFaktor"));
   LabFaktor->setWordWrap(true);
@@ -529,17 +654,25 @@ TFrmSteuerklassen::TFrmSteuerklassen(Plattform& plattform, QWidget* parent)
   layout->addWidget(LabHinweis);
   connect(BtnBerechnen, &QPushButton::clicked, this, &TFrmSteuerklassen::BtnBerechnenClick);
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
-  resize(760, 560);
+  startgroesse(this, QSize(880, 560));
 }
 
 void TFrmSteuerklassen::Vorbelegen(const Eingaben& e) {
   basis_ = e;
   for (int i = 0; i < 2; ++i) {
     Ehegatte& g = Ehegatten[i];
-    g.Brutto->setText(i == 0 ? QText(e.Brutto) : QString());
+    // The window's numbers as the window shows them.
+    const auto zahl = [](const std::string& text, int stellen, bool gruppiert) {
+      try {
+        return QText(FormatBild(LiesFeld(text), stellen, gruppiert));
+      } catch (const KonvertierungsFehler&) {
+        return QText(text);
+      }
+    };
+    g.Brutto->setText(i == 0 && !e.Brutto.empty() ? zahl(e.Brutto, 2, true) : QString());
     g.KiLand->setCurrentText(QText(e.KiLand));
     g.BGR->setText(QText(e.BGR));
-    g.KiFB->setText(QText(e.KiFB));
+    g.KiFB->setText(zahl(e.KiFB.empty() ? "0" : e.KiFB, 1, false));
     g.GebJahr->setText(QText(e.GebJahr));
     std::string zus = e.KVZus;
     for (const char* weg : {"+ ", "%"})
@@ -567,6 +700,9 @@ void TFrmSteuerklassen::BtnBerechnenClick() {
       plattform_.Nachricht(this, Meldung::Art::Fehler, QText(f.what()) + wer);
       return;
     }
+    // The amounts as the window shows them, once read.
+    g.Brutto->setText(QText(FormatDE(LiesFeld(e[i].Brutto))));
+    g.KiFB->setText(QText(FormatBild(LiesFeld(e[i].KiFB), 1, false)));
     e[i].KiLand = g.KiLand->currentText().toStdString();
     e[i].BGR = g.BGR->text().toStdString();
     e[i].GebJahr = g.GebJahr->text().toStdString();

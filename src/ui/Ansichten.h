@@ -39,8 +39,9 @@ class TFrmJahr : public QDialog {
 
  public:
   TFrmJahr(Plattform& plattform, QWidget* parent = nullptr);
-  // Calculates and shows the year of the inputs.
-  void Zeige(const Eingaben& e);
+  // Calculates and shows the year of the inputs; vorholen: the window comes to the front and
+  // takes the focus (opened from the menu), not when it only follows the main window.
+  void Zeige(const Eingaben& e, bool vorholen = true);
   const Jahresuebersicht& Uebersicht() const { return jahr_; }
   std::vector<std::string> Zeilen() const;
 
@@ -58,7 +59,14 @@ class TFrmJahr : public QDialog {
  signals:
   void hilfeAngefordert(int kontext);
 
+ protected:
+  // The table's width changed: the columns follow.
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
  private:
+  // The columns take the width the table has; their heads name them in full where that fits,
+  // on one line or broken after a word part, and by their short names otherwise.
+  void SpaltenAnpassen();
   Plattform& plattform_;
   Jahresuebersicht jahr_;
   std::string titel_;
@@ -70,8 +78,9 @@ class TFrmVerlauf : public QDialog {
  public:
   TFrmVerlauf(Plattform& plattform, QWidget* parent = nullptr);
   ~TFrmVerlauf() override;
-  // Starts the curve of the inputs in the background (a curve still running is cancelled).
-  void Aktualisiere(const Eingaben& e);
+  // Starts the curve of the inputs in the background (a curve still running is cancelled);
+  // vorholen as for the year.
+  void Aktualisiere(const Eingaben& e, bool vorholen = true);
   bool Rechnet() const;
   const Verlauf& Kurve() const { return verlauf_; }
 

@@ -13,6 +13,7 @@
 #include "controls/OruValueLabEdit.h"
 #include "ui/Hilfekontexte.h"
 #include "ui/MainFormular.h"
+#include "ui/Zahlanzeige.h"
 #include "ui/Text.h"
 
 namespace salvaro {
@@ -50,38 +51,38 @@ struct Feldart {
 };
 // clang-format off
 const Feldart kFelder[] = {
-  {Dienstwagen, &Bezug::km, "LEdiDienstwagenKm", "Entfernung km:", kKm, 0, 0},
-  {Dienstwagen, &Bezug::fahrten, "LEdiDienstwagenFahrten", "Fahrten:", kAnzahl, 1, 0},
-  {Dienstwagen, &Bezug::zuzahlung, "LEdiDienstwagenZuzahlung", "Nutzungsentgelt:", kBetrag, 0, 2},
-  {Dienstwagen, &Bezug::batterieKWh, "LEdiDienstwagenBatterie", "Batterie kWh:", kStunden, 1, 2},
-  {Verpflegung, &Bezug::fruehstuecke, "LEdiFruehstuecke", "Frühstücke:", kAnzahl, 0, 0},
-  {Verpflegung, &Bezug::mittagessen, "LEdiMittagessen", "Mittagessen:", kAnzahl, 1, 0},
-  {Verpflegung, &Bezug::abendessen, "LEdiAbendessen", "Abendessen:", kAnzahl, 0, 1},
-  {Verpflegung, &Bezug::zuzahlung, "LEdiVerpflegungZuzahlung", "Zuzahlung:", kBetrag, 1, 1},
-  {Unterkunft, &Bezug::belegung, "LEdiBelegung", "Belegt mit:", kBelegung, 0, 0},
-  {Unterkunft, &Bezug::zuzahlung, "LEdiUnterkunftZuzahlung", "Zuzahlung:", kBetrag, 1, 0},
-  {Unterkunft, &Bezug::haushalt, "ChkHaushalt", "im Haushalt des Arbeitgebers", {}, 0, 1},
-  {Unterkunft, &Bezug::jugendlich, "ChkJugendlich", "unter 18 oder Auszubildende(r)", {}, 0, 2},
-  {Fahrtkostenzuschuss, &Bezug::km, "LEdiFahrtKm", "Entfernung km:", kKm, 0, 0},
-  {Fahrtkostenzuschuss, &Bezug::arbeitstage, "LEdiFahrtTage", "Arbeitstage:", kTage, 1, 0},
-  {Entgeltumwandlung, &Bezug::abschlussjahr, "LEdiAbschlussjahr", "Vereinbart im Jahr:", kJahr, 0, 0},
-  {Entgeltumwandlung, &Bezug::arbeitgeberzuschuss, "LEdiAGZuschuss", "AG-Zuschuss:", kBetrag, 1, 0},
-  {Vermoegensbildung, &Bezug::sparbetrag, "LEdiSparbetrag", "Sparbetrag:", kBetrag, 0, 0},
-  {Zuschlaege, &Bezug::stundenNacht, "LEdiStundenNacht", "Std. Nacht:", kStunden, 0, 0},
-  {Zuschlaege, &Bezug::stundenNacht0bis4, "LEdiStundenNacht04", "0 bis 4 Uhr:", kStunden, 1, 0},
-  {Zuschlaege, &Bezug::stundenSonntag, "LEdiStundenSonntag", "Std. Sonntag:", kStunden, 0, 1},
-  {Zuschlaege, &Bezug::stundenFeiertag, "LEdiStundenFeiertag", "Std. Feiertag:", kStunden, 1, 1},
-  {Zuschlaege, &Bezug::stundenFeiertag150, "LEdiStundenFeiertag150", "Feiertag 150 %:", kStunden, 0, 2},
+  {Dienstwagen, &Bezug::km, "LEdiDienstwagenKm", "Entfernung &km:", kKm, 0, 0},
+  {Dienstwagen, &Bezug::fahrten, "LEdiDienstwagenFahrten", "&Fahrten:", kAnzahl, 1, 0},
+  {Dienstwagen, &Bezug::zuzahlung, "LEdiDienstwagenZuzahlung", "&Nutzungsentgelt:", kBetrag, 0, 2},
+  {Dienstwagen, &Bezug::batterieKWh, "LEdiDienstwagenBatterie", "&Batterie kWh:", kStunden, 1, 2},
+  {Verpflegung, &Bezug::fruehstuecke, "LEdiFruehstuecke", "F&rühstücke:", kAnzahl, 0, 0},
+  {Verpflegung, &Bezug::mittagessen, "LEdiMittagessen", "&Mittagessen:", kAnzahl, 1, 0},
+  {Verpflegung, &Bezug::abendessen, "LEdiAbendessen", "&Abendessen:", kAnzahl, 0, 1},
+  {Verpflegung, &Bezug::zuzahlung, "LEdiVerpflegungZuzahlung", "&Zuzahlung:", kBetrag, 1, 1},
+  {Unterkunft, &Bezug::belegung, "LEdiBelegung", "&Belegt mit:", kBelegung, 0, 0},
+  {Unterkunft, &Bezug::zuzahlung, "LEdiUnterkunftZuzahlung", "&Zuzahlung:", kBetrag, 1, 0},
+  {Unterkunft, &Bezug::haushalt, "ChkHaushalt", "im Haushalt des &Arbeitgebers", {}, 0, 1},
+  {Unterkunft, &Bezug::jugendlich, "ChkJugendlich", "&unter 18 oder Auszubildende(r)", {}, 0, 2},
+  {Fahrtkostenzuschuss, &Bezug::km, "LEdiFahrtKm", "Entfernung &km:", kKm, 0, 0},
+  {Fahrtkostenzuschuss, &Bezug::arbeitstage, "LEdiFahrtTage", "Arbeits&tage:", kTage, 1, 0},
+  {Entgeltumwandlung, &Bezug::abschlussjahr, "LEdiAbschlussjahr", "Vereinbart im &Jahr:", kJahr, 0, 0},
+  {Entgeltumwandlung, &Bezug::arbeitgeberzuschuss, "LEdiAGZuschuss", "AG-&Zuschuss:", kBetrag, 1, 0},
+  {Vermoegensbildung, &Bezug::sparbetrag, "LEdiSparbetrag", "S&parbetrag:", kBetrag, 0, 0},
+  {Zuschlaege, &Bezug::stundenNacht, "LEdiStundenNacht", "&Nachtstunden:", kStunden, 0, 0},
+  {Zuschlaege, &Bezug::stundenNacht0bis4, "LEdiStundenNacht04", "&0 bis 4 Uhr:", kStunden, 1, 0},
+  {Zuschlaege, &Bezug::stundenSonntag, "LEdiStundenSonntag", "Sonn&tagsstunden:", kStunden, 0, 1},
+  {Zuschlaege, &Bezug::stundenFeiertag, "LEdiStundenFeiertag", "&Feiertag:", kStunden, 1, 1},
+  {Zuschlaege, &Bezug::stundenFeiertag150, "LEdiStundenFeiertag150", "Feiertag 1&50 %:", kStunden, 0, 2},
 };
 // clang-format on
 
 QString betragsCaption(Bezugsart art) {
   switch (art) {
-    case Dienstwagen: return QStringLiteral("Listenpreis:");
-    case Zuschlaege: return QStringLiteral("Stundenlohn:");
-    case Vermoegensbildung: return QStringLiteral("AG-Anteil:");
-    case Entgeltumwandlung: return QStringLiteral("Umwandlung:");
-    default: return QStringLiteral("Betrag:");
+    case Dienstwagen: return QStringLiteral("Listenp&reis:");
+    case Zuschlaege: return QStringLiteral("Stundenl&ohn:");
+    case Vermoegensbildung: return QStringLiteral("AG-An&teil:");
+    case Entgeltumwandlung: return QStringLiteral("Um&wandlung:");
+    default: return QStringLiteral("Bet&rag:");
   }
 }
 
@@ -111,7 +112,7 @@ TPnlBezuege::TPnlBezuege(QWidget* parent) : QFrame(parent) {
   setFrameShadow(QFrame::Raised);
   resize(kBreite, kHoehe);
   SetzeHilfeKontext(this, kHilfeBezuege);
-  QLabel* titel = beschriftung(this, "LabTitelBezuege", QStringLiteral("Bezüge und Abzüge:"), 8, 4);
+  QLabel* titel = beschriftung(this, "LabTitelBezuege", QStringLiteral("Be&züge und Abzüge:"), 8, 4);
   QFont fett = titel->font();
   fett.setBold(true);
   titel->setFont(fett);
@@ -122,6 +123,7 @@ TPnlBezuege::TPnlBezuege(QWidget* parent) : QFrame(parent) {
   ComboBezuege->setObjectName(QStringLiteral("ComboBezuege"));
   ComboBezuege->setGeometry(140, 4, 260, kZeile);
   ComboBezuege->setPlaceholderText(QStringLiteral("keine"));
+  titel->setBuddy(ComboBezuege);
   BtnBezugNeu = new QPushButton(QStringLiteral("Hinzufügen"), this);
   BtnBezugNeu->setObjectName(QStringLiteral("BtnBezugNeu"));
   BtnBezugNeu->setGeometry(406, 4, 104, kZeile);
@@ -130,12 +132,13 @@ TPnlBezuege::TPnlBezuege(QWidget* parent) : QFrame(parent) {
   BtnBezugLoeschen->setGeometry(514, 4, 104, kZeile);
 
   // Second row: the selected component's kind and amount, its further inputs, the payout.
-  beschriftung(this, "LabBezugsart", QStringLiteral("Art:"), 8, 30);
+  QLabel* art = beschriftung(this, "LabBezugsart", QStringLiteral("Ar&t:"), 8, 30);
   ComboBezugsart = new QComboBox(this);
+  art->setBuddy(ComboBezugsart);
   ComboBezugsart->setObjectName(QStringLiteral("ComboBezugsart"));
   ComboBezugsart->setGeometry(34, 30, 144, kZeile);
   for (Bezugsart art : AlleBezugsarten()) ComboBezugsart->addItem(QText(Bezugsname(art)));
-  LEdiBezugBetrag = zahlfeld(this, "LEdiBezugBetrag", QStringLiteral("Betrag:"), 258, 30, 80,
+  LEdiBezugBetrag = zahlfeld(this, "LEdiBezugBetrag", QStringLiteral("Bet&rag:"), 258, 30, 80,
                              kListenpreis, true, QStringLiteral("0,00"), kHilfeBezuege);
   BtnBezugAngaben = new QPushButton(QStringLiteral("Angaben..."), this);
   BtnBezugAngaben->setObjectName(QStringLiteral("BtnBezugAngaben"));
@@ -166,18 +169,21 @@ TPnlBezuege::TPnlBezuege(QWidget* parent) : QFrame(parent) {
     felder_.push_back(std::move(f));
   }
   // The company car's drive and month of acquisition.
-  beschriftung(PnlBezugAngaben, "LabAntrieb", QStringLiteral("Antrieb:"), 8, kZeileY[1]);
+  QLabel* labAntrieb =
+      beschriftung(PnlBezugAngaben, "LabAntrieb", QStringLiteral("&Antrieb:"), 8, kZeileY[1]);
   antrieb_ = new QComboBox(PnlBezugAngaben);
   antrieb_->setObjectName(QStringLiteral("ComboAntrieb"));
   antrieb_->setGeometry(kSpalteX[0], kZeileY[1], kSpalteBreite[0], kZeile);
   antrieb_->addItems({QStringLiteral("Verbrenner"), QStringLiteral("Hybrid"),
                       QStringLiteral("Elektro")});
-  beschriftung(PnlBezugAngaben, "LabAnschaffung", QStringLiteral("Anschaffung:"),
-               kSpalteX[1] - 80, kZeileY[1]);
+  labAntrieb->setBuddy(antrieb_);
+  QLabel* labAnschaffung = beschriftung(PnlBezugAngaben, "LabAnschaffung",
+                                        QStringLiteral("Ans&chaffung:"), kSpalteX[1] - 80, kZeileY[1]);
   anschaffung_ = new QLineEdit(PnlBezugAngaben);
   anschaffung_->setObjectName(QStringLiteral("EdiAnschaffung"));
   anschaffung_->setGeometry(kSpalteX[1], kZeileY[1], kSpalteBreite[1], kZeile);
   anschaffung_->setPlaceholderText(QStringLiteral("MM.JJJJ"));
+  labAnschaffung->setBuddy(anschaffung_);
   anschaffung_->setToolTip(QStringLiteral("Monat der Anschaffung, leer: der Abrechnungsmonat"));
 
   connect(BtnBezugNeu, &QPushButton::clicked, this, &TPnlBezuege::Hinzufuegen);
@@ -333,9 +339,9 @@ void TPnlBezuege::ZeileBeschriften(int zeile) {
 }
 
 void TPnlBezuege::ZeigeErgebnis(const Ergebnis& r) {
-  LabAuszahlung->setText(QText(FormatDE(r.auszahlung)));
+  ZeigeWert(LabAuszahlung, BetragMitEinheit(r.auszahlung));
 }
 
-void TPnlBezuege::Leeren() { LabAuszahlung->setText(QStringLiteral("0,00")); }
+void TPnlBezuege::Leeren() { ZeigeWert(LabAuszahlung, BetragMitEinheit(Money())); }
 
 }  // namespace salvaro

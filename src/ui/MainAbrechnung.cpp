@@ -15,7 +15,7 @@ void TForm1::BtnDetailberechnungClick() {
 }
 
 void TForm1::BtnSpeichernClick() {
-  FrmAbrechnung->Speichern(this, QStringLiteral("SalvaroBerechnung"));
+  FrmAbrechnung->Speichern(this);
 }
 
 // Prints what the statement window holds, the user's edits included.
@@ -30,7 +30,7 @@ void TForm1::ActPdfExecute() {
   const std::optional<QString> pfad = plattform_.Speicherpfad(
       eltern, {QStringLiteral("Abrechnung als PDF speichern"),
                QStringLiteral("PDF-Dateien (*.pdf);;Alle Dateien (*)"), QStringLiteral("pdf"),
-               QStringLiteral("SalvaroBerechnung.pdf")});
+               FrmAbrechnung->Dateiname() + QStringLiteral(".pdf")});
   if (!pfad) return;
   const std::vector<std::string> zeilen = FrmAbrechnung->Zeilen();
   SpeichereGewaehlteDatei(plattform_, eltern, QFile::encodeName(*pfad).toStdString(),

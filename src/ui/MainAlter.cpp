@@ -21,22 +21,25 @@
 namespace salvaro {
 
 void TForm1::AlterAufbauen() {
-  // The month of birth, right of the year of birth in its panel.
+  // The month of birth, right of the year of birth in its panel, with a caption of its own; the
+  // year's field moves left to make room.
+  LEdiGebJahr->setGeometry(86, LEdiGebJahr->y(), 44, LEdiGebJahr->height());
+  QLabel* labGebMonat =
+      formular::beschriftung(PnlGebJahr, "LabGebMonat", QStringLiteral("&Monat:"), 136, 6);
   ComboGebMonat = new QComboBox(PnlGebJahr);
   ComboGebMonat->setObjectName(QStringLiteral("ComboGebMonat"));
   ComboGebMonat->addItem(QStringLiteral("–"));
   for (int m = 1; m <= 12; ++m) ComboGebMonat->addItem(QString::number(m));
-  const QRect jahr = LEdiGebJahr->geometry();
-  ComboGebMonat->setGeometry(jahr.right() + 7, jahr.y(), PnlGebJahr->width() - jahr.right() - 14,
-                             formular::kZeile);
+  const int x = labGebMonat->x() + labGebMonat->sizeHint().width() + 4;
+  ComboGebMonat->setGeometry(x, LEdiGebJahr->y(), PnlGebJahr->width() - x - 6, formular::kZeile);
+  labGebMonat->setBuddy(ComboGebMonat);
   ComboGebMonat->setToolTip(QStringLiteral(
       "Geburtsmonat, für die Regelaltersgrenze (ohne Angabe: Dezember des Geburtsjahres)"));
   SetzeHilfeKontext(ComboGebMonat, kHilfeGebMonat);
-  setTabOrder(LEdiGebJahr, ComboGebMonat);
 
   FrmAlter = new TFrmAlter(this);
   MenExtras->addSeparator();
-  MenAlter = MenExtras->addAction(QStringLiteral("Alter und Versorgungsbezug..."));
+  MenAlter = MenExtras->addAction(QStringLiteral("Alter und Versorgungs&bezug..."));
   MenAlter->setObjectName(QStringLiteral("MenAlter"));
   SetzeHilfeKontext(MenAlter, kHilfeAlterFenster);
 
@@ -58,7 +61,7 @@ void TForm1::AlterAufbauen() {
 
 void TForm1::AlterVerbinden() {
   const auto nochmal = [this] {
-    if (!BtnNettoNeu->isHidden())
+    if (richtung_ == Feld::Netto)
       BtnBruttoNeuMouseDown(Feld::Netto);
     else
       LEdiBruttoKeyDown(Feld::Brutto);

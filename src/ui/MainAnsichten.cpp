@@ -36,9 +36,10 @@ void TForm1::MenSteuerklassenClick() {
   FrmSteuerklassen->Vorbelegen(AnsichtsEingaben());
 }
 
+// The open views follow without coming to the front: the user may be typing in the main window.
 void TForm1::AnsichtenAktualisieren() {
-  if (FrmJahr->isVisible()) FrmJahr->Zeige(AnsichtsEingaben());
-  if (FrmVerlauf->isVisible()) FrmVerlauf->Aktualisiere(AnsichtsEingaben());
+  if (FrmJahr->isVisible()) FrmJahr->Zeige(AnsichtsEingaben(), false);
+  if (FrmVerlauf->isVisible()) FrmVerlauf->Aktualisiere(AnsichtsEingaben(), false);
 }
 
 void TForm1::AnsichtenVerbinden() {
@@ -47,6 +48,8 @@ void TForm1::AnsichtenVerbinden() {
   ansichtenTimer_->setInterval(300);
   connect(ansichtenTimer_, &QTimer::timeout, this, [this] {
     if (!FrmJahr->isVisible() && !FrmVerlauf->isVisible()) return;
+    // Once there is a direction, every calculation after a change brings the views along.
+    if (richtung_) return;
     // Inputs that cannot be calculated yet (a year being typed) leave the views as they are.
     if (!AnsichtsPruefung(AnsichtsEingaben(), plattform_.Heute()).empty()) return;
     AnsichtenAktualisieren();

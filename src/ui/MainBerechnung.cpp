@@ -5,10 +5,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QTimer>
 #include <QToolButton>
 #include <exception>
 
 #include "abrechnung/Fensterregeln.h"
+#include "abrechnung/Zahlentext.h"
 #include "controls/OruAdvEdit.h"
 #include "controls/OruValueEdit.h"
 #include "controls/OruValueLabEdit.h"
@@ -17,6 +20,7 @@
 #include "ui/Plattform.h"
 #include "ui/Text.h"
 #include "ui/UAbrechnung.h"
+#include "ui/Zahlanzeige.h"
 
 namespace salvaro {
 
@@ -26,11 +30,24 @@ std::string text(const QLineEdit* f) {
   return StdText(f->text());
 }
 
-// Writes a text the workflow changed; an unchanged field is left alone, so that its change
-// reaction does not run for nothing.
-void setze(QLineEdit* f, const std::string& text) {
-  const QString neu = QText(text);
-  if (f->text() != neu) f->setText(neu);
+// A number field read once, here: "1234.56", "1.234,56" and "1234,56" all become "1234,56"; the
+// workflow then reads plain texts only. A text the field refuses goes on as it stands, for the
+// workflow to refuse as well.
+std::string text(const TOruZahlEdit* f) {
+  try {
+    const std::optional<Money> betrag = f->betrag();
+    if (!betrag) return {};
+    if (f->kommastellen() == 0) return text(static_cast<const QLineEdit*>(f));
+    return FormatBild(*betrag, f->kommastellen(), false);
+  } catch (const KonvertierungsFehler&) {
+    return text(static_cast<const QLineEdit*>(f));
+  }
+}
+
+// Writes a text the workflow changed, as the field shows numbers; an unchanged field is left
+// alone, so that its change reaction does not run for nothing.
+void setze(TOruZahlEdit* f, const std::string& text) {
+  f->setzeZahltext(QText(text));
 }
 
 }  // namespace
@@ -52,8 +69,8 @@ Eingaben TForm1::LiesEingaben() const {
   e.ChkPKV = ChkPKV->isChecked();
   e.PPV = text(LEdiPPV);
   e.ChkPPV = ChkPPV->isChecked();
-  e.KV = text(MEdiKV);
-  e.KVZus = text(MEdiKVZus);
+  e.KV = SatzWert(MEdiKV->text());
+  e.KVZus = SatzWert(MEdiKVZus->text());
   e.Brutto = text(LEdiBrutto);
   e.Netto = text(LEdiNetto);
   e.StBrutto = text(LEdiStBrutto);
@@ -83,41 +100,55 @@ Eingaben TForm1::LiesEingaben() const {
   return e;
 }
 
-// The fields a start or a calculation may change.
-void TForm1::SchreibeEingaben(const Eingaben& e) {
-  setze(LEdiBrutto, e.Brutto);
-  setze(LEdiNetto, e.Netto);
-  setze(LEdiStBrutto, e.StBrutto);
-  setze(LEdiSVBrutto, e.SVBrutto);
-  setze(LEdiStKl, e.StKl);
-  setze(LEdiStFB, e.StFB);
+// The fields a start or a calculation may change. nebenbei: leaves alone the field the user is
+// typing in, and the net wanted in a search of the gross.
+void TForm1::SchreibeEingaben(const Eingaben& e, bool nebenbei) {
+  const QScopedValueRollback<bool> ruhe(rechnet_, true);
+  const auto schreiben = [&](TOruZahlEdit* f, const std::string& text) {
+    if (nebenbei && (f->hasFocus() || (f == LEdiNetto && richtung_ == Feld::Netto))) return;
+    setze(f, text);
+  };
+  schreiben(LEdiBrutto, e.Brutto);
+  schreiben(LEdiNetto, e.Netto);
+  schreiben(LEdiStBrutto, e.StBrutto);
+  schreiben(LEdiSVBrutto, e.SVBrutto);
+  schreiben(LEdiStKl, e.StKl);
+  schreiben(LEdiStFB, e.StFB);
   ChkBruttoUebernahme->setChecked(e.BruttoUebernahme);
-  setze(LEdiEinmalzahlung, e.Einmalzahlung);
-  setze(LEdiJahresbruttoBisher, e.JahresbruttoBisher);
-  setze(LEdiAbfindung, e.Abfindung);
-  setze(LEdiMehrjaehrig, e.MehrjaehrigeVerguetung);
+  schreiben(LEdiEinmalzahlung, e.Einmalzahlung);
+  schreiben(LEdiJahresbruttoBisher, e.JahresbruttoBisher);
+  schreiben(LEdiAbfindung, e.Abfindung);
+  schreiben(LEdiMehrjaehrig, e.MehrjaehrigeVerguetung);
+  // Every other number field shows its number as the fields show numbers once left.
+  for (TOruZahlEdit* f : Formular->findChildren<TOruZahlEdit*>())
+    if (!(nebenbei && f->hasFocus()) && !f->eingabefehler()) f->setzeZahltext(f->text());
 }
 
 void TForm1::LEdiBruttoKeyDown(Feld feld) {
+  if ((feld == Feld::Brutto ? LEdiBrutto : LEdiNetto)->text().isEmpty()) return;
+  // The amount typed decides the direction, also when the inputs are refused: once they are
+  // right, the window calculates in it.
+  RichtungSetzen(feld);
+  if (ZahlfehlerMelden()) return;
   Eingaben e = LiesEingaben();
   const Start start = StarteMitEnter(e, feld);
   SchreibeEingaben(e);
   if (start.meldung) {
+    ErgebnisseMarkieren(QText(start.meldung->text));
     Zeige(*start.meldung);
     return;
   }
   if (!start.rechnen) return;
   bruttoMarke_ = e.BruttoMarke;
   nettoMarke_ = e.NettoMarke;
-  // The button beside the field that drove the calculation repeats it after other changes.
-  BtnBruttoNeu->setVisible(feld == Feld::Brutto);
-  BtnNettoNeu->setVisible(feld == Feld::Netto);
   ActBerechnenExecute();
 }
 
 // The mark is set with the click that calculates, so that a press released beside the button
 // leaves no mark behind for a later calculation.
 void TForm1::BtnBruttoNeuMouseDown(Feld feld) {
+  RichtungSetzen(feld);
+  if (ZahlfehlerMelden()) return;
   Eingaben e;
   StarteMitKnopf(e, feld);
   bruttoMarke_ = e.BruttoMarke;
@@ -135,18 +166,27 @@ void TForm1::ActBerechnenExecute() {
     r = Berechne(e, *fall_, plattform_.Heute());
   } catch (const std::exception& fehler) {
     // A field text that is not a number (a typed year, an edited combo box): the calculation
-    // ends here and the fields stay as they were.
-    plattform_.Nachricht(this, Meldung::Art::Fehler, QString::fromUtf8(fehler.what()));
+    // ends here and the fields stay as they were; the results shown are marked.
+    const QString meldung = QString::fromUtf8(fehler.what());
+    ErgebnisseMarkieren(meldung);
+    plattform_.Nachricht(this, Meldung::Art::Fehler, meldung);
     return;
   }
+  // This calculation takes every input as it stands: a recalculation asked for before is done.
+  nachrechnenTimer_->stop();
   SchreibeEingaben(e);
-  if (r.gerechnet) ZeigeErgebnis(r);
+  if (r.gerechnet) {
+    ZeigeErgebnis(r);
+    ErgebnisseAktuell();
+  } else if (!r.meldungen.empty()) {
+    ErgebnisseMarkieren(QText(r.meldungen.front().text));
+  }
   for (const Meldung& m : r.meldungen) Zeige(m);
   if (r.gerechnet) AnsichtenAktualisieren();
 }
 
 void TForm1::ZeigeErgebnis(const Ergebnis& r) {
-  const auto zeige = [](QLabel* l, const std::string& wert) { l->setText(QText(wert)); };
+  const auto zeige = [](QLabel* l, const std::string& wert) { ZeigeWert(l, MitEinheit(wert)); };
   zeige(LabLSt, r.LSt);
   zeige(LabKiSt, r.KiSt);
   zeige(LabSolZ, r.SolZ);
@@ -154,10 +194,10 @@ void TForm1::ZeigeErgebnis(const Ergebnis& r) {
   zeige(LabRV, r.RV);
   zeige(LabAV, r.AV);
   zeige(LabPV, r.PV);
-  zeige(LabGesAbz, r.GesAbz);
+  LabGesAbz->setText(QText(r.GesAbz));
   // The rates the calculation used, which the statement names too.
-  zeige(PnlRVSatz, r.saetze.RV);
-  zeige(PnlAVSatz, r.saetze.AV);
+  PnlRVSatz->setText(SatzAnzeige(r.saetze.RV));
+  PnlAVSatz->setText(SatzAnzeige(r.saetze.AV));
   ZeigePVSatz(r.saetze);
   ZeigeZusatz(r);
   AlterZeigen(r);

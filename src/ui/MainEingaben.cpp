@@ -14,6 +14,7 @@
 #include "engine/Gehalt.h"
 #include "ui/MainUnit.h"
 #include "ui/Text.h"
+#include "ui/Zahlanzeige.h"
 
 namespace salvaro {
 
@@ -50,13 +51,13 @@ void TForm1::ActLoadINIExecute() {
   KVZusVorgeben(*jahr);
   KVSatzVorgeben(*jahr, monat, true);
   const Satzanzeige a = SatzanzeigeFuer(*fall_);
-  PnlRVSatz->setText(QText(a.RV));
-  PnlAVSatz->setText(QText(a.AV));
+  PnlRVSatz->setText(SatzAnzeige(a.RV));
+  PnlAVSatz->setText(SatzAnzeige(a.AV));
   ZeigePVSatz(a);
   MEdiKVZus->setVisible(KVZusSichtbar(*jahr, monat));
   MenPflegeKinderlos->setEnabled(PVZuschlagMoeglich(*jahr));
   PVKinderAnzeigen();
-  LEdiFaktor->setVisible(FaktorSichtbar(*jahr, StdText(LEdiStKl->text())));
+  LEdiStKlChange();
 }
 
 // The additional health rate: before 2015 the fixed special contribution; from 2015 the average
@@ -68,11 +69,11 @@ void TForm1::KVZusVorgeben(int jahr) {
     if (MEdiKVZus->isEnabled() && MEdiKVZus->text() != kvZusVorgabe_)
       kvZusEigen_ = MEdiKVZus->text();
     MEdiKVZus->setEnabled(false);
-    MEdiKVZus->setText(kKVZusVor2015);
+    MEdiKVZus->setText(SatzAnzeige(kKVZusVor2015));
     kvZusVorgabe_.clear();
     return;
   }
-  const QString vorgabe = QText(KVZusVorgabe(jahr));
+  const QString vorgabe = SatzAnzeige(KVZusVorgabe(jahr));
   if (!MEdiKVZus->isEnabled()) {
     MEdiKVZus->setText(kvZusEigen_.value_or(vorgabe));
     MEdiKVZus->setEnabled(true);
@@ -97,11 +98,11 @@ void TForm1::KVSatzVorgeben(int jahr, int monat, bool sperren) {
   }
   if (!BeitragsgruppeGueltig(bgr)) return;
   if (sperren) MEdiKV->setEnabled(false);
-  MEdiKV->setText(QText(*satz) + QStringLiteral("%"));
+  MEdiKV->setText(SatzAnzeige(*satz + "%"));
 }
 
 void TForm1::ZeigePVSatz(const Satzanzeige& a) {
-  PnlPVSatz->setText(QText(a.PV));
+  PnlPVSatz->setText(SatzAnzeige(a.PV));
   QFont schrift = PnlPVSatz->font();
   schrift.setPointSize(a.PVKleineSchrift ? 9 : 10);
   PnlPVSatz->setFont(schrift);
@@ -141,7 +142,9 @@ void TForm1::LEdiGebJahrKeyPress(QChar& zeichen) {
 
 void TForm1::LEdiStKlChange() {
   const std::optional<int> jahr = Jahr();
-  LEdiFaktor->setVisible(jahr && FaktorSichtbar(*jahr, StdText(LEdiStKl->text())));
+  const bool sichtbar = jahr && FaktorSichtbar(*jahr, StdText(LEdiStKl->text()));
+  LEdiFaktor->setVisible(sichtbar);
+  LabFaktor->setVisible(sichtbar);
 }
 
 // With children there is no childless surcharge.

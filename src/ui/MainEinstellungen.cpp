@@ -16,6 +16,7 @@
 #include "ui/Plattform.h"
 #include "ui/Speichern.h"
 #include "ui/Text.h"
+#include "ui/Zahlanzeige.h"
 
 namespace salvaro {
 
@@ -23,6 +24,10 @@ namespace {
 
 void setze(QLineEdit* feld, const std::string& text) {
   feld->setText(QText(text));
+}
+// A number as the field shows numbers.
+void setze(TOruZahlEdit* feld, const std::string& text) {
+  feld->setzeZahltext(QText(text));
 }
 
 // A state that is not in the list (a file edited by hand) stands in the box as its text.
@@ -52,8 +57,7 @@ std::optional<QString> TForm1::ActLoadOptExecute() {
   setze(LEdiGebJahr, e.GebJahr);
   AlterEinstellungen(e);
   setze(LEdiStKl, e.StKl);
-  const std::optional<int> jahr = Jahr();
-  LEdiFaktor->setVisible(jahr && FaktorSichtbar(*jahr, e.StKl));
+  LEdiStKlChange();
   setze(LEdiFaktor, e.Faktor);
   setze(LEdiKiFB, e.KiFB);
   setze(LEdiStFB, e.StFB);
@@ -67,14 +71,14 @@ std::optional<QString> TForm1::ActLoadOptExecute() {
   if (!geladen.kvZusGespeichert) {
     kvZusEigen_.reset();
     if (MEdiKVZus->isEnabled()) {
-      setze(MEdiKVZus, e.KVZus);
+      MEdiKVZus->setText(SatzAnzeige(e.KVZus));
       kvZusVorgabe_ = MEdiKVZus->text();
     }
   } else if (MEdiKVZus->isEnabled()) {
-    setze(MEdiKVZus, e.KVZus);
+    MEdiKVZus->setText(SatzAnzeige(e.KVZus));
     kvZusVorgabe_.clear();
   } else {
-    kvZusEigen_ = QText(e.KVZus);
+    kvZusEigen_ = SatzAnzeige(e.KVZus);
   }
   ChkPKV->setChecked(e.ChkPKV);
   setze(LEdiPPV, e.PPV);

@@ -89,8 +89,9 @@ void TForm1::Verbinden() {
   connect(OruEdiBGR, &QLineEdit::textChanged, this, &TForm1::OruEdiBGRChange);
   connect(OruEdiBGR, &TOruEditBasis::verlassen, this, &TForm1::OruEdiBGRExit);
   const auto filter = [this](QChar& c) { LEdiGebJahrKeyPress(c); };
-  OruEdiBGR->setOnKeyPress(filter);
-  LEdiGebJahr->setOnKeyPress(filter);
+  const QString nurZiffern = QStringLiteral("Dieses Feld nimmt nur Ziffern an.");
+  OruEdiBGR->setOnKeyPress(filter, nurZiffern);
+  LEdiGebJahr->setOnKeyPress(filter, nurZiffern);
   connect(LEdiStKl, &QLineEdit::textChanged, this, &TForm1::LEdiStKlChange);
   connect(LEdiKiFB, &QLineEdit::textChanged, this, &TForm1::LEdiKiFBChange);
   connect(LEdiKinderU25, &QLineEdit::textChanged, this, &TForm1::PVKinderAnzeigen);
@@ -114,6 +115,8 @@ void TForm1::Verbinden() {
   connect(BtnNeu, &QToolButton::clicked, this, &TForm1::BtnNeuClick);
   connect(MenDatNeu, &QAction::triggered, this, &TForm1::BtnNeuClick);
   connect(BtnSpeichern, &QToolButton::clicked, this, &TForm1::BtnSpeichernClick);
+  connect(MenSpeichern, &QAction::triggered, this, &TForm1::BtnSpeichernClick);
+  connect(MenDetail, &QAction::triggered, this, &TForm1::BtnDetailberechnungClick);
   connect(BtnDrucken, &QToolButton::clicked, this, &TForm1::ActDruckenExecute);
   connect(MenDrucken, &QAction::triggered, this, &TForm1::ActDruckenExecute);
   connect(MenPdf, &QAction::triggered, this, &TForm1::ActPdfExecute);
@@ -134,7 +137,7 @@ void TForm1::Verbinden() {
   // Enter in a field of the payment or of the employer's side calculates again, in the
   // direction of the last calculation (gross to net before any).
   const auto nochmal = [this] {
-    if (!BtnNettoNeu->isHidden())
+    if (richtung_ == Feld::Netto)
       BtnBruttoNeuMouseDown(Feld::Netto);
     else
       LEdiBruttoKeyDown(Feld::Brutto);
@@ -151,6 +154,7 @@ void TForm1::Verbinden() {
   connect(FrmAbrechnung, &TFrmAbrechnung::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   connect(AboutBox, &TAboutBox::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   AnsichtenVerbinden();
+  NachrechnenVerbinden();
   connect(FrmJahr, &TFrmJahr::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   connect(FrmVerlauf, &TFrmVerlauf::hilfeAngefordert, this, &TForm1::HilfeZeigen);
   connect(FrmSteuerklassen, &TFrmSteuerklassen::hilfeAngefordert, this, &TForm1::HilfeZeigen);
@@ -172,12 +176,12 @@ void TForm1::BtnNeuClick() {
   // The additional rate goes back to the default of the year chosen below.
   kvZusEigen_.reset();
   kvZusVorgabe_ = MEdiKVZus->text();
+  // A new case has no direction until an amount is typed.
+  richtung_.reset();
   LEdiBrutto->clear();
   LEdiNetto->clear();
   BtnBruttoNeu->hide();
   BtnNettoNeu->hide();
-  for (QLabel* l : {LabLSt, LabKiSt, LabSolZ, LabKV, LabRV, LabAV, LabPV})
-    l->setText(QStringLiteral("0,00"));
   {
     // The displays follow the new year below, once the rest of the case is reset.
     const QSignalBlocker ruhe(ComboJahr);
@@ -185,19 +189,19 @@ void TForm1::BtnNeuClick() {
   }
   for (QAction* a : {MenSVGleitzone, MenSVRVGfE, MenPflegeKinderlos}) a->setChecked(false);
   LEdiStKl->setText(QStringLiteral("1"));
-  LEdiKiFB->setText(QStringLiteral("0"));
+  LEdiKiFB->zeigeBetrag(Money());
   LEdiKinderU25->setText(QStringLiteral("0"));
-  LEdiStFB->setText(QStringLiteral("0"));
+  LEdiStFB->zeigeBetrag(Money());
   MenBesStTab->setChecked(false);
   MenPKVStatus->setChecked(false);
   MenAllgStTab->setChecked(true);
-  LEdiStBrutto->setText(QStringLiteral("0"));
-  LEdiSVBrutto->setText(QStringLiteral("0"));
+  LEdiStBrutto->zeigeBetrag(Money());
+  LEdiSVBrutto->zeigeBetrag(Money());
   // The payment and severance are the month's; the employer's rates stay.
-  LEdiEinmalzahlung->setText(QStringLiteral("0"));
+  LEdiEinmalzahlung->zeigeBetrag(Money());
   LEdiJahresbruttoBisher->clear();
-  LEdiAbfindung->setText(QStringLiteral("0"));
-  LEdiMehrjaehrig->setText(QStringLiteral("0"));
+  LEdiAbfindung->zeigeBetrag(Money());
+  LEdiMehrjaehrig->zeigeBetrag(Money());
   ChkImVorjahr->setChecked(true);
   ZusatzLeeren();
   AlterLeeren();
@@ -211,6 +215,7 @@ void TForm1::BtnNeuClick() {
   ActLoadINIExecute();
   LEdiBrutto->setFocus();
   FrmAbrechnung->SetzeZeilen(PlatzhalterAbrechnung());
+  ErgebnisseAktuell();
 }
 
 }  // namespace salvaro

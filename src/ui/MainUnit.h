@@ -6,7 +6,8 @@
 // The implementation is split by concern: MainAufbau.cpp builds the controls, MainUnit.cpp holds
 // start-up, "Neue Abrechnung" and closing, MainEingaben.cpp the reactions to the inputs,
 // MainBerechnung.cpp the calculation, MainAbrechnung.cpp the statement, MainEinstellungen.cpp the
-// settings file, MainHilfe.cpp help, MainInfo.cpp the about box.
+// settings file, MainHilfe.cpp help, MainInfo.cpp the about box, MainAktualitaet.cpp the
+// recalculation after every change of an input and the mark of results that no longer fit.
 #pragma once
 
 #include <QMainWindow>
@@ -22,6 +23,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QScrollArea;
 class QTimer;
 class QToolButton;
 
@@ -39,6 +41,7 @@ class TOruAdvEdit;
 class TOruValueEdit;
 class TOruValueLabEdit;
 class TPnlBezuege;
+class TOruZahlEdit;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -49,9 +52,14 @@ class TForm1 : public QMainWindow {
   ~TForm1() override;
 
   bool hilfeFehlt() const { return hilfeFehlt_; }
+  // The results shown were not computed from the inputs as they stand (marked so).
+  bool ergebnisVeraltet() const { return veraltet_; }
+  // The size that shows the whole form without scrolling.
+  QSize Wunschgroesse() const;
   const TLohnGehalt& fall() const { return *fall_; }
 
-  // The form that holds the panels at their places.
+  // The form that holds the panels at their places, in a scroll area that fills the window.
+  QScrollArea* Rollbereich;
   QWidget* Formular;
   // Panels.
   QFrame* PnlZeitraum;
@@ -63,11 +71,13 @@ class TForm1 : public QMainWindow {
   // Period.
   QLabel* LabZeitraum;
   QComboBox* ComboMonat;
+  QLabel* LabJahr;
   QComboBox* ComboJahr;
   // Tax.
   QLabel* LabGebJahr;
   TOruAdvEdit* LEdiGebJahr;
   TOruValueLabEdit* LEdiStKl;
+  QLabel* LabFaktor;
   TOruValueEdit* LEdiFaktor;
   TOruValueLabEdit* LEdiKiFB;
   TOruValueLabEdit* LEdiStFB;
@@ -109,6 +119,8 @@ class TForm1 : public QMainWindow {
   QLabel* PnlPVSatz;
   QLabel* PnlPVKinder;
   QLabel* LabGesAbz;
+  // "Eingaben geändert": the results no longer fit the inputs; the status bar says why.
+  QLabel* LabVeraltet;
   TOruValueLabEdit* LEdiNetto;
   QToolButton* BtnNettoNeu;
   // One-time payment and severance: the inputs, and their results, shown only with an amount.
@@ -154,6 +166,8 @@ class TForm1 : public QMainWindow {
   QMenu* MenExtras;
   QMenu* MenHilfe;
   QAction* MenDatNeu;
+  QAction* MenSpeichern;
+  QAction* MenDetail;
   QAction* MenDrucken;
   QAction* MenPdf;
   QAction* MenClose;
@@ -215,6 +229,9 @@ class TForm1 : public QMainWindow {
   void Rechtskreis(QAction* punkt);
   void MenuSV(QAction* punkt);
   void LEdiBruttoKeyDown(Feld feld);
+  // Calculates again in the direction of the last calculation once the inputs allow it, or marks
+  // the results and says why; runs shortly after every change of an input.
+  void Nachrechnen();
   void BtnBruttoNeuMouseDown(Feld feld);
   void ActBerechnenExecute();
   void MenArbeitgeberseiteClick();
@@ -257,9 +274,29 @@ class TForm1 : public QMainWindow {
   void Verbinden();
   void FormCreate();
 
-  // The window's inputs as plain data, and back into the controls after a calculation.
+  // The window's inputs as plain data, and back into the controls after a calculation. Number
+  // fields are read once here, by the one rule for number texts; a text they refuse is passed
+  // as it stands. nebenbei: a calculation the user did not start leaves the focused field and the
+  // driving field as they are typed.
   Eingaben LiesEingaben() const;
-  void SchreibeEingaben(const Eingaben& e);
+  void SchreibeEingaben(const Eingaben& e, bool nebenbei = false);
+  // The first number field whose text cannot be taken, with its message (the field's name in
+  // front); nothing when all can.
+  std::optional<std::pair<TOruZahlEdit*, QString>> Zahlfehler() const;
+  // The same, shown as the calculation's refusal: message, focus to the field, results marked.
+  bool ZahlfehlerMelden();
+  // Every change of an input asks for Nachrechnen; gross and net typed set the direction.
+  void NachrechnenVerbinden();
+  void NachrechnenPlanen();
+  void RichtungSetzen(Feld feld);
+  // The results no longer fit the inputs: marked, with the reason in the status bar.
+  void ErgebnisseMarkieren(const QString& grund);
+  // The results fit the inputs; notes of the calculation go to the status bar.
+  void ErgebnisseAktuell(const std::vector<Meldung>& hinweise = {});
+  // The form's size from its visible panels, so that panels added below or beside it count.
+  void FormularAnpassen();
+  // Size and place that fit the screen: the whole window on it, the form scrolling within.
+  void InDenBildschirm(QSize wunsch);
   void ZeigeErgebnis(const Ergebnis& r);
   // The inputs of the views: the window's, with the gross the gross field shows.
   Eingaben AnsichtsEingaben() const;
@@ -302,6 +339,13 @@ class TForm1 : public QMainWindow {
   QString kvZusVorgabe_;
   std::optional<QString> kvZusEigen_;
   QTimer* ansichtenTimer_ = nullptr;
+  // The direction of the last calculation, or of the amount typed since; none before the first.
+  std::optional<Feld> richtung_;
+  QTimer* nachrechnenTimer_ = nullptr;
+  bool rechnet_ = false;   // a calculation writes its results: its changes ask for nothing
+  bool veraltet_ = false;
+  // The window's width before the employer's column opened.
+  int breiteOhneSpalte_ = 0;
 };
 
 }  // namespace salvaro

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
 
 #include "abrechnung/Einmalzahlung.h"
 #include "abrechnung/Zahlentext.h"
@@ -17,6 +18,7 @@
 #include "ui/MainUnit.h"
 #include "ui/Bezuegeliste.h"
 #include "ui/Text.h"
+#include "ui/Zahlanzeige.h"
 
 namespace salvaro {
 
@@ -30,11 +32,6 @@ constexpr int kFormBreite = 632, kAGBreite = 276, kFormBreiteMitAG = kFormBreite
 constexpr int kEinmalY = 398, kEinmalHoehe = 124;
 constexpr int kBezuegeY = kEinmalY + kEinmalHoehe + 4;
 constexpr int kFormHoehe = kBezuegeY + TPnlBezuege::kHoehe + 4;
-
-// The regular annual gross of the earlier months may reach eleven times the gross field's bound.
-constexpr Zahlfeldgrenzen kGrenzenJahresbrutto{2, 0, 11000000};
-// The employer's levy rates, percent.
-constexpr Zahlfeldgrenzen kGrenzenUmlagesatz{2, 0, 20};
 
 QLabel* titel(QWidget* eltern, const char* name, const QString& text, int x, int y) {
   QLabel* l = beschriftung(eltern, name, text, x, y);
@@ -54,7 +51,7 @@ QFrame* trennlinie(QWidget* eltern, int x, int y, int b) {
 }
 
 void setzeBetrag(QLabel* l, Money betrag) {
-  l->setText(QText(FormatDE(betrag)));
+  ZeigeWert(l, BetragMitEinheit(betrag));
 }
 
 }  // namespace
@@ -63,20 +60,20 @@ void TForm1::ZusatzAufbauen() {
   // The inputs of the one-time payment, under the special gross fields.
   constexpr int kFeldX = 140, kFeldBreite = 80;
   PnlEinmalzahlung = panel(Formular, "PnlEinmalzahlung", 4, kEinmalY, 228, kEinmalHoehe);
-  LEdiEinmalzahlung = zahlfeld(PnlEinmalzahlung, "LEdiEinmalzahlung", QStringLiteral("Einmalzahlung:"),
+  LEdiEinmalzahlung = zahlfeld(PnlEinmalzahlung, "LEdiEinmalzahlung", QStringLiteral("Einma&lzahlung:"),
                                kFeldX, 4, kFeldBreite, kGrenzenBetrag, true, QStringLiteral("0,00"),
                                kHilfeEinmalzahlung);
   LEdiJahresbruttoBisher = zahlfeld(PnlEinmalzahlung, "LEdiJahresbruttoBisher",
-                                    QStringLiteral("Jahresbrutto bisher:"), kFeldX, 28, kFeldBreite,
-                                    kGrenzenJahresbrutto, true, QString(), kHilfeJahresbruttoBisher);
+                                    QStringLiteral("&Jahresbrutto bisher:"), kFeldX, 28, kFeldBreite,
+                                    kGrenzenJahresbruttoBisher, true, QString(), kHilfeJahresbruttoBisher);
   LEdiJahresbruttoBisher->setToolTip(
       QStringLiteral("Leer: das Brutto dieses Monats mal die Vormonate des Jahres"));
-  LEdiAbfindung = zahlfeld(PnlEinmalzahlung, "LEdiAbfindung", QStringLiteral("Abfindung:"), kFeldX,
-                           52, kFeldBreite, kGrenzenBetrag, true, QStringLiteral("0,00"),
+  LEdiAbfindung = zahlfeld(PnlEinmalzahlung, "LEdiAbfindung", QStringLiteral("Ab&findung:"), kFeldX,
+                           52, kFeldBreite, kGrenzenAbfindung, true, QStringLiteral("0,00"),
                            kHilfeAbfindung);
   LEdiAbfindung->setToolTip(QStringLiteral("Entschädigung für den Verlust des Arbeitsplatzes"));
-  LEdiMehrjaehrig = zahlfeld(PnlEinmalzahlung, "LEdiMehrjaehrig", QStringLiteral("Mehrj. Vergütung:"),
-                             kFeldX, 76, kFeldBreite, kGrenzenBetrag, true, QStringLiteral("0,00"),
+  LEdiMehrjaehrig = zahlfeld(PnlEinmalzahlung, "LEdiMehrjaehrig", QStringLiteral("Mehrj&ährige Vergütung:"),
+                             kFeldX, 76, kFeldBreite, kGrenzenAbfindung, true, QStringLiteral("0,00"),
                              kHilfeMehrjaehrig);
   LEdiMehrjaehrig->setToolTip(QStringLiteral("Vergütung für eine mehrjährige Tätigkeit"));
   ChkImVorjahr = haken(PnlEinmalzahlung, "ChkImVorjahr", QStringLiteral("im Vorjahr beschäftigt"),
@@ -96,19 +93,19 @@ void TForm1::ZusatzAufbauen() {
     const char* caption;
     int x, y, wertX, wertBreite;
   } zeilen[] = {
-      {&LabEinmalLSt, "LabEinmalLSt", "Lohnsteuer:", 8, 28, 110, 78},
-      {&LabEinmalSolZ, "LabEinmalSolZ", "Solidaritätszuschlag:", 8, 52, 110, 78},
-      {&LabEinmalKiSt, "LabEinmalKiSt", "Kirchensteuer:", 8, 76, 110, 78},
-      {&LabEinmalSV, "LabEinmalSV", "Sozialversicherung:", 204, 28, 306, 76},
-      {&LabEinmalNetto, "LabEinmalNetto", "Netto Einmalzahlung:", 204, 52, 306, 76},
-      {&LabNettoGesamt, "LabNettoGesamt", "Netto gesamt:", 204, 88, 306, 76},
+      {&LabEinmalLSt, "LabEinmalLSt", "Lohnsteuer:", 8, 28, 104, 82},
+      {&LabEinmalSolZ, "LabEinmalSolZ", "Solidaritätszuschlag:", 8, 52, 104, 82},
+      {&LabEinmalKiSt, "LabEinmalKiSt", "Kirchensteuer:", 8, 76, 104, 82},
+      {&LabEinmalSV, "LabEinmalSV", "Sozialversicherung:", 196, 28, 300, 82},
+      {&LabEinmalNetto, "LabEinmalNetto", "Netto Einmalzahlung:", 196, 52, 300, 82},
+      {&LabNettoGesamt, "LabNettoGesamt", "Netto gesamt:", 196, 88, 300, 82},
   };
   for (const auto& z : zeilen) {
     const QByteArray textName = QByteArray("LabText") + (z.name + 3);
     beschriftung(PnlEinmalErgebnis, textName.constData(), QString::fromUtf8(z.caption), z.x, z.y);
     *z.wert = wertfeld(PnlEinmalErgebnis, z.name, z.wertX, z.y, z.wertBreite);
   }
-  trennlinie(PnlEinmalErgebnis, 204, 80, 178);
+  trennlinie(PnlEinmalErgebnis, 196, 80, 186);
   for (QLabel* l : {PnlEinmalErgebnis->findChild<QLabel*>(QStringLiteral("LabTextNettoGesamt")),
                     LabNettoGesamt}) {
     QFont fett = l->font();
@@ -126,10 +123,10 @@ void TForm1::ZusatzAufbauen() {
   PnlArbeitgeber = panel(Formular, "PnlArbeitgeber", kFormBreite, 4, kAGBreite, kFormHoehe - 8);
   SetzeHilfeKontext(PnlArbeitgeber, kHilfeArbeitgeber);
   titel(PnlArbeitgeber, "LabTitelAG", QStringLiteral("Arbeitgeber"), 8, 4);
-  LEdiU1Satz = zahlfeld(PnlArbeitgeber, "LEdiU1Satz", QStringLiteral("U1-Satz:"), 64, 28, 50,
+  LEdiU1Satz = zahlfeld(PnlArbeitgeber, "LEdiU1Satz", QStringLiteral("U&1-Satz:"), 64, 28, 50,
                         kGrenzenUmlagesatz, false, QStringLiteral("0,00"), kHilfeUmlagesaetze);
   beschriftung(PnlArbeitgeber, "LabU1Prozent", QStringLiteral("%"), 118, 28);
-  LEdiU2Satz = zahlfeld(PnlArbeitgeber, "LEdiU2Satz", QStringLiteral("U2-Satz:"), 64, 56, 50,
+  LEdiU2Satz = zahlfeld(PnlArbeitgeber, "LEdiU2Satz", QStringLiteral("U&2-Satz:"), 64, 56, 50,
                         kGrenzenUmlagesatz, false, QStringLiteral("0,00"), kHilfeUmlagesaetze);
   beschriftung(PnlArbeitgeber, "LabU2Prozent", QStringLiteral("%"), 118, 56);
   ChkPauschsteuerAG = haken(PnlArbeitgeber, "ChkPauschsteuerAG",
@@ -171,8 +168,6 @@ void TForm1::ZusatzAufbauen() {
   LabAGGesamt = wertfeld(PnlArbeitgeber, "LabAGGesamt", wertX, y + 10, 90);
   LabAGGesamt->setFont(gesamt->font());
   PnlArbeitgeber->hide();
-
-  Formular->setFixedSize(kFormBreite, kFormHoehe);
 }
 
 void TForm1::MenArbeitgeberseiteClick() {
@@ -182,21 +177,28 @@ void TForm1::MenArbeitgeberseiteClick() {
 void TForm1::ArbeitgeberseiteZeigen(bool an) {
   if (MenArbeitgeberseite->isChecked() != an) MenArbeitgeberseite->setChecked(an);
   const int breite = an ? kFormBreiteMitAG : kFormBreite;
-  if (Formular->width() == breite) return;
+  if (Formular->width() == breite && PnlArbeitgeber->isHidden() == !an) return;
   const int mehr = breite - Formular->width(), alt = width();
   PnlArbeitgeber->setVisible(an);
-  Formular->setFixedSize(breite, kFormHoehe);
+  FormularAnpassen();
   if (isMaximized() || isFullScreen()) return;
-  // The window grows by the column (and gives it back), so that the form stays whole; a window
-  // that grew past the screen's right edge moves back onto it.
-  centralWidget()->layout()->activate();
+  // The window grows by the column (and gives it back), so that the form stays whole as far as
+  // the screen allows; a window that grew past the screen's right edge moves back onto it.
+  Rollbereich->widget()->layout()->activate();
   layout()->activate();
-  resize(qMax(alt + mehr, minimumSizeHint().width()), height());
+  // Closing the column gives back the width it took, also where the screen took some of it.
+  int neu = an || breiteOhneSpalte_ <= 0 ? alt + mehr : breiteOhneSpalte_;
+  breiteOhneSpalte_ = an ? alt : 0;
+  neu = qMax(neu, minimumSizeHint().width());
   if (const QScreen* schirm = screen()) {
     const QRect platz = schirm->availableGeometry();
+    neu = qMin(neu, platz.width());
+    resize(neu, height());
     const QRect rahmen = frameGeometry();
     if (rahmen.right() > platz.right())
       move(qMax(platz.left(), x() - (rahmen.right() - platz.right())), y());
+  } else {
+    resize(neu, height());
   }
 }
 
@@ -238,11 +240,9 @@ void TForm1::ZeigeZusatz(const Ergebnis& r) {
 }
 
 void TForm1::ZusatzLeeren() {
-  for (QLabel* l : {LabEinmalLSt, LabEinmalSolZ, LabEinmalKiSt, LabEinmalSV, LabEinmalNetto,
-                    LabNettoGesamt, LabAGBrutto, LabAGEinmal, LabAGBezuege, LabAGKV, LabAGRV,
-                    LabAGAV, LabAGPV, LabAGPauschsteuer, LabAGInsolvenz, LabAGU1, LabAGU2,
-                    LabAGGesamt})
-    l->setText(QStringLiteral("0,00"));
+  // Every result of the form, those of the month included.
+  for (QLabel* l : Formular->findChildren<QLabel*>())
+    if (IstErgebnis(l)) setzeBetrag(l, Money());
   PnlEinmalErgebnis->hide();
   PnlBezuege->Leeren();
 }

@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "abrechnung/Cp1252.h"
@@ -43,15 +46,22 @@ TFrmAbrechnung::TFrmAbrechnung(Plattform& plattform, QWidget* parent)
   setWindowTitle(QStringLiteral("Gehaltsabrechnung"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-  resize(800, 600);  // when the user restores it
-  setWindowState(Qt::WindowMaximized);
-
   MemoAbrechnung = new QPlainTextEdit(this);
   MemoAbrechnung->setObjectName(QStringLiteral("MemoAbrechnung"));
   MemoAbrechnung->setFont(FestbreitenSchrift(10));
   MemoAbrechnung->setLineWrapMode(QPlainTextEdit::NoWrap);
-  MemoAbrechnung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MemoAbrechnung->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   MemoAbrechnung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Restored, the window shows a whole line of the statement, where the screen is wide enough.
+  const int zeile =
+      QFontMetrics(MemoAbrechnung->font()).horizontalAdvance(QString(kAbrechnungsbreite + 1, u'0')) +
+      2 * static_cast<int>(MemoAbrechnung->document()->documentMargin()) +
+      2 * MemoAbrechnung->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  QSize groesse(qMax(800, zeile), 600);
+  if (const QScreen* schirm = QGuiApplication::primaryScreen())
+    groesse = groesse.boundedTo(schirm->availableGeometry().size());
+  resize(groesse);
+  setWindowState(Qt::WindowMaximized);
 
   PnlUnten = new QFrame(this);
   PnlUnten->setObjectName(QStringLiteral("PnlUnten"));
@@ -102,7 +112,20 @@ void TFrmAbrechnung::SetzeZeilen(const std::vector<std::string>& zeilen) {
   MemoAbrechnung->setPlainText(text.join(u'\n'));
 }
 
-void TFrmAbrechnung::Speichern(QWidget* eltern, const QString& vorschlag) {
+QString TFrmAbrechnung::Dateiname() const {
+  const QString name = QStringLiteral("Abrechnung");
+  for (const QString& zeile : MemoAbrechnung->toPlainText().split(u'\n')) {
+    const qsizetype stelle = zeile.indexOf(QStringLiteral("Abrechnungsmonat"));
+    if (stelle < 0) continue;
+    const QString monat = zeile.mid(stelle + 16).simplified();
+    // Only what a file name can carry.
+    if (monat.isEmpty() || monat.contains(u'/') || monat.contains(u'\\')) break;
+    return name + QStringLiteral(" ") + monat;
+  }
+  return name;
+}
+
+void TFrmAbrechnung::Speichern(QWidget* eltern) {
   const std::vector<std::string> zeilen = Zeilen();
   if (!IstErstellt(zeilen)) {
     plattform_.Nachricht(eltern, Meldung::Art::Hinweis, QText(kNichtsZuSpeichern));
@@ -123,7 +146,8 @@ void TFrmAbrechnung::Speichern(QWidget* eltern, const QString& vorschlag) {
   const std::optional<QString> pfad =
       plattform_.Speicherpfad(eltern, {QStringLiteral("Gehaltsabrechnung speichern"),
                                        QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"),
-                                       QStringLiteral("txt"), vorschlag});
+                                       QStringLiteral("txt"),
+                                       Dateiname() + QStringLiteral(".txt")});
   if (!pfad) return;
   SpeichereGewaehlteDatei(plattform_, eltern, QFile::encodeName(*pfad).toStdString(),
                           [&zeilen](const std::string& ziel, Schreibschutz schutz) {
@@ -132,7 +156,7 @@ void TFrmAbrechnung::Speichern(QWidget* eltern, const QString& vorschlag) {
 }
 
 void TFrmAbrechnung::BtnAbrSpeichernClick() {
-  Speichern(this, QStringLiteral("Überschrift"));
+  Speichern(this);
 }
 
 }  // namespace salvaro

@@ -25,9 +25,12 @@ class TFrmAbrechnung : public QDialog {
   std::vector<std::string> Zeilen() const;
   void SetzeZeilen(const std::vector<std::string>& zeilen);
 
-  // Saves the statement through the save dialog, offering the file name vorschlag. A statement
-  // not yet built is refused with a message.
-  void Speichern(QWidget* eltern, const QString& vorschlag);
+  // Saves the statement through the save dialog, offering Dateiname(). A statement not yet
+  // built is refused with a message.
+  void Speichern(QWidget* eltern);
+  // The file name the save dialogs offer, without extension: "Abrechnung November 2026", the
+  // month the statement names.
+  QString Dateiname() const;
 
   QPlainTextEdit* MemoAbrechnung;
   QFrame* PnlUnten;

@@ -16,9 +16,12 @@ TEST(Zahlentext, ReadsFieldTexts) {
     const char* text;
     Money wert;
   };
+  // The rule of the command line: a single point that is no thousands grouping is the
+  // decimal point.
   for (const Fall& f : {Fall{"3.000,00", 3000_m}, {"3000", 3000_m}, {"1.234.567,8", 1234567.8_m},
                         {"-0,5", -0.5_m}, {",25", 0.25_m}, {"7,", 7_m}, {" 12,3456 ", 12.3456_m},
-                        {"+4", 4_m}, {"0", 0_m}}) {
+                        {"+4", 4_m}, {"0", 0_m}, {"1234.56", 1234.56_m}, {"1.5", 1.5_m},
+                        {"1.500", 1500_m}, {"000000000000000012", 12_m}}) {
     EXPECT_EQ(LiesFeld(f.text), f.wert) << f.text;
   }
 }
@@ -112,6 +115,48 @@ TEST(Zahlentext, CommandLineAmounts) {
     LiesZahlentext("0.125", 2);
   } catch (const KonvertierungsFehler& f) {
     EXPECT_STREQ(f.what(), "'0.125' hat mehr als zwei Nachkommastellen");
+  }
+}
+
+// The one rule of the window's fields and the command line's options, with the field's bounds:
+// every text is read as meant or refused with its message, never read otherwise.
+TEST(Zahlentext, WithinBounds) {
+  struct Fall {
+    const char* text;
+    int nachkomma;
+    const char* wert;     // nullptr: refused
+    const char* meldung;  // the message of a refusal
+  };
+  const Money min = 0_m, max = 1000000_m;
+  for (const Fall& f :
+       {Fall{"1234.56", 2, "1234.56", ""},
+        {"1.234,56", 2, "1234.56", ""},
+        {"1.5", 2, "1.5", ""},
+        {"1000000", 2, "1000000", ""},
+        {"1.000.000,01", 2, nullptr, "'1.000.000,01' liegt nicht zwischen 0,00 und 1.000.000,00"},
+        {"9999999999", 2, nullptr, "'9999999999' liegt nicht zwischen 0,00 und 1.000.000,00"},
+        {"12345678901234567890", 2, nullptr,
+         "'12345678901234567890' liegt nicht zwischen 0,00 und 1.000.000,00"},
+        {"-1", 2, nullptr, "'-1' liegt nicht zwischen 0,00 und 1.000.000,00"},
+        {"1234.567", 2, nullptr, "'1234.567' hat mehr als zwei Nachkommastellen"},
+        {"1.2.3", 2, nullptr, "'1.2.3' ist kein gültiger Gleitkommawert"},
+        {"12.34,5", 2, nullptr, "'12.34,5' ist kein gültiger Gleitkommawert"},
+        {"abc", 2, nullptr, "'abc' ist kein gültiger Gleitkommawert"}}) {
+    if (f.wert) {
+      EXPECT_EQ(LiesImBereich(f.text, f.nachkomma, min, max), Money::parse(f.wert)) << f.text;
+      continue;
+    }
+    try {
+      LiesImBereich(f.text, f.nachkomma, min, max);
+      ADD_FAILURE() << f.text;
+    } catch (const KonvertierungsFehler& fehler) {
+      EXPECT_STREQ(fehler.what(), f.meldung);
+    }
+  }
+  for (const auto& [text, tausender] :
+       {std::pair{"1.234", true}, {"1.234,5", true}, {"-12.345.678", true}, {"1234", true},
+        {"1234.5", false}, {"1.5", false}, {"0.125", false}}) {
+    EXPECT_EQ(PunkteSindTausender(text), tausender) << text;
   }
 }
 

@@ -110,12 +110,12 @@ TEST(Jahr, ChangesOfTheLawInTheirMonth) {
     const char* wechsel;  // a change of that month starts so
   };
   for (const Fall& f : {
-           Fall{"2005", "1000", "1111", 7, "Krankenversicherung 14,40% → 14,40% + 0,90%"},
+           Fall{"2005", "1000", "1111", 7, "Krankenversicherung 14,40 % → 14,40 % + 0,90 %"},
            {"2006", "300", "6500", 7, "Pauschalbeiträge geringfügiger Beschäftigung"},
            {"2024", "3000", "1111", 12, "Lohnsteuer: geänderter Programmablaufplan ab Dezember 2024"},
            {"2023", "1000", "1111", 1, "Übergangsbereich 520,01 bis 1.600,00"},
            {"2023", "1000", "1111", 1, "Lohnsteuer: Programmablaufplan 2023"},
-           {"2009", "3000", "1111", 7, "Krankenversicherung 14,60% + 0,90% → 14,00% + 0,90%"},
+           {"2009", "3000", "1111", 7, "Krankenversicherung 14,60 % + 0,90 % → 14,00 % + 0,90 %"},
        }) {
     Eingaben e = eingaben(f.jahr, 1, f.brutto);
     e.BGR = f.bgr;
@@ -140,6 +140,16 @@ TEST(Jahr, PflegeImJuli2023) {
   for (const std::string& a : j.monate[6].aenderungen)
     pflege |= a.rfind("Pflegeversicherung", 0) == 0;
   EXPECT_TRUE(pflege);
+}
+
+// The changes name the flowchart in words and rates as the window shows them, never an engine.
+TEST(Jahr, AenderungenInWorten) {
+  const Jahresuebersicht j = BerechneJahr(eingaben("2023", 1, "3000"));
+  const std::vector<std::string>& juli = j.monate[6].aenderungen;
+  ASSERT_EQ(juli.size(), 3u);
+  EXPECT_EQ(juli[0], "Lohnsteuer: geänderter Programmablaufplan ab Juli 2023");
+  EXPECT_EQ(juli[1], "Pflegeversicherung 3,05 % + 0,35 → 3,40 % + 0,60");
+  EXPECT_EQ(juli[2], "Höchstzuschuss PKV/PPV 403,99 / 76,06 → 403,99 / 84,79");
 }
 
 // A one-time payment stands in its own month with the month's total net and the employer's total

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "Hilfe.h"
+#include "abrechnung/Fensterregeln.h"
 #include "abrechnung/Zahlentext.h"
 #include "cli/Aufruf.h"
 #include "cli/Fall.h"
@@ -110,6 +111,55 @@ TEST(Rechne, AmountsInGermanOrPlainNotation) {
   EXPECT_EQ(LiesBetragOption("brutto", "3.000"), Money::euro(3000));
   EXPECT_EQ(LiesBetragOption("brutto", "3000"), Money::euro(3000));
   EXPECT_THROW(LiesBetragOption("brutto", "3x"), OptionsFehler);
+}
+
+// Every option with a field in the window takes what the field takes, within the same bounds,
+// and refuses the rest with the field's message.
+TEST(Rechne, OptionsBoundedAsTheirFields) {
+  const struct {
+    const char* option;
+    Zahlfeldgrenzen grenzen;
+  } faelle[] = {{"brutto", kGrenzenBetrag},
+                {"netto", kGrenzenBetrag},
+                {"steuerbrutto", kGrenzenBetrag},
+                {"sv-brutto", kGrenzenBetrag},
+                {"einmalzahlung", kGrenzenBetrag},
+                {"faktor", kGrenzenFaktor},
+                {"kinderfreibetrag", kGrenzenKinderfreibetrag},
+                {"freibetrag", kGrenzenSteuerfreibetrag},
+                {"pkv", kGrenzenPKV},
+                {"ppv", kGrenzenPPV},
+                {"jahresbrutto-bisher", kGrenzenJahresbruttoBisher},
+                {"abfindung", kGrenzenAbfindung},
+                {"u1-satz", kGrenzenUmlagesatz},
+                {"u2-satz", kGrenzenUmlagesatz}};
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.option);
+    const Money max = Money::euro(f.grenzen.max);
+    const auto setze = [&](const std::string& wert) {
+      Auftrag a;
+      SetzeOption(a, f.option, wert);
+    };
+    EXPECT_NO_THROW(setze(FormatBild(max, f.grenzen.kommastellen, true)));
+    std::string zuViel = FormatBild(max, 4, false);
+    zuViel.back() = '1';  // max plus 0,0001: more decimals than the field has
+    for (const std::string& wert : {SchlichterText(max + Money::euro(1)), zuViel,
+                                    std::string("1.2.3")}) {
+      std::string fenster;
+      try {
+        LiesZahlfeld(wert, f.grenzen);
+      } catch (const KonvertierungsFehler& e) {
+        fenster = e.what();
+      }
+      ASSERT_FALSE(fenster.empty()) << wert;
+      try {
+        setze(wert);
+        ADD_FAILURE() << wert;
+      } catch (const OptionsFehler& e) {
+        EXPECT_EQ(e.what(), "--" + std::string(f.option) + ": " + fenster);
+      }
+    }
+  }
 }
 
 TEST(Rechne, RefusalsExitWith2AndSayWhy) {

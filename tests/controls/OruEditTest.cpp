@@ -158,7 +158,10 @@ class OruEditTest : public QObject {
         {2, 0, true, "", "-5", "5"},
         {0, 1, false, "", "1,5", "15"},
         {0, kNeg, false, "", "-3-", "-3"},
-        {2, 0, true, "1", ".", "1"},
+        // A point goes into the text: a thousands point or, alone, the decimal point, as the
+        // text is read when it is taken.
+        {2, 0, true, "1", ".", "1."},
+        {0, 1, false, "", "x", ""},
         {1, 0, false, "1", ".2", "1.2"},
         {2, 0, true, "12", "\r", "12"},
         {2, 0, true, "12,3", "\b\b", "12"},
@@ -167,6 +170,8 @@ class OruEditTest : public QObject {
         {2, 0, true, "1.2[34],56", "9", "129,56"},
         {2, 0, true, "1.[23]4,56", "\b", "4,56"},
         {2, 0, true, "[1].234,56", ",", "234,56"},
+        // A decimal point is no thousands point: a typed-over selection keeps it.
+        {2, 0, true, "1234.5[6]", "7", "1234.57"},
         {2, kNeg, true, "[12]", "-1", "-1"},
     };
     Fenster<TOruValueLabEdit> w;
@@ -239,14 +244,15 @@ class OruEditTest : public QObject {
     for (const Fall& c : {
              Fall{2, true, 0, 1e6, "1234,5", "1.234,50", 1234.5, "1234.5000"},
              {2, false, 0, 1e6, "1234,5", "1234,50", 1234.5, "1234.5000"},
-             {2, true, 0, 1e6, "2000000", "1.000.000,00", 1e6, "1000000.0000"},
-             {2, true, 10, 1e6, "3", "10,00", 10, "10.0000"},
-             {2, true, kNeg, 1e6, "-1000000,01", "-1.000.000,00", kNeg, "-1000000.0000"},
+             {2, true, 0, 1e6, "1000000", "1.000.000,00", 1e6, "1000000.0000"},
+             {2, true, kNeg, 1e6, "-1000000", "-1.000.000,00", kNeg, "-1000000.0000"},
              {2, true, 0, 1e7, "1.234.567,8", "1.234.567,80", 1234567.8, "1234567.8000"},
              {1, false, 0, 20, "2,5", "2,5", 2.5, "2.5000"},
              {1, true, 0, 1e6, "12345,", "12.345,0", 12345, "12345.0000"},
-             {3, true, 0, 1, "1.5", "1,000", 1, "1.0000"},
-             {2, true, 0, 1e6, "0,125", "0,13", 0.125, "0.1300"},
+             // The program's one rule for number texts: a single point that is no thousands
+             // grouping is the decimal point.
+             {2, true, 0, 1e6, "1234.5", "1.234,50", 1234.5, "1234.5000"},
+             {1, false, 0, 20, "0.5", "0,5", 0.5, "0.5000"},
              // Nothing is read: no decimals, or an empty text.
              {0, false, 0, 6, "7", "7", 0, "0.0000"},
              {2, true, 0, 1e6, "", "", 0, "0.0000"},
@@ -269,13 +275,30 @@ class OruEditTest : public QObject {
   }
 
   void verlassenMitFehler() {
-    // The text read has up to four points removed.
-    for (auto [getippt, gelesen] :
-         {std::pair{"-", "-"}, {",", ","}, {"1.2.3.4.5.6", "12345.6"}, {"1.2a", "12a"}}) {
+    // A text that cannot be read as meant is refused, never cut to a bound or rounded.
+    const struct {
+      const char* getippt;
+      double min, max;
+      int kommastellen;
+      const char* meldung;
+    } faelle[] = {
+        {"-", kNeg, 1e6, 2, "'-' ist kein gültiger Gleitkommawert"},
+        {",", kNeg, 1e6, 2, "',' ist kein gültiger Gleitkommawert"},
+        {"1.2.3.4.5.6", kNeg, 1e6, 2, "'1.2.3.4.5.6' ist kein gültiger Gleitkommawert"},
+        {"1.2a", kNeg, 1e6, 2, "'1.2a' ist kein gültiger Gleitkommawert"},
+        {"2000000", 0, 1e6, 2, "'2000000' liegt nicht zwischen 0,00 und 1.000.000,00"},
+        {"3", 10, 1e6, 2, "'3' liegt nicht zwischen 10,00 und 1.000.000,00"},
+        {"-1000000,01", kNeg, 1e6, 2,
+         "'-1000000,01' liegt nicht zwischen -1.000.000,00 und 1.000.000,00"},
+        {"1.5", 0, 1, 3, "'1.5' liegt nicht zwischen 0,00 und 1,00"},
+        {"0,125", 0, 1e6, 2, "'0,125' hat mehr als zwei Nachkommastellen"},
+    };
+    for (const auto& f : faelle) {
+      const char* getippt = f.getippt;
       meldungen_.clear();
       Fenster<TOruValueLabEdit> w;
       QVERIFY(w.bereit());
-      w.einrichten(2, kNeg, 1000000, true);
+      w.einrichten(f.kommastellen, f.min, f.max, true);
       w.feld->setActiveColor(kAktiv);
       w.feld->setValueDouble(7.5);
       QSignalSpy verlassen(w.feld, &TOruEditBasis::verlassen);
@@ -283,8 +306,7 @@ class OruEditTest : public QObject {
       w.betreten();
       w.feld->setText(getippt);
       w.verlassen();
-      QCOMPARE(meldungen_,
-               QStringList{QString("'%1' ist kein gültiger Gleitkommawert").arg(gelesen)});
+      QCOMPARE(meldungen_, QStringList{QString::fromUtf8(f.meldung)});
       QCOMPARE(w.feld->text(), getippt);
       QCOMPARE(w.feld->valueDouble(), 7.5);
       QCOMPARE(w.feld->formattedText(), "7,50");
@@ -388,7 +410,8 @@ class OruEditTest : public QObject {
         {2, 0, true, 32767, "1.2[34],56", "9", "129,56", ""},
         {2, kNeg, true, 32767, "[5]", "-1.000", "-1000", ""},
         // English notation, misplaced points, a second comma, a minus where none is allowed.
-        {2, 0, true, 32767, "[1]", "1.5", "1", "'1.5' ist kein gültiger Gleitkommawert"},
+        {2, 0, true, 32767, "[1]", "1.5", "1,5", ""},
+        {2, 0, true, 32767, "12", "34.5", "1234,5", ""},
         {2, 0, true, 32767, "[1]", "12.34,5", "1", "'12.34,5' ist kein gültiger Gleitkommawert"},
         {2, 0, true, 32767, "12,3", ",5", "12,3", "',5' ist kein gültiger Gleitkommawert"},
         {2, 0, true, 32767, "[5]", "-1", "5", "'-1' ist kein gültiger Gleitkommawert"},
@@ -396,7 +419,7 @@ class OruEditTest : public QObject {
         {2, 0, true, 32767, "[1]", "12,345", "1", "'12,345' hat mehr als 2 Nachkommastellen."},
         {2, 0, true, 32767, "[1]", "4\t5", "1",
          "'4\t5' kann in dieses Feld nicht eingefügt werden."},
-        {1, 0, false, 32767, "[0,0]", "1.5", "0,0", "'1.5' ist kein gültiger Gleitkommawert"},
+        {1, 0, false, 32767, "[0,0]", "1.5", "1,5", ""},
         {1, 0, false, 32767, "[0,0]", "1,5", "1,5", ""},
         // The tax class: one digit.
         {0, 1, false, 1, "[1]", "3", "3", ""},

@@ -61,7 +61,8 @@ class AbrechnungTest : public QObject {
     QCOMPARE(w.plattform.speicherDialoge.size(), 1);
     const SpeicherDialog& d = w.plattform.speicherDialoge.front();
     QCOMPARE(d.titel, QStringLiteral("Gehaltsabrechnung speichern"));
-    QCOMPARE(d.vorschlag, QStringLiteral("SalvaroBerechnung"));
+    // The name says what the file holds: the statement of its month.
+    QCOMPARE(d.vorschlag, QStringLiteral("Abrechnung Januar 2023.txt"));
     QCOMPARE(d.endung, QStringLiteral("txt"));
     QVERIFY(d.filter.startsWith(QStringLiteral("Textdateien (*.txt)")));
     QVERIFY(w.plattform.nachrichten.isEmpty());
@@ -84,7 +85,8 @@ class AbrechnungTest : public QObject {
     const QString pfad = w.ordner.filePath(QStringLiteral("Abrechnung.txt"));
     w.plattform.speicherAntwort = pfad;
     w->FrmAbrechnung->BtnAbrSpeichern->click();
-    QCOMPARE(w.plattform.speicherDialoge.front().vorschlag, QStringLiteral("Überschrift"));
+    QCOMPARE(w.plattform.speicherDialoge.front().vorschlag,
+             QStringLiteral("Abrechnung Januar 2023.txt"));
     QVERIFY(
         lies(pfad).endsWith("Gepr\xFC"
                             "ft: M\xFCller\r\n"));

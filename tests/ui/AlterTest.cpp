@@ -39,9 +39,9 @@ class AlterTest : public QObject {
     QCOMPARE(w->OruEdiBGR->text(), QStringLiteral("3321"));
     QVERIFY(!w->BtnVorschlag->isVisible());
     // Free of the employee's pension and unemployment contributions, wage tax on 1,000.
-    QCOMPARE(w->LabRV->text(), QStringLiteral("0,00"));
-    QCOMPARE(w->LabAV->text(), QStringLiteral("0,00"));
-    QCOMPARE(w->LabLSt->text(), QStringLiteral("0,00"));
+    QCOMPARE(w->LabRV->text(), QStringLiteral("0,00 €"));
+    QCOMPARE(w->LabAV->text(), QStringLiteral("0,00 €"));
+    QCOMPARE(w->LabLSt->text(), QStringLiteral("0,00 €"));
     QVERIFY(w.werte() != vorher);
     QVERIFY(w->FrmAlter->LabAktivrente->text().contains(QStringLiteral("2.000,00")));
   }
@@ -61,13 +61,13 @@ class AlterTest : public QObject {
     w.plattform.nachrichten.clear();
     Fenster::eingeben(w->LEdiBrutto, QStringLiteral("0"));
     QVERIFY2(w.plattform.nachrichten.isEmpty(), qPrintable(w.plattform.nachrichten.value(0).text));
-    QCOMPARE(w->LabKV->text(), QStringLiteral("-102,10"));
-    QCOMPARE(w->LabPV->text(), QStringLiteral("-32,00"));
+    QCOMPARE(w->LabKV->text(), QStringLiteral("-102,10 €"));
+    QCOMPARE(w->LabPV->text(), QStringLiteral("-32,00 €"));
     QVERIFY(w->FrmAlter->LabVersorgung->text().contains(QStringLiteral("1.020,00")));
     // A civil servant's pension carries no contributions; the switch calculates again.
     QTest::mouseClick(w->FrmAlter->RadBeamtenpension, Qt::LeftButton);
-    QCOMPARE(w->LabKV->text(), QStringLiteral("0,00"));
-    QCOMPARE(w->LabPV->text(), QStringLiteral("0,00"));
+    QCOMPARE(w->LabKV->text(), QStringLiteral("0,00 €"));
+    QCOMPARE(w->LabPV->text(), QStringLiteral("0,00 €"));
     // A beginning after the month is refused with its message.
     w->FrmAlter->EdiVersorgungsbeginn->setText(QStringLiteral("2023-08"));
     w.plattform.nachrichten.clear();

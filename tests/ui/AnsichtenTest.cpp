@@ -84,7 +84,7 @@ class AnsichtenTest : public QObject {
     w->MenSteuerklassen->trigger();
     TFrmSteuerklassen* d = w->FrmSteuerklassen;
     QVERIFY(d->isVisible());
-    QCOMPARE(d->Ehegatten[0].Brutto->text(), QStringLiteral("5000,00"));
+    QCOMPARE(d->Ehegatten[0].Brutto->text(), QStringLiteral("5.000,00"));
     d->Ehegatten[1].Brutto->setText(QStringLiteral("2000"));
     d->BtnBerechnen->click();
     QCOMPARE(d->Vergleich().wahlen.size(), std::size_t{4});

@@ -67,7 +67,7 @@ class EinstellungenTest : public QObject {
     QCOMPARE(w->LEdiStFB->text(), QStringLiteral("-150,00"));
     QCOMPARE(w->ComboKiLand->currentText(), QStringLiteral("Baden-Württemberg"));
     QCOMPARE(w->OruEdiBGR->text(), QStringLiteral("9111"));
-    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,45%"));
+    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,45 %"));
     QVERIFY(w->ChkPKV->isChecked());
     QCOMPARE(w->LabEdiPKV->text(), QStringLiteral("612,40"));
     QVERIFY(w->MenSVOst->isChecked() && !w->MenSVWest->isChecked());
@@ -78,7 +78,7 @@ class EinstellungenTest : public QObject {
     QCOMPARE(w->fall().Rechtskreis, 0);
     // A stored additional rate is the user's own: it stays when the year changes.
     Fenster::waehle(w->ComboJahr, QStringLiteral("2024"));
-    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,45%"));
+    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,45 %"));
   }
 
   // A file written by hand with one section, a comment and a foreign section: the missing keys
@@ -143,15 +143,15 @@ class EinstellungenTest : public QObject {
     w.neuStarten();
     Fenster::waehle(w->ComboJahr, QStringLiteral("2026"));
     Fenster::waehle(w->ComboMonat, QStringLiteral("Dezember"));
-    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,90%"));
+    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,90 %"));
     Fenster::eingeben(w->LEdiBrutto, QStringLiteral("3000"));
-    QCOMPARE(w->LEdiNetto->text(), QStringLiteral("2028,05"));
+    QCOMPARE(w->LEdiNetto->text(), QStringLiteral("2.028,05"));
 
     schreibe(w.ordner.filePath(QStringLiteral("SalvaroOpt.ini")),
              "[SozVers]\r\nKVZusBeitrag=+ x,90%\r\n");
     w.plattform.nachrichten.clear();
     w->MenLoadMainOpts->trigger();
-    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,90%"));
+    QCOMPARE(w->MEdiKVZus->text(), QStringLiteral("+ 2,90 %"));
     QCOMPARE(w.plattform.texte(),
              QStringList{QStringLiteral("Diese Einstellungen waren ungültig und wurden durch ihre "
                                         "Vorgaben ersetzt: KVZusBeitrag")});

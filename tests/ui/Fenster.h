@@ -16,9 +16,16 @@
 #include "controls/OruAdvEdit.h"
 #include "controls/OruValueEdit.h"
 #include "controls/OruValueLabEdit.h"
+#include "abrechnung/Zahlentext.h"
 #include "engine/Gehalt.h"
 #include "ui/MainUnit.h"
 #include "ui/UAbrechnung.h"
+
+// Compares inside a loop over cases and names the case that failed.
+#define GLEICH(ist, soll, fall)                                 \
+  QVERIFY2((ist) == (soll),                                     \
+           qPrintable(QStringLiteral("%1: \"%2\" statt \"%3\"") \
+                          .arg(fall, QVariant(ist).toString(), QVariant(soll).toString())))
 
 namespace salvaro {
 
@@ -69,6 +76,12 @@ struct Fenster {
     feld->clear();
     QTest::keyClicks(feld, text);
     QTest::keyClick(feld, Qt::Key_Return);
+  }
+  // A shown amount, "-344,00 €", as Money.
+  static Money betrag(const QLabel* l) {
+    QString text = l->text();
+    if (text.endsWith(QStringLiteral(" €"))) text.chop(2);
+    return LiesFeld(text.toStdString());
   }
   QStringList werte() const {
     QStringList w;
