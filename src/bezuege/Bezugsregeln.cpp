@@ -49,34 +49,36 @@ constexpr Bezugsregel kRegeln[] = {
 };
 
 constexpr Sachbezugswerte kSachbezugswerte[] = {
-  // year  breakfast lunch     dinner    lodging W  lodging O   day values only
-  // 2004, 2005: the ministry's day values (breakfast 1.44 / 1.46, lunch or dinner 2.58 / 2.61,
-  // lodging West 6.39 / 6.47, East 5.80 / 5.93 a day), thirty days a month.
-  {2004,   43.20_m,  77.40_m,  77.40_m,  191.70_m,  174.00_m,  true},
-  {2005,   43.80_m,  78.30_m,  78.30_m,  194.10_m,  177.90_m,  true},
+  // year  breakfast lunch     dinner    lodging W  lodging O
+  // § 1 Abs. 1, § 3 Abs. 1 and § 7 SachBezV as of 2004 and 2005 (the amending ordinance of 2004
+  // raised meals from 197.75 to 200.30 €, lodging West from 191.70 to 194.20 €, East from 174 to
+  // 178 €); the day values the cabinet published (breakfast 1.44 / 1.46, lunch or dinner 2.58 /
+  // 2.61, lodging 6.39 / 6.47 West, 5.80 / 5.93 East) are a thirtieth of them.
+  {2004,   43.25_m,  77.25_m,  77.25_m,  191.70_m,  174.00_m},
+  {2005,   43.80_m,  78.25_m,  78.25_m,  194.20_m,  178.00_m},
   // § 1 Abs. 1, § 3 Abs. 1 SachBezV as of 2006.
-  {2006,   44.30_m,  79.20_m,  79.20_m,  196.50_m,  182.00_m,  false},
+  {2006,   44.30_m,  79.20_m,  79.20_m,  196.50_m,  182.00_m},
   // § 2 SvEV 2007; lodging East 192.06 € in 2007, one value from 2008.
-  {2007,   45_m,     80_m,     80_m,     198_m,     192.06_m,  false},
-  {2008,   45_m,     80_m,     80_m,     198_m,     198_m,     false},
-  {2009,   46_m,     82_m,     82_m,     204_m,     204_m,     false},
-  {2010,   47_m,     84_m,     84_m,     204_m,     204_m,     false},
-  {2011,   47_m,     85_m,     85_m,     206_m,     206_m,     false},
-  {2012,   47_m,     86_m,     86_m,     212_m,     212_m,     false},
-  {2013,   48_m,     88_m,     88_m,     216_m,     216_m,     false},
-  {2014,   49_m,     90_m,     90_m,     221_m,     221_m,     false},
-  {2015,   49_m,     90_m,     90_m,     223_m,     223_m,     false},
-  {2016,   50_m,     93_m,     93_m,     223_m,     223_m,     false},
-  {2017,   51_m,     95_m,     95_m,     223_m,     223_m,     false},
-  {2018,   52_m,     97_m,     97_m,     226_m,     226_m,     false},
-  {2019,   53_m,     99_m,     99_m,     231_m,     231_m,     false},
-  {2020,   54_m,     102_m,    102_m,    235_m,     235_m,     false},
-  {2021,   55_m,     104_m,    104_m,    237_m,     237_m,     false},
-  {2022,   56_m,     107_m,    107_m,    241_m,     241_m,     false},
-  {2023,   60_m,     114_m,    114_m,    265_m,     265_m,     false},
-  {2024,   65_m,     124_m,    124_m,    278_m,     278_m,     false},
-  {2025,   69_m,     132_m,    132_m,    282_m,     282_m,     false},
-  {2026,   71_m,     137_m,    137_m,    285_m,     285_m,     false},
+  {2007,   45_m,     80_m,     80_m,     198_m,     192.06_m},
+  {2008,   45_m,     80_m,     80_m,     198_m,     198_m},
+  {2009,   46_m,     82_m,     82_m,     204_m,     204_m},
+  {2010,   47_m,     84_m,     84_m,     204_m,     204_m},
+  {2011,   47_m,     85_m,     85_m,     206_m,     206_m},
+  {2012,   47_m,     86_m,     86_m,     212_m,     212_m},
+  {2013,   48_m,     88_m,     88_m,     216_m,     216_m},
+  {2014,   49_m,     90_m,     90_m,     221_m,     221_m},
+  {2015,   49_m,     90_m,     90_m,     223_m,     223_m},
+  {2016,   50_m,     93_m,     93_m,     223_m,     223_m},
+  {2017,   51_m,     95_m,     95_m,     223_m,     223_m},
+  {2018,   52_m,     97_m,     97_m,     226_m,     226_m},
+  {2019,   53_m,     99_m,     99_m,     231_m,     231_m},
+  {2020,   54_m,     102_m,    102_m,    235_m,     235_m},
+  {2021,   55_m,     104_m,    104_m,    237_m,     237_m},
+  {2022,   56_m,     107_m,    107_m,    241_m,     241_m},
+  {2023,   60_m,     114_m,    114_m,    265_m,     265_m},
+  {2024,   65_m,     124_m,    124_m,    278_m,     278_m},
+  {2025,   69_m,     132_m,    132_m,    282_m,     282_m},
+  {2026,   71_m,     137_m,    137_m,    285_m,     285_m},
 };
 
 // First matching row wins. § 6 Abs. 1 Nr. 4 Satz 2 EStG as amended by the laws of 11.12.2018

@@ -51,9 +51,6 @@ struct Sachbezugswerte {
   int jahr;
   Money fruehstueck, mittagessen, abendessen;  // monthly values
   Money unterkunftWest, unterkunftOst;         // monthly values
-  // Only the day values of the year are at hand (2004, 2005): the monthly values are thirty of
-  // them.
-  bool nurTageswerte;
 };
 const Sachbezugswerte* SachbezugswerteFuer(int jahr);
 // The value of one meal on one day: a thirtieth of the monthly value, commercially rounded to

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "abrechnung/Berechnung.h"
+#include "ui/Hilfekontexte.h"
 
 class QCheckBox;
 class QLabel;
@@ -17,12 +18,6 @@ class QRadioButton;
 namespace salvaro {
 
 class TOruValueLabEdit;
-
-// Help contexts of the month of birth, the pension, the Aktivrente and the menu item.
-inline constexpr int kHilfeGebMonat = 4023;
-inline constexpr int kHilfeVersorgungsbezug = 4024;
-inline constexpr int kHilfeAktivrente = 4025;
-inline constexpr int kHilfeAlterFenster = 5020;
 
 class TFrmAlter : public QDialog {
   Q_OBJECT

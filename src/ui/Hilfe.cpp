@@ -1,4 +1,3 @@
-#include "ui/AlterFenster.h"
 #include "ui/Hilfe.h"
 
 #include <QDateTime>

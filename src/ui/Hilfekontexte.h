@@ -23,6 +23,11 @@ inline constexpr int kHilfeEinmalErgebnis = 4021;
 inline constexpr int kHilfeArbeitgeber = 4022;
 inline constexpr int kHilfeBezuege = 4026;
 inline constexpr int kHilfeMehrjaehrig = 4027;
+// The month of birth, the pension, the Aktivrente and their window's menu item.
+inline constexpr int kHilfeGebMonat = 4023;
+inline constexpr int kHilfeVersorgungsbezug = 4024;
+inline constexpr int kHilfeAktivrente = 4025;
+inline constexpr int kHilfeAlterFenster = 5020;
 inline constexpr int kHilfeArbeitgeberseite = 5019;
 
 inline void SetzeHilfeKontext(QObject* o, int kontext) {
