@@ -14,6 +14,7 @@
 #include "controls/OruValueLabEdit.h"
 #include "ui/Hilfekontexte.h"
 #include "ui/Text.h"
+#include "ui/Zahlanzeige.h"
 
 namespace salvaro {
 
@@ -53,25 +54,25 @@ TFrmAlter::TFrmAlter(QWidget* parent) : QDialog(parent) {
       QStringLiteral("Jahr (und Monat) des Versorgungsbeginns: 2023 oder 2023-03; er bestimmt den "
                      "Versorgungsfreibetrag"));
   SetzeHilfeKontext(EdiVersorgungsbeginn, kHilfeVersorgungsbezug);
-  RadBetriebsrente = new QRadioButton(QStringLiteral("Betriebsrente"), this);
+  RadBetriebsrente = new QRadioButton(QStringLiteral("Betriebs&rente"), this);
   RadBetriebsrente->setObjectName(QStringLiteral("RadBetriebsrente"));
   RadBetriebsrente->setToolTip(QStringLiteral(
       "Kranken- und Pflegeversicherungsbeiträge eines pflichtversicherten Rentners"));
   RadBetriebsrente->setChecked(true);
-  RadBeamtenpension = new QRadioButton(QStringLiteral("Beamtenpension"), this);
+  RadBeamtenpension = new QRadioButton(QStringLiteral("Beamten&pension"), this);
   RadBeamtenpension->setObjectName(QStringLiteral("RadBeamtenpension"));
   RadBeamtenpension->setToolTip(QStringLiteral("Ohne Sozialversicherung"));
   for (QWidget* w :
        {static_cast<QWidget*>(RadBetriebsrente), static_cast<QWidget*>(RadBeamtenpension)})
     SetzeHilfeKontext(w, kHilfeVersorgungsbezug);
 
-  ChkAktivrente = new QCheckBox(QStringLiteral("Aktivrente anwenden"), this);
+  ChkAktivrente = new QCheckBox(QStringLiteral("&Aktivrente anwenden"), this);
   ChkAktivrente->setObjectName(QStringLiteral("ChkAktivrente"));
   ChkAktivrente->setChecked(true);
   ChkAktivrente->setToolTip(QStringLiteral(
       "Ab 2026 bis 2.000 € Arbeitslohn im Monat nach der Regelaltersgrenze lohnsteuerfrei"));
   ChkAktivrenteStKl6 = new QCheckBox(
-      QStringLiteral("auch in Steuerklasse 6 (kein anderes Dienstverhältnis nutzt sie)"), this);
+      QStringLiteral("auch in Steuerklasse &6 (kein anderes Dienstverhältnis nutzt sie)"), this);
   ChkAktivrenteStKl6->setObjectName(QStringLiteral("ChkAktivrenteStKl6"));
   for (QWidget* w :
        {static_cast<QWidget*>(ChkAktivrente), static_cast<QWidget*>(ChkAktivrenteStKl6)})
@@ -81,18 +82,22 @@ TFrmAlter::TFrmAlter(QWidget* parent) : QDialog(parent) {
   LabAktivrente = anzeige(this, "LabAktivrente");
   LabVersorgung = anzeige(this, "LabVersorgung");
   LabVorschlag = anzeige(this, "LabVorschlag");
-  BtnVorschlag = new QPushButton(QStringLiteral("Beitragsgruppe übernehmen"), this);
+  BtnVorschlag = new QPushButton(QStringLiteral("Beitragsgruppe ü&bernehmen"), this);
   BtnVorschlag->setObjectName(QStringLiteral("BtnVorschlag"));
   BtnVorschlag->hide();
-  BtnSchliessen = new QPushButton(QStringLiteral("Schließen"), this);
+  BtnSchliessen = new QPushButton(QStringLiteral("&Schließen"), this);
   BtnSchliessen->setObjectName(QStringLiteral("BtnSchliessen"));
   BtnSchliessen->setAutoDefault(false);
   BtnVorschlag->setAutoDefault(false);
 
   auto* raster = new QGridLayout;
-  raster->addWidget(new QLabel(QStringLiteral("Versorgungsbezug:"), this), 0, 0);
+  auto* labBezug = new QLabel(QStringLiteral("&Versorgungsbezug:"), this);
+  labBezug->setBuddy(LEdiVersorgungsbezug);
+  raster->addWidget(labBezug, 0, 0);
   raster->addWidget(LEdiVersorgungsbezug, 0, 1);
-  raster->addWidget(new QLabel(QStringLiteral("Beginn:"), this), 1, 0);
+  auto* labBeginn = new QLabel(QStringLiteral("Be&ginn:"), this);
+  labBeginn->setBuddy(EdiVersorgungsbeginn);
+  raster->addWidget(labBeginn, 1, 0);
   raster->addWidget(EdiVersorgungsbeginn, 1, 1);
   auto* art = new QHBoxLayout;
   art->addWidget(RadBetriebsrente);
@@ -121,6 +126,8 @@ TFrmAlter::TFrmAlter(QWidget* parent) : QDialog(parent) {
           [this] { emit vorschlagUebernehmen(vorschlag_); });
   connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::close);
   connect(RadBetriebsrente, &QAbstractButton::clicked, this, &TFrmAlter::berechnen);
+  // The fields are named by their captions for a screen reader.
+  FelderBenennen(this);
   Leeren();
 }
 
