@@ -14,11 +14,11 @@
 
 namespace salvaro {
 
-Verlaufspunkt Punkt(Money brutto, Money netto, Money nettoPlus100) {
+Verlaufspunkt Punkt(Money brutto, Money netto, Money nettoPlus100, Money abzuege) {
   Verlaufspunkt p;
   p.brutto = brutto;
   p.netto = netto;
-  p.abzuege = brutto - netto;
+  p.abzuege = abzuege;
   p.vomNaechstenHundert = nettoPlus100 - netto;
   // Euros left of 100 euros are percent of them.
   p.grenzbelastung = kGrenzschritt - p.vomNaechstenHundert;
@@ -47,13 +47,17 @@ Verlauf BerechneVerlauf(const Eingaben& e, Money bis, Money schritt,
   Verlauf v;
   // The nets by amount: with a step that divides 100 euros every second calculation is a point
   // already calculated.
-  std::unordered_map<std::int64_t, Money> netze;
+  // With each net its statutory deductions.
+  struct Netto {
+    Money netto, abzuege;
+  };
+  std::unordered_map<std::int64_t, Netto> netze;
   bool mitAktivrente = false;
   const auto netto = [&](Money g) {
     if (const auto it = netze.find(g.raw()); it != netze.end()) return it->second;
     // The pay components on top of each gross.
     const Bezugsergebnis b = RechneMitBezuegen(fall, m, g, g);
-    const Money n = NettoFormel(fall, g + b.StBruttoZusatz);
+    const Netto n{NettoFormel(fall, g + b.StBruttoZusatz), GesetzlicheAbzuege(fall)};
     mitAktivrente = mitAktivrente || fall.AktivrenteFrei > 0;
     netze.emplace(g.raw(), n);
     return n;
@@ -65,8 +69,8 @@ Verlauf BerechneVerlauf(const Eingaben& e, Money bis, Money schritt,
       break;
     }
     const Money g = i > schritte ? bis : Money::units(i * schritt.raw());
-    const Money n = netto(g);
-    v.punkte.push_back(Punkt(g, n, netto(g + kGrenzschritt)));
+    const Netto n = netto(g);
+    v.punkte.push_back(Punkt(g, n.netto, netto(g + kGrenzschritt).netto, n.abzuege));
     // What lies more than 100 euros behind is not asked for again.
     netze.erase((g - schritt).raw());
   }

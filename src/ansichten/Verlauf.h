@@ -19,15 +19,18 @@ inline constexpr int kMaxVerlaufspunkte = 100001;
 
 struct Verlaufspunkt {
   Money brutto, netto;
-  Money abzuege;  // brutto - netto
+  // The statutory deductions: brutto - netto, or more where pay components or a pension add to
+  // the pay the net is formed of.
+  Money abzuege;
   // Of the next 100 euros of gross, what is left as net: netto(brutto + 100) - netto(brutto).
   Money vomNaechstenHundert;
   // The marginal burden in percent: the share of those 100 euros that the deductions take.
   Money grenzbelastung;
 };
 
-// The marginal burden at the gross brutto from the nets at brutto and at brutto + 100.
-Verlaufspunkt Punkt(Money brutto, Money netto, Money nettoPlus100);
+// The marginal burden at the gross brutto from the nets at brutto and at brutto + 100; abzuege:
+// the statutory deductions at brutto.
+Verlaufspunkt Punkt(Money brutto, Money netto, Money nettoPlus100, Money abzuege);
 
 struct Verlaufsmarke {
   Money brutto;
