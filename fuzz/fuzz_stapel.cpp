@@ -23,9 +23,11 @@ salvaro::Money betrag(const std::string& text) {
   return salvaro::LiesZahlentext(text, 2);
 }
 
-// A key rechne writes only where it has a value (the pay components' totals) is 0 without it.
+// The keys rechne writes only with pay components are 0 without them, but for the amount paid
+// out, which is then the month's total net.
 salvaro::Money ausJson(const nlohmann::json& j, const std::string& name) {
-  if (!j.contains(name)) return salvaro::Money();
+  if (!j.contains(name))
+    return name == "Auszahlungsbetrag" ? ausJson(j, "NettoGesamt") : salvaro::Money();
   return salvaro::Money::cent(std::llround(j.at(name).get<double>() * 100));
 }
 
