@@ -1,6 +1,7 @@
 #include "cli/Bezugsoptionen.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "abrechnung/Zahlentext.h"
 #include "cli/Rechnen.h"
@@ -111,9 +112,14 @@ const std::vector<Bezugsoption>& Bezugsoptionen() {
 }
 
 const Bezugsoption* BezugsoptionFuer(std::string_view name) {
-  for (const Bezugsoption& o : Bezugsoptionen())
-    if (o.name == name) return &o;
-  return nullptr;
+  // Looked up for every field of every stapel row: by hash, not through the whole table.
+  static const std::unordered_map<std::string_view, const Bezugsoption*> nachName = [] {
+    std::unordered_map<std::string_view, const Bezugsoption*> m;
+    for (const Bezugsoption& o : Bezugsoptionen()) m.emplace(o.name, &o);
+    return m;
+  }();
+  const auto it = nachName.find(name);
+  return it == nachName.end() ? nullptr : it->second;
 }
 
 namespace {

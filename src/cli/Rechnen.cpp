@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include "abrechnung/Altersangaben.h"
 #include "abrechnung/Anzeige.h"
@@ -198,10 +199,9 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
   const auto amount = [&](Zahlfeldgrenzen grenzen) {
     return SchlichterText(betragWieFeld(name, wert, grenzen));
   };
-  if (setzeAltersOption(e, name, wert, [&] { return schalterWert(name, wert); })) return;
-  if (const Bezugsoption* b = BezugsoptionFuer(name)) {
-    SetzeBezugsoption(e, *b, wert);
-  } else if (IstSchalter(name)) {
+  // The options of age and of the pay components come last: a stapel file sets the common
+  // ones on every row, and their names are none of the others.
+  if (std::find(kSchalter.begin(), kSchalter.end(), name) != kSchalter.end()) {
     const bool an = schalterWert(name, wert);
     if (name == "pkv-ohne-zuschuss") e.PKVOhneZuschuss = an;
     if (name == "ost") e.Ost = an;
@@ -294,7 +294,9 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     e.U2Satz = amount(kGrenzenUmlagesatz);
   } else if (name == "heute") {
     a.heute = liesDatum(wert);
-  } else {
+  } else if (const Bezugsoption* b = BezugsoptionFuer(name)) {
+    SetzeBezugsoption(e, *b, wert);
+  } else if (!setzeAltersOption(e, name, wert, [&] { return schalterWert(name, wert); })) {
     throw OptionsFehler("unbekannte Option --" + std::string(name));
   }
 }
@@ -709,6 +711,8 @@ struct StapelKopf {
   bool mitMehrjaehrig;  // and those of several years' pay
   bool mitAlter;        // the results of age and pension payments are written
   bool mitBezuegen;     // the results of the pay components are written
+  // Per column, the pay component's option it sets, or nullptr: looked up once, not per row.
+  std::vector<const Bezugsoption*> bezugsoption;
   // Whether a result of einmalWerte is a column of this batch.
   bool schreibt(const Einmalwert& w) const { return mitEinmal && (!w.mehrjaehrig || mitMehrjaehrig); }
 };
@@ -754,7 +758,10 @@ void rechneZeile(const StapelKopf& k, const StapelZeile& z, StapelStueck& s,
     if (felder[i].empty()) continue;
     try {
       // A NUL byte makes no value valid; shown as "\0", it stays in the message.
-      SetzeOption(a, kopf[i], sichtbar(felder[i]));
+      if (const Bezugsoption* b = k.bezugsoption[i])
+        SetzeBezugsoption(a.eingaben, *b, sichtbar(felder[i]));
+      else
+        SetzeOption(a, kopf[i], sichtbar(felder[i]));
       betrag = betrag || kopf[i] == "brutto" || kopf[i] == "netto";
     } catch (const OptionsFehler& f) {
       meldung = ort + ", Spalte " + kopf[i] + ": " + f.what();
@@ -981,15 +988,17 @@ StapelSumme Stapel(std::istream& ein, std::ostream& aus, std::ostream& fehler, c
     return altersOption(k) != nullptr;
   });
   // The results of the pay components only for input that has one of their columns.
-  const bool mitBezuegen = std::any_of(kopf.begin(), kopf.end(), [](const std::string& k) {
-    return BezugsoptionFuer(k) != nullptr;
-  });
+  std::vector<const Bezugsoption*> bezugsoption;
+  for (const std::string& spalte : kopf) bezugsoption.push_back(BezugsoptionFuer(spalte));
+  const bool mitBezuegen = std::any_of(bezugsoption.begin(), bezugsoption.end(),
+                                       [](const Bezugsoption* b) { return b != nullptr; });
   // The results of several years' pay only for input that has its column, so that files with
   // the other payment columns give the same output as before.
   const bool mitMehrjaehrig =
       std::find(kopf.begin(), kopf.end(), "mehrjaehrige-verguetung") != kopf.end();
   // Outlives the threads that read it.
-  const StapelKopf k{kopf, trenner, heute, mitEinmal, mitMehrjaehrig, mitAlter, mitBezuegen};
+  const StapelKopf k{kopf,     trenner,     heute,      mitEinmal, mitMehrjaehrig,
+                     mitAlter, mitBezuegen, std::move(bezugsoption)};
   for (std::size_t i = 0; i < kopf.size(); ++i) aus << (i ? std::string(1, trenner) : "") << kopf[i];
   // "Meldung" stays the last column.
   for (std::size_t i = 0; i + 1 < std::size(kErgebnisse); ++i) aus << trenner << kErgebnisse[i];
