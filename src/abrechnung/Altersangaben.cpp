@@ -28,10 +28,6 @@ std::optional<int> jahreszahl(std::string_view s) {
   return j >= 1900 ? std::optional(j) : std::nullopt;
 }
 
-Money betragOderNull(const std::string& text) {
-  return text.empty() ? Money() : LiesFeld(text);
-}
-
 std::string betrag(Money m) {
   return SchlichterText(m);
 }
@@ -40,9 +36,7 @@ std::string betrag(Money m) {
 
 std::optional<int> GebMonatAus(const std::string& text) {
   if (text.empty()) return 0;
-  if (const int nr = MonatAusName(text); nr != 0) return nr;
-  for (std::size_t i = 0; i < kMonatsnamen.size(); ++i)
-    if (GleichOhneGrossschreibung(kMonatsnamen[i], text)) return static_cast<int>(i) + 1;
+  if (const int nr = MonatAusNameOhneGrossschreibung(text); nr != 0) return nr;
   return monatszahl(text);
 }
 
@@ -72,7 +66,7 @@ std::optional<std::string> PruefeAltersangaben(const Eingaben& e, int jahr, int 
     return "Geburtsmonat bitte als Zahl von 1 bis 12 oder als Monatsname eingeben";
   Money bezug;
   try {
-    bezug = betragOderNull(e.Versorgungsbezug);
+    bezug = LiesFeldOderNull(e.Versorgungsbezug);
   } catch (const KonvertierungsFehler&) {
     return "Versorgungsbezug bitte als Betrag eingeben, zum Beispiel 800,00";
   }
@@ -94,7 +88,7 @@ void FuelleAltersangaben(TLohnGehalt& fall, const Eingaben& e) {
   // A month before the pension began (a month of the year view) has none.
   const bool begonnen = Kalendermonat{beginn.jahr, std::max(beginn.monat, 1)}.Nummer() <=
                         Kalendermonat{fall.Jahr, fall.Monat}.Nummer();
-  const Money bezug = begonnen ? betragOderNull(e.Versorgungsbezug) : Money();
+  const Money bezug = begonnen ? LiesFeldOderNull(e.Versorgungsbezug) : Money();
   fall.SetVersorgungsbezug(
       bezug,
       e.Beamtenpension ? Versorgungsbezugsart::Beamtenpension : Versorgungsbezugsart::Betriebsrente,

@@ -24,6 +24,12 @@ int MonatAusName(std::string_view name) {
   return 0;
 }
 
+int MonatAusNameOhneGrossschreibung(std::string_view name) {
+  for (std::size_t i = 0; i < kMonatsnamen.size(); ++i)
+    if (GleichOhneGrossschreibung(kMonatsnamen[i], name)) return static_cast<int>(i) + 1;
+  return 0;
+}
+
 bool GleichOhneGrossschreibung(std::string_view a, std::string_view b) {
   const auto klein = [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -52,7 +58,6 @@ bool rechenbar(int jahr) { return BeitragsjahrFuer(jahr) != nullptr && EngineFue
 
 // An amount field; an empty one counts as 0 where the window says so.
 Money betrag(const std::string& text) { return LiesFeld(text); }
-Money betragOderNull(const std::string& text) { return text.empty() ? Money() : LiesFeld(text); }
 
 std::string feldtext(Money m) { return ZweiNachkommastellen(SchlichterText(m)); }
 std::string label(Money abzug) { return FormatDE(-abzug); }
@@ -153,7 +158,7 @@ Bezugsergebnis FuelleFall(TLohnGehalt& fall, const Eingaben& e) {
   fall.SetPVSachsen(e.PVSachsen ? 1 : 0);
   fall.SetVerzichtRVFreiheit(e.RVVerzicht ? 1 : 0);
   fall.SetFrwTatsBrutto(e.FrwTatsBrutto ? 1 : 0);
-  const Money pkv = betragOderNull(e.PKV), ppv = betragOderNull(e.PPV);
+  const Money pkv = LiesFeldOderNull(e.PKV), ppv = LiesFeldOderNull(e.PPV);
   fall.SetPKVBetrag(pkv);
   fall.SetPPVBetrag(ppv);
   if (e.ChkPKV) fall.SetKVStatus(4);

@@ -28,6 +28,8 @@ inline constexpr std::array<std::string_view, 19> kKiStLaender = {
 
 // "Januar" gives 1 ... "Dezember" 12; any other text 0.
 int MonatAusName(std::string_view name);
+// The same with the case of ASCII letters aside ("januar"), as the command line reads a month.
+int MonatAusNameOhneGrossschreibung(std::string_view name);
 // The state names give 1 to 18; anything else, "keine Kirchensteuer" included, 0.
 int KiStLandNummer(std::string_view name);
 // Whether two names are the same regardless of the case of their ASCII letters, as a list of the

@@ -72,7 +72,7 @@ Money restDerGrenze(const TLohnGehalt& f) {
 // A rate field, "1,60" or "1,60%"; empty is 0.
 Money satzFeld(std::string text) {
   if (!text.empty() && text.back() == '%') text.pop_back();
-  return text.empty() ? Money() : LiesFeld(text);
+  return LiesFeldOderNull(text);
 }
 
 // The taxes of one kind of payment.
@@ -194,12 +194,11 @@ void setzeSV(Money& kv, Money& rv, Money& av, Money& pv, Money& summe, const Ant
 
 Einmalvorgaben EinmalvorgabenAus(const Eingaben& e) {
   Einmalvorgaben v;
-  v.Einmalzahlung = e.Einmalzahlung.empty() ? Money() : LiesFeld(e.Einmalzahlung);
+  v.Einmalzahlung = LiesFeldOderNull(e.Einmalzahlung);
   if (!e.JahresbruttoBisher.empty()) v.JahresbruttoBisher = LiesFeld(e.JahresbruttoBisher);
   v.ImVorjahrBeschaeftigt = e.ImVorjahrBeschaeftigt;
-  v.Abfindung = e.Abfindung.empty() ? Money() : LiesFeld(e.Abfindung);
-  v.MehrjaehrigeVerguetung =
-      e.MehrjaehrigeVerguetung.empty() ? Money() : LiesFeld(e.MehrjaehrigeVerguetung);
+  v.Abfindung = LiesFeldOderNull(e.Abfindung);
+  v.MehrjaehrigeVerguetung = LiesFeldOderNull(e.MehrjaehrigeVerguetung);
   v.PauschsteuerAG = e.PauschsteuerAG;
   return v;
 }

@@ -76,6 +76,8 @@ Money LiesFeld(std::string_view text) {
   return LiesZahlentext(text, 4);
 }
 
+Money LiesFeldOderNull(std::string_view text) { return text.empty() ? Money() : LiesFeld(text); }
+
 namespace {
 
 bool nurZiffern(std::string_view t) {

@@ -51,6 +51,8 @@ Money LiesBetrag(std::string_view text);
 // A field text as the program reads amounts, by the rule of LiesZahlentext with up to four
 // decimals: "1.234,56", "1234,56" and "1234.56" are the same amount.
 Money LiesFeld(std::string_view text);
+// A field that may stay empty: empty is 0, anything else is read by LiesFeld.
+Money LiesFeldOderNull(std::string_view text);
 // An amount as typed on the command line or in a CSV file, German ("3.000,50") or plain
 // ("3000.50"). A point is a thousands point only after a first group of one to three digits that
 // does not start with 0, followed by groups of exactly three digits ("1.000", "12.345.678");

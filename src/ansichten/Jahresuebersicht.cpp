@@ -41,8 +41,7 @@ const Regel kRegeln[] = {
      [](const TLohnGehalt& f) {
        return f.Monat == 1 ? "Lohnsteuer: Programmablaufplan " + std::to_string(f.Jahr)
                            : "Lohnsteuer: geänderter Programmablaufplan ab " +
-                                 std::string(kMonatsnamen[f.Monat - 1]) + " " +
-                                 std::to_string(f.Jahr);
+                                 MonatText({f.Jahr, f.Monat});
      }},
     // The additional (before 2015 special) health contribution only where it is charged: from
     // July 2005.

@@ -225,9 +225,7 @@ void SetzeOption(Auftrag& a, std::string_view name, std::string_view wert) {
     e.Jahr = std::to_string(ganzzahlIm(name, wert, ErstesRechenjahr(), LetztesRechenjahr()));
     a.jahrGesetzt = true;
   } else if (name == "monat") {
-    int nr = 0;
-    for (std::size_t i = 0; i < kMonatsnamen.size(); ++i)
-      if (GleichOhneGrossschreibung(kMonatsnamen[i], wert)) nr = static_cast<int>(i) + 1;
+    int nr = MonatAusNameOhneGrossschreibung(wert);
     if (nr == 0) nr = ganzzahlIm(name, wert, 1, 12);
     e.MonatNr = nr;
     e.Monat = std::string(kMonatsnamen[nr - 1]);
